@@ -1,0 +1,170 @@
+#include "DateLogic.h"
+
+#include "TaskLine.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace agendrix {
+
+namespace {
+
+    std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+    {
+        const std::int64_t q = a / b;
+        return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+    }
+
+    // Saturdays and Sundays among the days before `day` (days since 1970-01-01), counted from an
+    // arbitrary Sunday; only differences of it are meaningful.
+    std::int64_t WeekendDaysBefore(std::int64_t day)
+    {
+        // day + 4 is a multiple of 7 on Sundays; a week that starts on a Sunday ends on a Saturday.
+        const std::int64_t t = day + 4;
+        const std::int64_t weeks = FloorDiv(t, 7);
+        const std::int64_t rest = t - weeks * 7;
+        return 2 * weeks + (rest >= 1 ? 1 : 0);
+    }
+
+} // namespace
+
+std::int64_t QualifyingDays(std::int64_t first, std::int64_t last, int kind)
+{
+    if (last < first)
+        return 0;
+    const std::int64_t all = last - first + 1;
+    const std::int64_t weekend = WeekendDaysBefore(last + 1) - WeekendDaysBefore(first);
+    switch (kind) {
+    case 0:
+        return all - weekend;
+    case 1:
+        return weekend;
+    case 2:
+        return all;
+    default:
+        return 0;
+    }
+}
+
+int CountedDays(const DateTime& now, const CivilDate& due, int kind)
+{
+    const std::int64_t today = DaysFromCivil(now.Date);
+    const std::int64_t dueDay = DaysFromCivil(due);
+    std::int64_t counted = 0;
+    if (today < dueDay)
+        counted = QualifyingDays(today + 1, now.SecondsOfDay == 0 ? dueDay + 1 : dueDay, kind);
+    else
+        counted = -QualifyingDays(dueDay + 1, today + 1, kind);
+    return static_cast<int>(std::clamp<std::int64_t>(
+        counted, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+int DateBasedCode(std::int64_t counted, std::int64_t daysToComplete, int daysPerLevel)
+{
+    const std::int64_t perLevel = std::max(daysPerLevel, 1);
+    const std::int64_t r = counted - daysToComplete;
+    if (r < 0)
+        return counted <= 0 ? CodeBroken : CodeExtreme;
+    if (r > 7 * perLevel)
+        return CodeLow;
+    return static_cast<int>(std::min<std::int64_t>(3 + r / perLevel, CodeLow));
+}
+
+namespace {
+
+    struct DateBasedTask {
+        bool Readable = false;
+        CivilDate Due;
+        std::int64_t DaysToComplete = 0;
+        int Kind = 0;
+    };
+
+    DateBasedTask ReadDateBasedTask(std::string_view line)
+    {
+        DateBasedTask task;
+        const auto due = ParseYyyymmdd(GetField(line, TaskField::Date));
+        if (!due)
+            return task;
+        task.Readable = true;
+        task.Due = *due;
+        // Days are bounded so that r = c - N cannot overflow; such spans are not meaningful anyway.
+        task.DaysToComplete = std::clamp<long long>(
+            LeadingNumber(GetField(line, TaskField::DaysToComplete)), -1'000'000'000LL, 1'000'000'000LL);
+        const long long kind = LeadingNumber(GetField(line, TaskField::DayKind));
+        task.Kind = kind >= 0 && kind <= 2 ? static_cast<int>(kind) : 3;
+        return task;
+    }
+
+    // A date-based line whose due date cannot be read has no time left to work out: it shows as
+    // missed, where the user sees it first and can correct the date.
+    int CodeOf(const DateBasedTask& task, const DateTime& now, int daysPerLevel)
+    {
+        if (!task.Readable)
+            return CodeBroken;
+        return DateBasedCode(CountedDays(now, task.Due, task.Kind), task.DaysToComplete, daysPerLevel);
+    }
+
+    bool SetCode(std::string& line, int code)
+    {
+        const std::string digits = TwoDigitCode(code);
+        const std::size_t firstTab = line.find('\t');
+        if (firstTab == 2) {
+            if (line[0] == digits[0] && line[1] == digits[1])
+                return false;
+            line[0] = digits[0];
+            line[1] = digits[1];
+            return true;
+        }
+        // A code field of another length is replaced whole, so that no Tab is overwritten.
+        line.replace(0, firstTab, digits);
+        return true;
+    }
+
+    DateStatus StatusOf(std::string_view line, const DateTime& now)
+    {
+        const auto code = PriorityCode(line);
+        DateStatus status;
+        status.Code = static_cast<std::uint8_t>(code.value_or(0));
+        if (!IsDateBasedLine(line)) {
+            status.What
+                = code && !StatusName(*code).empty() ? DateStatus::Kind::Named : DateStatus::Kind::Empty;
+            return status;
+        }
+        const DateBasedTask task = ReadDateBasedTask(line);
+        if (!task.Readable) {
+            status.What = DateStatus::Kind::Named;
+            return status;
+        }
+        const std::int64_t r = CountedDays(now, task.Due, task.Kind) - task.DaysToComplete;
+        status.What = r >= 0 ? DateStatus::Kind::DueAhead : DateStatus::Kind::DueAgo;
+        status.StartDays = static_cast<std::int32_t>(r >= 0 ? r : -r);
+        status.DayKind = static_cast<std::uint8_t>(task.Kind);
+        status.DueDay = static_cast<std::int32_t>(DaysFromCivil(task.Due));
+        return status;
+    }
+
+} // namespace
+
+Assessment AssessDateItems(TaskStore& store, const DateTime& now, int daysPerLevel)
+{
+    daysPerLevel = std::max(daysPerLevel, 1);
+    AssessKey key { store.Revision(), DaysFromCivil(now.Date), now.SecondsOfDay == 0, daysPerLevel };
+    if (store.AssessedFor() == key)
+        return Assessment::Unchanged;
+
+    store.Recode([&](std::string& line) {
+        if (!IsDateBasedLine(line))
+            return false;
+        return SetCode(line, CodeOf(ReadDateBasedTask(line), now, daysPerLevel));
+    });
+
+    std::vector<DateStatus> info;
+    info.reserve(store.Count());
+    for (const std::string& line : store.Lines())
+        info.push_back(StatusOf(line, now));
+    key.Revision = store.Revision();
+    store.SetDateInfo(std::move(info), key);
+    return Assessment::Recomputed;
+}
+
+} // namespace agendrix

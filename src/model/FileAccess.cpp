@@ -1,0 +1,171 @@
+#include "FileAccess.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+
+namespace agendrix {
+
+namespace {
+
+    FileError MakeError(const std::string& path, const char* what, int errorNumber)
+    {
+        return FileError { path, errorNumber,
+            std::string(what) + " \"" + path + "\": " + std::strerror(errorNumber) + "." };
+    }
+
+    std::string FolderOf(const std::string& path)
+    {
+        const std::size_t slash = path.rfind('/');
+        if (slash == std::string::npos)
+            return ".";
+        return slash == 0 ? "/" : path.substr(0, slash);
+    }
+
+    // The file a save must replace: the target of a symbolic link, the path itself otherwise.
+    std::string ResolveTarget(const std::string& path)
+    {
+        std::error_code error;
+        if (std::filesystem::is_symlink(path, error)) {
+            const auto resolved = std::filesystem::weakly_canonical(path, error);
+            if (!error)
+                return resolved.string();
+        }
+        return path;
+    }
+
+    std::string TemporaryName(const std::string& target)
+    {
+        static std::mt19937_64 random { std::random_device {}() };
+        const std::string folder = FolderOf(target);
+        const std::string name
+            = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+        return (folder == "/" ? "" : folder) + "/." + name + "." + std::to_string(random() % 1000000000)
+            + ".tmp";
+    }
+
+    bool WriteAll(FileOps& ops, int fd, std::string_view bytes)
+    {
+        while (!bytes.empty()) {
+            const ssize_t written = ops.Write(fd, bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                if (written == 0)
+                    errno = EIO;
+                return false;
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return true;
+    }
+
+    // Cleans up after a failed step and returns its error.
+    FileError Abandon(FileOps& ops, int fd, const std::string& temporary, FileError error)
+    {
+        if (fd >= 0)
+            ops.Close(fd);
+        ops.Unlink(temporary);
+        return error;
+    }
+
+} // namespace
+
+ReadResult ReadWholeFile(const std::string& path, FileOps& ops)
+{
+    ReadResult result;
+    const int fd = ops.OpenRead(path);
+    if (fd < 0) {
+        result.What = errno == ENOENT ? ReadResult::Status::Missing : ReadResult::Status::Failed;
+        result.Error = MakeError(path, "Could not open", errno);
+        return result;
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ops.Read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int errorNumber = errno;
+            ops.Close(fd);
+            result.What = ReadResult::Status::Failed;
+            result.Error = MakeError(path, "Could not read", errorNumber);
+            result.Bytes.clear();
+            return result;
+        }
+        if (got == 0)
+            break;
+        result.Bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ops.Close(fd);
+    return result;
+}
+
+FileError SaveFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops)
+{
+    const std::string target = ResolveTarget(path);
+    struct stat existing { };
+    const bool hadFile = ::stat(target.c_str(), &existing) == 0;
+
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temporary = TemporaryName(target);
+        fd = ops.CreateExclusive(temporary);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        return MakeError(path, "Could not save", errno);
+    const mode_t mode = hadFile ? (existing.st_mode & 07777) : static_cast<mode_t>(0644);
+    if (ops.SetMode(fd, mode) != 0)
+        return Abandon(ops, fd, temporary, MakeError(path, "Could not save", errno));
+    if (!WriteAll(ops, fd, bytes))
+        return Abandon(ops, fd, temporary, MakeError(path, "Could not save", errno));
+    if (ops.SyncData(fd) != 0)
+        return Abandon(ops, fd, temporary, MakeError(path, "Could not save", errno));
+    if (ops.Close(fd) != 0)
+        return Abandon(ops, -1, temporary, MakeError(path, "Could not save", errno));
+    if (ops.Rename(temporary, target) != 0)
+        return Abandon(ops, -1, temporary, MakeError(path, "Could not save", errno));
+
+    // The new name must reach the disk too; a folder that cannot be synced is reported, although
+    // the file itself is already complete under its name.
+    const int folder = ops.OpenFolder(FolderOf(target));
+    if (folder < 0)
+        return MakeError(path, "Saved, but could not sync the folder of", errno);
+    const int synced = ops.SyncAll(folder);
+    const int syncError = errno;
+    ops.Close(folder);
+    // Some file systems cannot sync a folder at all; the rename is as durable as they allow.
+    if (synced != 0 && syncError != EINVAL && syncError != ENOTSUP)
+        return MakeError(path, "Saved, but could not sync the folder of", syncError);
+    return {};
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat info { };
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+} // namespace agendrix

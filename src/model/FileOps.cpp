@@ -1,0 +1,59 @@
+#include "FileOps.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace agendrix {
+
+int FileOps::OpenRead(const std::string& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+
+int FileOps::CreateExclusive(const std::string& path)
+{
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+}
+
+int FileOps::OpenFolder(const std::string& path)
+{
+    return ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+ssize_t FileOps::Read(int fd, char* buffer, std::size_t size) { return ::read(fd, buffer, size); }
+ssize_t FileOps::Write(int fd, const char* data, std::size_t size) { return ::write(fd, data, size); }
+int FileOps::SyncData(int fd) { return ::fdatasync(fd); }
+int FileOps::SyncAll(int fd) { return ::fsync(fd); }
+int FileOps::SetMode(int fd, mode_t mode) { return ::fchmod(fd, mode); }
+int FileOps::Close(int fd) { return ::close(fd); }
+int FileOps::Rename(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str());
+}
+
+int FileOps::RenameNoReplace(const std::string& from, const std::string& to)
+{
+    // A hard link fails when the target exists, which makes the check and the rename one step.
+    if (::link(from.c_str(), to.c_str()) != 0) {
+        if (errno == EEXIST)
+            return -1;
+        // Some file systems have no hard links: fall back to a check before renaming.
+        struct stat info { };
+        if (::lstat(to.c_str(), &info) == 0) {
+            errno = EEXIST;
+            return -1;
+        }
+        return ::rename(from.c_str(), to.c_str());
+    }
+    return ::unlink(from.c_str());
+}
+
+int FileOps::Unlink(const std::string& path) { return ::unlink(path.c_str()); }
+
+FileOps& SystemFileOps()
+{
+    static FileOps ops;
+    return ops;
+}
+
+} // namespace agendrix

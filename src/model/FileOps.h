@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <sys/types.h>
+
+namespace agendrix {
+
+// The system calls that reading and saving files go through. The model uses this class as it is; tests
+// derive from it to make one step fail. Each call returns what the system call returns and
+// leaves the reason in errno.
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+
+    virtual int OpenRead(const std::string& path);
+    // Creates a new file that did not exist (O_EXCL), readable and writable by its owner only.
+    virtual int CreateExclusive(const std::string& path);
+    virtual int OpenFolder(const std::string& path);
+    virtual ssize_t Read(int fd, char* buffer, std::size_t size);
+    virtual ssize_t Write(int fd, const char* data, std::size_t size);
+    virtual int SyncData(int fd);
+    virtual int SyncAll(int fd);
+    virtual int SetMode(int fd, mode_t mode);
+    virtual int Close(int fd);
+    virtual int Rename(const std::string& from, const std::string& to);
+    // Renames only when `to` does not exist yet; fails with EEXIST otherwise.
+    virtual int RenameNoReplace(const std::string& from, const std::string& to);
+    virtual int Unlink(const std::string& path);
+};
+
+FileOps& SystemFileOps();
+
+} // namespace agendrix

@@ -1,0 +1,159 @@
+#include "ListFile.h"
+
+#include "TaskLine.h"
+
+#include <algorithm>
+
+namespace agendrix {
+
+std::string HeaderLine() { return "Format: " + std::string(ProgramVersion); }
+
+std::string EncodeListFile(const std::vector<std::string>& lines)
+{
+    std::size_t size = HeaderLine().size() + 2;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    bytes += HeaderLine();
+    bytes += "\r\n";
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+std::string ConvertOldLine(std::string_view line, const CivilDate& today)
+{
+    const std::size_t fourth = FindTab(line, 4);
+    if (fourth == std::string_view::npos)
+        return std::string(line);
+    const std::size_t fifth = line.find('\t', fourth + 1);
+    if (fifth == std::string_view::npos)
+        return std::string(line);
+    std::string converted;
+    converted.reserve(line.size() + 8);
+    converted.append(line.substr(0, fourth + 1));
+    converted += FormatYyyymmdd(today);
+    converted.append(line.substr(fifth));
+    return converted;
+}
+
+std::string ConvertVersion1Line(std::string_view line, const CivilDate& today)
+{
+    // The old numbering ran the other way: 0 completed up to 10 broken. Junk codes read as 0
+    // and values past 10 as 10, so every line gets a code of the current range.
+    const long long oldCode
+        = std::clamp(LeadingNumber(line.substr(0, std::min<std::size_t>(2, line.size()))), 0LL, 10LL);
+    std::string converted = TwoDigitCode(static_cast<int>(10 - oldCode));
+    if (line.size() > 2)
+        converted.append(line.substr(2));
+    return ConvertOldLine(converted, today);
+}
+
+namespace {
+    bool IsCurrentVersion(std::string_view header)
+    {
+        const std::string_view version = header.size() > 8 ? header.substr(8, 5) : std::string_view {};
+        if (version == "2.1.0")
+            return true;
+        if (version.empty() || version[0] < '0' || version[0] > '9')
+            return true;
+        return version[0] >= '3';
+    }
+} // namespace
+
+ParsedList ParseListFile(std::string_view bytes, const CivilDate& today)
+{
+    ParsedList parsed;
+    if (bytes.empty())
+        return parsed;
+    const std::vector<std::string_view> lines = SplitLines(bytes);
+    const std::string_view first = lines.empty() ? std::string_view {} : lines.front();
+    std::size_t next = 0;
+    if (!first.starts_with('F')) {
+        parsed.Format = ListFormat::Version1;
+    } else {
+        parsed.Format = IsCurrentVersion(first) ? ListFormat::Current : ListFormat::Version20;
+        next = 1;
+    }
+    parsed.Lines.reserve(lines.size());
+    for (; next < lines.size() && !lines[next].empty(); ++next) {
+        switch (parsed.Format) {
+        case ListFormat::Current:
+            parsed.Lines.emplace_back(lines[next]);
+            break;
+        case ListFormat::Version20:
+            parsed.Lines.push_back(ConvertOldLine(lines[next], today));
+            break;
+        case ListFormat::Version1:
+            parsed.Lines.push_back(ConvertVersion1Line(lines[next], today));
+            break;
+        }
+    }
+    return parsed;
+}
+
+std::string Version20Message()
+{
+    return "This file is in Version 2.0 format, it will be\n"
+           "converted to Version 3 format the next\n"
+           "time you save. Dated items will not have\n"
+           "their dates retained, we apologise for any\n"
+           "inconvenience.";
+}
+
+std::string Version1Message()
+{
+    return "This list is in Agendrix Verson 1 format, the list will\n"
+           "be converted to Version 2 format when you next save.\n"
+           "Dated items will not have their dates retained, we\n"
+           "apologise for any inconvenience.\n"
+           "\n"
+           "NOTE: Agendrix Version 1 cannot read V2.1 files.";
+}
+
+FileError SaveList(ListDocument& document, FileOps& ops)
+{
+    FileError error = SaveFileAtomically(document.ListName, EncodeListFile(document.Tasks.Lines()), ops);
+    if (error.Message.empty())
+        document.Dirty = false;
+    return error;
+}
+
+GetListResult GetList(
+    ListDocument& document, RecentLists& recent, Prompts& prompts, const CivilDate& today, FileOps& ops)
+{
+    GetListResult result;
+    if (document.ListName.empty()) {
+        document.ListName = std::string(NewListName);
+        result.What = GetListResult::Status::Untitled;
+        return result;
+    }
+    UpdateRecentLists(recent, document.ListName);
+    ReadResult read = ReadWholeFile(document.ListName, ops);
+    if (read.What == ReadResult::Status::Missing) {
+        result.What = GetListResult::Status::Missing;
+        return result;
+    }
+    if (read.What == ReadResult::Status::Failed) {
+        result.What = GetListResult::Status::Failed;
+        result.Error = std::move(read.Error);
+        return result;
+    }
+    ParsedList parsed = ParseListFile(read.Bytes, today);
+    read.Bytes = std::string {};
+    result.Format = parsed.Format;
+    // The version 2.0 message comes before the first converted line, so a file without lines
+    // shows none; the version 1 message comes after reading, lines or not.
+    if (parsed.Format == ListFormat::Version20 && !parsed.Lines.empty())
+        prompts.Tell(Version20Message());
+    document.Tasks.Load(std::move(parsed.Lines));
+    if (parsed.Format == ListFormat::Version1)
+        prompts.Tell(Version1Message());
+    document.Dirty = false;
+    return result;
+}
+
+} // namespace agendrix

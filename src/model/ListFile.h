@@ -1,0 +1,68 @@
+#pragma once
+
+#include "CivilDate.h"
+#include "FileAccess.h"
+#include "ListDocument.h"
+#include "Prompts.h"
+#include "RecentLists.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace agendrix {
+
+inline constexpr std::string_view ProgramVersion = "5.0.0";
+
+// "Format: 5.0.0", the first line of every list and completed-items file we write.
+std::string HeaderLine();
+
+// The whole file: the header and every line of the store, each ended by CR LF.
+std::string EncodeListFile(const std::vector<std::string>& lines);
+
+enum class ListFormat {
+    Version1, // no header; codes are inverted and dates reset
+    Version20, // an older header; dates reset
+    Current, // 2.1.0, 3 and later
+};
+
+struct ParsedList {
+    ListFormat Format = ListFormat::Current;
+    std::vector<std::string> Lines; // unsorted, in file order, already converted
+};
+
+// Reads the bytes of a list file, stopping at the first empty line. An empty file is an empty
+// current list.
+ParsedList ParseListFile(std::string_view bytes, const CivilDate& today);
+
+// Replaces the date field (between the 4th and 5th Tab) by today as yyyymmdd; a line without
+// a fifth Tab is kept as it is.
+std::string ConvertOldLine(std::string_view line, const CivilDate& today);
+// A version 1 line: the old code c in the first two characters becomes 10 - c.
+std::string ConvertVersion1Line(std::string_view line, const CivilDate& today);
+
+std::string Version20Message();
+std::string Version1Message();
+
+// Writes the document's tasks to its ListName; clears Dirty on success. On failure the old file
+// is left as it was, Dirty stays set and the error names the file and the reason.
+FileError SaveList(ListDocument& document, FileOps& ops = SystemFileOps());
+
+struct GetListResult {
+    enum class Status {
+        Untitled, // ListName was empty and is now NewListName
+        Missing, // no such file: the store was left as it was
+        Loaded,
+        Failed, // the file exists but could not be read: the store was left as it was
+    };
+    Status What = Status::Loaded;
+    ListFormat Format = ListFormat::Current;
+    FileError Error; // set when Failed
+};
+
+// Loads the file named by document.ListName into its store, notes it in the recent lists, and
+// tells the user through `prompts` when an older format was converted. Clears Dirty when loaded.
+GetListResult GetList(ListDocument& document, RecentLists& recent, Prompts& prompts, const CivilDate& today,
+    FileOps& ops = SystemFileOps());
+
+} // namespace agendrix
