@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/CivilDate.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace agendrix::cli {
+
+enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge };
+
+enum class OutputForm { Table, Json };
+
+// The command line, checked for form only; files are not touched here.
+struct CliArguments {
+    std::optional<DateTime> Today;
+    std::optional<int> DaysPerLevel;
+    CommandName Command = CommandName::Show;
+    std::string File;
+    std::string Output; // -o, for assess
+    OutputForm Form = OutputForm::Table;
+    std::size_t Index = 0; // complete
+
+    // add
+    std::string Description;
+    std::string Information;
+    std::optional<int> PriorityOption; // 1 to 10, from --priority
+    std::optional<CivilDate> Due;
+    std::string Days = "1";
+    int DayKind = 0;
+    std::string AssociatedFile;
+};
+
+struct ParsedArguments {
+    std::optional<CliArguments> Arguments;
+    std::string Error; // a usage error, when Arguments is empty
+};
+
+ParsedArguments ParseArguments(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+// "extreme", "very-high", "high", "low", "unprioritized", "completed", "broken" or a level 1 to 7,
+// as the editor's option number (code); nothing for anything else.
+std::optional<int> PriorityOptionFromName(const std::string& name);
+
+} // namespace agendrix::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "CliArguments.h"
+
+#include "model/DateStatus.h"
+#include "model/FileOps.h"
+
+#include <ostream>
+
+namespace agendrix::cli {
+
+enum class ExitCode { Success = 0, Usage = 1, FileOrData = 2 };
+
+// Everything a command needs from outside: the clock, the settings, and where to write.
+struct CliContext {
+    DateTime Now;
+    int DaysPerLevel = 3;
+    DateFormatter FormatDate;
+    std::ostream& Out;
+    std::ostream& Err;
+    bool ColourOutput = false;
+    FileOps& Ops = SystemFileOps();
+};
+
+ExitCode RunCommand(const CliArguments& arguments, CliContext& context);
+
+} // namespace agendrix::cli

@@ -1,0 +1,67 @@
+#include "SystemEnvironment.h"
+
+#include "model/FileAccess.h"
+#include "model/ProgramFolder.h"
+#include "model/Settings.h"
+
+#include <algorithm>
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+namespace agendrix::cli {
+
+DateTime LocalNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
+    return DateTime { CivilDate { local.tm_year + 1900, local.tm_mon + 1, local.tm_mday },
+        std::min(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec, 86399) };
+}
+
+DateFormatter LocaleShortDate()
+{
+    std::setlocale(LC_TIME, "");
+    return [](const CivilDate& date) {
+        std::tm time {};
+        time.tm_year = date.Year - 1900;
+        time.tm_mon = date.Month - 1;
+        time.tm_mday = date.Day;
+        char buffer[64];
+        const std::size_t length = std::strftime(buffer, sizeof buffer, "%x", &time);
+        return length == 0 ? FormatIso(date) : std::string(buffer, length);
+    };
+}
+
+namespace {
+    std::string Environment(const char* name)
+    {
+        const char* value = std::getenv(name);
+        return value ? value : "";
+    }
+} // namespace
+
+std::optional<int> DaysPerLevelFromSettings()
+{
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string folder = FindProgramFolder(ProgramFolderInputs {
+        Environment("AGENDRIX_HOME"),
+        error ? std::string {} : executable.parent_path().string(),
+        Environment("XDG_DATA_HOME"),
+        Environment("HOME"),
+    });
+    const ReadResult read = ReadWholeFile(folder + "/" + std::string(SettingsFileName));
+    if (read.What != ReadResult::Status::Read)
+        return std::nullopt;
+    const SettingsReadResult settings = LoadINI(read.Bytes, Settings {});
+    const bool bad
+        = std::find(settings.BadLines.begin(), settings.BadLines.end(), 6) != settings.BadLines.end();
+    if (bad || SplitLines(read.Bytes).size() < 6)
+        return std::nullopt;
+    return settings.Values.DaysPerLevel;
+}
+
+} // namespace agendrix::cli

@@ -1,0 +1,34 @@
+#include "CliArguments.h"
+#include "CliCommands.h"
+#include "SystemEnvironment.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    using namespace agendrix::cli;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << UsageText();
+        return 0;
+    }
+    const ParsedArguments parsed = ParseArguments(args);
+    if (!parsed.Arguments) {
+        std::cerr << "agendrix-cli: " << parsed.Error << "\n" << UsageText();
+        return static_cast<int>(ExitCode::Usage);
+    }
+    const CliArguments& arguments = *parsed.Arguments;
+    CliContext context {
+        arguments.Today.value_or(LocalNow()),
+        arguments.DaysPerLevel.value_or(DaysPerLevelFromSettings().value_or(3)),
+        LocaleShortDate(),
+        std::cout,
+        std::cerr,
+        isatty(STDOUT_FILENO) == 1 && std::getenv("NO_COLOR") == nullptr,
+    };
+    const ExitCode code = RunCommand(arguments, context);
+    std::cout.flush();
+    return std::cout.good() ? static_cast<int>(code) : static_cast<int>(ExitCode::FileOrData);
+}

@@ -1,0 +1,111 @@
+#include "cli/CliArguments.h"
+
+#include <gtest/gtest.h>
+
+namespace agendrix::cli {
+namespace {
+
+    struct BadCase {
+        const char* Name;
+        std::vector<std::string> Args;
+        const char* ErrorPart;
+    };
+
+    class BadArguments : public testing::TestWithParam<BadCase> { };
+
+    TEST_P(BadArguments, AreRefusedWithAMessageThatSaysWhy)
+    {
+        const ParsedArguments parsed = ParseArguments(GetParam().Args);
+        EXPECT_FALSE(parsed.Arguments.has_value());
+        EXPECT_NE(parsed.Error.find(GetParam().ErrorPart), std::string::npos) << parsed.Error;
+    }
+
+    INSTANTIATE_TEST_SUITE_P(Cli, BadArguments,
+        testing::Values(BadCase { "Nothing", {}, "no command" },
+            BadCase { "UnknownCommand", { "explode", "a.agl" }, "unknown command \"explode\"" },
+            BadCase { "UnknownOption", { "--verbose", "show", "a.agl" }, "unknown option --verbose" },
+            BadCase { "MissingFile", { "show" }, "needs a FILE" },
+            BadCase {
+                "TodayNotADate", { "--today", "tomorrow", "show", "a.agl" }, "\"tomorrow\" is not one" },
+            BadCase { "TodayImpossible", { "--today", "2026-02-30", "show", "a.agl" }, "--today" },
+            BadCase { "TodayBadTime", { "--today", "2026-12-06T25:00", "show", "a.agl" }, "--today" },
+            BadCase { "TodayWithoutValue", { "--today" }, "--today needs a value" },
+            BadCase { "DaysPerLevelZero", { "--days-per-level", "0", "show", "a.agl" }, "from 1 to 4681" },
+            BadCase { "DaysPerLevelText", { "--days-per-level", "x", "show", "a.agl" }, "from 1 to 4681" },
+            BadCase { "ShowExtra", { "show", "a.agl", "--xml" }, "unexpected argument \"--xml\"" },
+            BadCase { "AssessOutputMissing", { "assess", "a.agl", "-o" }, "-o needs a value" },
+            BadCase { "AddWithoutDescription", { "add", "a.agl" }, "needs --description" },
+            BadCase { "AddEmptyDescription", { "add", "a.agl", "--description", "" }, "needs --description" },
+            BadCase { "AddUnknownPriority", { "add", "a.agl", "--description", "x", "--priority", "urgent" },
+                "does not know \"urgent\"" },
+            BadCase {
+                "AddLevelEight", { "add", "a.agl", "--description", "x", "--priority", "8" }, "--priority" },
+            BadCase { "AddDueAndPriority",
+                { "add", "a.agl", "--description", "x", "--due", "2026-12-10", "--priority", "high" },
+                "leave out --priority" },
+            BadCase {
+                "AddDaysWithoutDue", { "add", "a.agl", "--description", "x", "--days", "3" }, "give --due" },
+            BadCase { "AddBadKind",
+                { "add", "a.agl", "--description", "x", "--due", "2026-12-10", "--kind", "sat" },
+                "--kind takes" },
+            BadCase { "AddDueWithTime", { "add", "a.agl", "--description", "x", "--due", "2026-12-10T10:00" },
+                "--due takes" },
+            BadCase { "AddNegativeDays",
+                { "add", "a.agl", "--description", "x", "--due", "2026-12-10", "--days", "-1" },
+                "--days takes" },
+            BadCase { "AddUnknownOption", { "add", "a.agl", "--colour", "red" },
+                "add does not know the option --colour" },
+            BadCase { "CompleteWithoutIndex", { "complete", "a.agl" }, "needs the INDEX" },
+            BadCase { "CompleteNegativeIndex", { "complete", "a.agl", "-1" }, "needs the INDEX" },
+            BadCase { "CompleteIndexText", { "complete", "a.agl", "first" }, "needs the INDEX" }),
+        [](const auto& testInfo) { return std::string(testInfo.param.Name); });
+
+    TEST(CliArguments, GlobalOptionsComeBeforeTheCommand)
+    {
+        const ParsedArguments parsed = ParseArguments(
+            { "--today", "2026-12-04T13:00", "--days-per-level", "2", "show", "a.agl", "--json" });
+        ASSERT_TRUE(parsed.Arguments) << parsed.Error;
+        const CliArguments& a = *parsed.Arguments;
+        ASSERT_TRUE(a.Today);
+        EXPECT_EQ(a.Today->Date, (CivilDate { 2026, 12, 4 }));
+        EXPECT_EQ(a.Today->SecondsOfDay, 13 * 3600);
+        EXPECT_EQ(a.DaysPerLevel, 2);
+        EXPECT_EQ(a.Command, CommandName::Show);
+        EXPECT_EQ(a.Form, OutputForm::Json);
+    }
+
+    TEST(CliArguments, TodayWithoutATimeMeansNoon)
+    {
+        const ParsedArguments parsed = ParseArguments({ "--today", "2026-12-04", "purge", "a.agl" });
+        ASSERT_TRUE(parsed.Arguments);
+        EXPECT_EQ(parsed.Arguments->Today->SecondsOfDay, 12 * 3600);
+    }
+
+    TEST(CliArguments, AddReadsEveryField)
+    {
+        const ParsedArguments parsed
+            = ParseArguments({ "add", "a.agl", "--description", "Renew passport", "--info", "Photo\nbooth",
+                "--due", "2026-12-09", "--days", "2", "--kind", "all", "--file", "/tmp/form.pdf" });
+        ASSERT_TRUE(parsed.Arguments) << parsed.Error;
+        const CliArguments& a = *parsed.Arguments;
+        EXPECT_EQ(a.Description, "Renew passport");
+        EXPECT_EQ(a.Information, "Photo\nbooth");
+        EXPECT_EQ(a.Due, (CivilDate { 2026, 12, 9 }));
+        EXPECT_EQ(a.Days, "2");
+        EXPECT_EQ(a.DayKind, 2);
+        EXPECT_EQ(a.AssociatedFile, "/tmp/form.pdf");
+    }
+
+    TEST(CliArguments, PriorityNamesAndLevelsGiveTheEditorsOptionNumbers)
+    {
+        const std::vector<std::pair<std::string, int>> cases { { "broken", 1 }, { "extreme", 2 }, { "7", 2 },
+            { "very-high", 3 }, { "6", 3 }, { "high", 4 }, { "5", 4 }, { "4", 5 }, { "3", 6 }, { "2", 7 },
+            { "low", 8 }, { "1", 8 }, { "unprioritized", 9 }, { "completed", 10 } };
+        for (const auto& [name, option] : cases)
+            EXPECT_EQ(PriorityOptionFromName(name), option) << name;
+        EXPECT_FALSE(PriorityOptionFromName("0"));
+        EXPECT_FALSE(PriorityOptionFromName("High"));
+    }
+
+} // namespace
+} // namespace agendrix::cli

@@ -1,0 +1,283 @@
+#include "cli/CliCommands.h"
+#include "cli/CliArguments.h"
+
+#include "model/CivilDate.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace agendrix::cli {
+namespace {
+
+    namespace fs = std::filesystem;
+
+    std::string ReadBytes(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    void WriteBytes(const fs::path& path, std::string_view bytes)
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << bytes;
+    }
+
+    // Fails every rename, the step that would put a saved file in place.
+    class RenameFails : public FileOps {
+    public:
+        int Rename(const std::string&, const std::string&) override
+        {
+            errno = EACCES;
+            return -1;
+        }
+    };
+
+    class CliCommands : public testing::Test {
+    protected:
+        void SetUp() override
+        {
+            char pattern[] = "/tmp/agendrix-cli-XXXXXX";
+            Folder = mkdtemp(pattern);
+        }
+        void TearDown() override { fs::remove_all(Folder); }
+
+        // Runs a command line at 2026-12-06 12:00 with DaysPerLevel 3 and ISO dates.
+        ExitCode Run(std::vector<std::string> args, FileOps& ops = SystemFileOps())
+        {
+            Out.str({});
+            Err.str({});
+            const ParsedArguments parsed = ParseArguments(args);
+            EXPECT_TRUE(parsed.Arguments) << parsed.Error;
+            if (!parsed.Arguments)
+                return ExitCode::Usage;
+            CliContext context { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 }, 3, FormatIso, Out, Err,
+                false, ops };
+            return RunCommand(*parsed.Arguments, context);
+        }
+
+        std::string List(const char* name) const { return (Folder / name).string(); }
+
+        fs::path Folder;
+        std::ostringstream Out;
+        std::ostringstream Err;
+    };
+
+    const std::string Header = "Format: 5.0.0\r\n";
+
+    TEST_F(CliCommands, ShowOfAMissingFileFailsNamingIt)
+    {
+        EXPECT_EQ(Run({ "show", List("absent.agl") }), ExitCode::FileOrData);
+        EXPECT_NE(Err.str().find("absent.agl"), std::string::npos) << Err.str();
+        EXPECT_TRUE(Out.str().empty());
+    }
+
+    TEST_F(CliCommands, ShowOfAFolderFailsWithTheReason)
+    {
+        fs::create_directory(Folder / "folder.agl");
+        EXPECT_EQ(Run({ "show", List("folder.agl") }), ExitCode::FileOrData);
+        EXPECT_NE(Err.str().find("Is a directory"), std::string::npos) << Err.str();
+    }
+
+    TEST_F(CliCommands, ShowPrintsTheAssessedListInStoreOrder)
+    {
+        WriteBytes(Folder / "l.agl",
+            Header + "09\tLater\t\t0\t20261206\t1\t0\t\r\n" + "00\tRenew passport\t\t1\t20261209\t2\t2\t\r\n"
+                + "04\tcall Bob\t\t0\t20261206\t1\t0\t\r\n");
+        ASSERT_EQ(Run({ "show", List("l.agl") }), ExitCode::Success) << Err.str();
+        std::istringstream rows(Out.str());
+        std::string heading, first, second, third;
+        std::getline(rows, heading);
+        std::getline(rows, first);
+        std::getline(rows, second);
+        std::getline(rows, third);
+        EXPECT_NE(first.find("Very High"), std::string::npos) << first;
+        EXPECT_NE(first.find("Due on: 2026-12-09, Start: 1 Days"), std::string::npos) << first;
+        EXPECT_NE(second.find("call Bob"), std::string::npos) << second;
+        EXPECT_NE(third.find("Unprioritized"), std::string::npos) << third;
+    }
+
+    TEST_F(CliCommands, ShowJsonGivesOneObjectPerTaskWithEscapedTexts)
+    {
+        WriteBytes(Folder / "l.agl",
+            Header + "04\tSay \"hi\" \\ caf\xE9\ta\xB6" + "b\t0\t20261206\t1\t0\t/tmp/x\r\n"
+                + "09\tctl\x01\t\t0\t\t\t\t\r\n");
+        ASSERT_EQ(Run({ "show", List("l.agl"), "--json" }), ExitCode::Success) << Err.str();
+        const std::string json = Out.str();
+        EXPECT_EQ(json.front(), '[');
+        EXPECT_NE(json.find("\"description\": \"Say \\\"hi\\\" \\\\ caf\xC3\xA9\""), std::string::npos)
+            << json;
+        EXPECT_NE(json.find("\"information\": \"a\xC2\xB6"
+                            "b\""),
+            std::string::npos)
+            << json;
+        EXPECT_NE(json.find("\"status\": \"High Priority\""), std::string::npos) << json;
+        EXPECT_NE(json.find("\"file\": \"/tmp/x\""), std::string::npos) << json;
+        EXPECT_NE(json.find("ctl\\u0001"), std::string::npos) << json;
+        EXPECT_NE(json.find("\"line\": \"04\\tSay"), std::string::npos) << json;
+        EXPECT_EQ(json.find("\"index\": 2"), std::string::npos);
+    }
+
+    TEST_F(CliCommands, ShowConvertsAnOlderListAndPrintsTheNoteOnce)
+    {
+        WriteBytes(Folder / "old.agl",
+            "Format: 2.0.0\r\n04\ta\t\t0\t19990101\t1\t0\t\r\n04\tb\t\t0\t19990101\t1\t0\t\r\n");
+        ASSERT_EQ(Run({ "show", List("old.agl"), "--json" }), ExitCode::Success);
+        EXPECT_EQ(Err.str(),
+            "This file is in Version 2.0 format, it will be\nconverted to Version 3 format the next\ntime "
+            "you save. "
+            "Dated items will not have\ntheir dates retained, we apologise for any\ninconvenience.\n");
+        EXPECT_NE(Out.str().find("\"date\": \"20261206\""), std::string::npos) << Out.str();
+        EXPECT_EQ(Out.str().find("19990101"), std::string::npos);
+    }
+
+    TEST_F(CliCommands, AssessWritesTheCurrentFormatAndLeavesTheSourceAlone)
+    {
+        using namespace std::string_literals;
+        const std::string withNul
+            = "Format: 3.0.2\r\n00\tdated\t\t1\t20261207\t0\t2\t\r\n06\tkept \x81\0 bytes\t\t0\t\t\t\t\r\n"s;
+        WriteBytes(Folder / "in.agl", withNul);
+        ASSERT_EQ(Run({ "assess", List("in.agl"), "-o", List("out.agl") }), ExitCode::Success) << Err.str();
+        EXPECT_EQ(ReadBytes(Folder / "in.agl"), withNul);
+        EXPECT_EQ(ReadBytes(Folder / "out.agl"),
+            Header + "03\tdated\t\t1\t20261207\t0\t2\t\r\n" + "06\tkept \x81" + std::string(1, '\0')
+                + " bytes\t\t0\t\t\t\t\r\n");
+    }
+
+    TEST_F(CliCommands, AddToANewFileWritesTheEditorsLine)
+    {
+        ASSERT_EQ(Run({ "add", List("new.agl"), "--description", "Water the plants" }), ExitCode::Success)
+            << Err.str();
+        EXPECT_EQ(ReadBytes(Folder / "new.agl"), Header + "09\tWater the plants\t\t0\t20261220\t1\t0\t\r\n");
+    }
+
+    TEST_F(CliCommands, AddADateBasedTaskStoresItsAssessedCode)
+    {
+        ASSERT_EQ(
+            Run({ "add", List("l.agl"), "--description", "Renew passport", "--due", "2026-12-09", "--days",
+                "2", "--kind", "all", "--info", "line one\nline\ttwo", "--file", "/home/me/form.pdf" }),
+            ExitCode::Success)
+            << Err.str();
+        EXPECT_EQ(ReadBytes(Folder / "l.agl"),
+            Header + "03\tRenew passport\tline one\xB6line two\t1\t20261209\t2\t2\t/home/me/form.pdf\r\n");
+    }
+
+    TEST_F(CliCommands, AddCompletedPrefixesTheDateAndLevelsMapToCodes)
+    {
+        ASSERT_EQ(Run({ "add", List("l.agl"), "--description", "Done", "--priority", "completed" }),
+            ExitCode::Success);
+        ASSERT_EQ(
+            Run({ "add", List("l.agl"), "--description", "Mid", "--priority", "3" }), ExitCode::Success);
+        EXPECT_EQ(ReadBytes(Folder / "l.agl"),
+            Header + "06\tMid\t\t0\t20261220\t1\t0\t\r\n"
+                + "10\t2026/12/06 - Done\t\t0\t20261220\t1\t0\t\r\n");
+    }
+
+    TEST_F(CliCommands, AddTellsWhenTextHadToChange)
+    {
+        ASSERT_EQ(Run({ "add", List("l.agl"), "--description", "Caf\xC3\xA9 \xE6\x97\xA5", "--info",
+                      std::string(1100, 'x') }),
+            ExitCode::Success);
+        EXPECT_NE(Err.str().find("description cannot be stored in a task list and were replaced by \"?\""),
+            std::string::npos)
+            << Err.str();
+        EXPECT_NE(
+            Err.str().find("Agendrix had to change the information text, as the total task details exceeded "
+                           "1024 characters."),
+            std::string::npos);
+        const std::string bytes = ReadBytes(Folder / "l.agl");
+        EXPECT_EQ(bytes.size(), Header.size() + 1024 + 2);
+        EXPECT_EQ(bytes.substr(Header.size(), 13), "09\tCaf\xE9 ?\txxx");
+    }
+
+    TEST_F(CliCommands, CompleteMarksTheTaskAtTheIndex)
+    {
+        WriteBytes(
+            Folder / "l.agl", Header + "04\tPay rent\t\t0\t20261206\t1\t0\t\r\n09\tOther\t\t0\t\t\t\t\r\n");
+        ASSERT_EQ(Run({ "complete", List("l.agl"), "0" }), ExitCode::Success) << Err.str();
+        EXPECT_EQ(ReadBytes(Folder / "l.agl"),
+            Header + "09\tOther\t\t0\t\t\t\t\r\n10\t2026/12/06 - Pay rent\t\t0\t20261206\t1\t0\t\r\n");
+    }
+
+    TEST_F(CliCommands, CompleteOutOfRangeFailsAndChangesNothing)
+    {
+        const std::string bytes = Header + "04\tPay rent\t\t0\t20261206\t1\t0\t\r\n";
+        WriteBytes(Folder / "l.agl", bytes);
+        EXPECT_EQ(Run({ "complete", List("l.agl"), "1" }), ExitCode::FileOrData);
+        EXPECT_NE(Err.str().find("has no task at index 1 (it has 1)"), std::string::npos) << Err.str();
+        EXPECT_EQ(ReadBytes(Folder / "l.agl"), bytes);
+    }
+
+    TEST_F(CliCommands, ExportMovesCompletedTasksThenFindsNoneLeft)
+    {
+        WriteBytes(Folder / "home.agl",
+            Header
+                + "04\tOpen\t\t0\t\t\t\t\r\n10\t2026/12/01 - A\t\t0\t\t\t\t\r\n10\t2026/12/02 - "
+                  "B\t\t0\t\t\t\t\r\n");
+        ASSERT_EQ(Run({ "export-completed", List("home.agl") }), ExitCode::Success) << Err.str();
+        EXPECT_EQ(Err.str(), "Completed items have been saved to:\n" + List("home.cti") + "\n");
+        EXPECT_EQ(ReadBytes(Folder / "home.cti"),
+            Header + "10\t2026/12/02 - B\t\t0\t\t\t\t\r\n10\t2026/12/01 - A\t\t0\t\t\t\t\r\n");
+        EXPECT_EQ(ReadBytes(Folder / "home.agl"), Header + "04\tOpen\t\t0\t\t\t\t\r\n");
+
+        EXPECT_EQ(Run({ "export-completed", List("home.agl") }), ExitCode::Success);
+        EXPECT_EQ(Err.str(), "No completed items found.\n");
+    }
+
+    TEST_F(CliCommands, PurgeDropsCompletedTasksWithoutAsking)
+    {
+        WriteBytes(Folder / "l.agl", Header + "04\tOpen\t\t0\t\t\t\t\r\n10\tdone\t\t0\t\t\t\t\r\n");
+        ASSERT_EQ(Run({ "purge", List("l.agl") }), ExitCode::Success);
+        EXPECT_EQ(Err.str(), "");
+        EXPECT_EQ(ReadBytes(Folder / "l.agl"), Header + "04\tOpen\t\t0\t\t\t\t\r\n");
+        ASSERT_EQ(Run({ "purge", List("l.agl") }), ExitCode::Success);
+        EXPECT_EQ(Err.str(), "No completed items found.\n");
+    }
+
+    TEST_F(CliCommands, AFailedSaveReportsTheFileAndKeepsTheOldOne)
+    {
+        const std::string bytes = Header + "10\tdone\t\t0\t\t\t\t\r\n";
+        WriteBytes(Folder / "l.agl", bytes);
+        RenameFails ops;
+        EXPECT_EQ(Run({ "purge", List("l.agl") }, ops), ExitCode::FileOrData);
+        EXPECT_NE(
+            Err.str().find("Could not save \"" + List("l.agl") + "\": Permission denied."), std::string::npos)
+            << Err.str();
+        EXPECT_EQ(ReadBytes(Folder / "l.agl"), bytes);
+        EXPECT_EQ(std::distance(fs::directory_iterator(Folder), fs::directory_iterator {}), 1);
+    }
+
+    // The real program, for what only a process shows: exit statuses and the two streams.
+    int RunProgram(const std::string& arguments, std::string& output)
+    {
+        const std::string command = std::string(AGENDRIX_CLI) + " " + arguments + " 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        std::size_t got = 0;
+        output.clear();
+        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            output.append(buffer, got);
+        const int status = pclose(pipe);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    TEST(CliProgram, ExitStatusesSayWhatWentWrong)
+    {
+        std::string output;
+        EXPECT_EQ(RunProgram("frobnicate x.agl", output), 1);
+        EXPECT_NE(output.find("Usage: agendrix-cli"), std::string::npos);
+        EXPECT_EQ(RunProgram("show /nonexistent/list.agl", output), 2);
+        EXPECT_EQ(output, "agendrix-cli: There is no list file \"/nonexistent/list.agl\".\n");
+        EXPECT_EQ(RunProgram("--today 2026-12-06 show " AGENDRIX_SAMPLES "/Sample.agl", output), 0);
+        EXPECT_NE(output.find("Pay the electricity bill"), std::string::npos);
+        EXPECT_EQ(RunProgram("--help", output), 0);
+    }
+
+} // namespace
+} // namespace agendrix::cli
