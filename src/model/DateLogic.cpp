@@ -3,6 +3,7 @@
 #include "TaskLine.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace agendrix {
@@ -72,6 +73,44 @@ int DateBasedCode(std::int64_t counted, std::int64_t daysToComplete, int daysPer
 
 namespace {
 
+    // The fields of a line that the date logic reads, found in one pass over the line.
+    struct DateFields {
+        bool DateBased = false;
+        std::string_view Date;
+        std::string_view DaysToComplete;
+        std::string_view DayKind;
+    };
+
+    DateFields ReadDateFields(std::string_view line)
+    {
+        std::array<std::size_t, 8> tabs {}; // tabs[k]: position of the k-th Tab, k = 1 to 7
+        std::size_t found = 0;
+        std::size_t from = 0;
+        while (found < 7) {
+            const std::size_t tab = line.find('\t', from);
+            if (tab == std::string_view::npos)
+                break;
+            tabs[++found] = tab;
+            from = tab + 1;
+        }
+        // Field k runs from after Tab k-1 to Tab k (or the end of the line).
+        auto field = [&](std::size_t k) -> std::string_view {
+            if (found < k - 1)
+                return {};
+            const std::size_t begin = tabs[k - 1] + 1;
+            const std::size_t stop = found >= k ? tabs[k] : line.size();
+            return line.substr(begin, stop - begin);
+        };
+        DateFields fields;
+        fields.DateBased = field(4) == "1";
+        if (fields.DateBased) {
+            fields.Date = field(5);
+            fields.DaysToComplete = field(6);
+            fields.DayKind = field(7);
+        }
+        return fields;
+    }
+
     struct DateBasedTask {
         bool Readable = false;
         CivilDate Due;
@@ -79,18 +118,18 @@ namespace {
         int Kind = 0;
     };
 
-    DateBasedTask ReadDateBasedTask(std::string_view line)
+    DateBasedTask ReadDateBasedTask(const DateFields& fields)
     {
         DateBasedTask task;
-        const auto due = ParseYyyymmdd(GetField(line, TaskField::Date));
+        const auto due = ParseYyyymmdd(fields.Date);
         if (!due)
             return task;
         task.Readable = true;
         task.Due = *due;
         // Days are bounded so that r = c - N cannot overflow; such spans are not meaningful anyway.
-        task.DaysToComplete = std::clamp<long long>(
-            LeadingNumber(GetField(line, TaskField::DaysToComplete)), -1'000'000'000LL, 1'000'000'000LL);
-        const long long kind = LeadingNumber(GetField(line, TaskField::DayKind));
+        task.DaysToComplete
+            = std::clamp<long long>(LeadingNumber(fields.DaysToComplete), -1'000'000'000LL, 1'000'000'000LL);
+        const long long kind = LeadingNumber(fields.DayKind);
         task.Kind = kind >= 0 && kind <= 2 ? static_cast<int>(kind) : 3;
         return task;
     }
@@ -125,12 +164,13 @@ namespace {
         const auto code = PriorityCode(line);
         DateStatus status;
         status.Code = static_cast<std::uint8_t>(code.value_or(0));
-        if (!IsDateBasedLine(line)) {
+        const DateFields fields = ReadDateFields(line);
+        if (!fields.DateBased) {
             status.What
                 = code && !StatusName(*code).empty() ? DateStatus::Kind::Named : DateStatus::Kind::Empty;
             return status;
         }
-        const DateBasedTask task = ReadDateBasedTask(line);
+        const DateBasedTask task = ReadDateBasedTask(fields);
         if (!task.Readable) {
             status.What = DateStatus::Kind::Named;
             return status;
@@ -153,9 +193,8 @@ Assessment AssessDateItems(TaskStore& store, const DateTime& now, int daysPerLev
         return Assessment::Unchanged;
 
     store.Recode([&](std::string& line) {
-        if (!IsDateBasedLine(line))
-            return false;
-        return SetCode(line, CodeOf(ReadDateBasedTask(line), now, daysPerLevel));
+        const DateFields fields = ReadDateFields(line);
+        return fields.DateBased && SetCode(line, CodeOf(ReadDateBasedTask(fields), now, daysPerLevel));
     });
 
     std::vector<DateStatus> info;

@@ -1,5 +1,6 @@
 #include "FileAccess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -82,9 +83,18 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops)
         result.Error = MakeError(path, "Could not open", errno);
         return result;
     }
-    char buffer[65536];
+    // Reads straight into the string, which grows as needed: a regular file's size is known
+    // up front, a pipe's or a special file's is not.
+    struct stat info { };
+    std::size_t capacity = 65536;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        capacity = static_cast<std::size_t>(info.st_size) + 1;
+    std::size_t used = 0;
+    result.Bytes.resize(capacity);
     for (;;) {
-        const ssize_t got = ops.Read(fd, buffer, sizeof buffer);
+        if (used == result.Bytes.size())
+            result.Bytes.resize(result.Bytes.size() * 2);
+        const ssize_t got = ops.Read(fd, result.Bytes.data() + used, result.Bytes.size() - used);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -97,8 +107,9 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops)
         }
         if (got == 0)
             break;
-        result.Bytes.append(buffer, static_cast<std::size_t>(got));
+        used += static_cast<std::size_t>(got);
     }
+    result.Bytes.resize(used);
     ops.Close(fd);
     return result;
 }
@@ -145,20 +156,40 @@ FileError SaveFileAtomically(const std::string& path, std::string_view bytes, Fi
     return {};
 }
 
+LineCursor::LineCursor(std::string_view text)
+    : Start(text.data())
+    , End(text.data() + text.size())
+    , NextCr(Find(Start, '\r'))
+    , NextLf(Find(Start, '\n'))
+{
+}
+
+const char* LineCursor::Find(const char* from, char c) const
+{
+    const void* found = from < End ? std::memchr(from, c, static_cast<std::size_t>(End - from)) : nullptr;
+    return found ? static_cast<const char*>(found) : End;
+}
+
+std::optional<std::string_view> LineCursor::Next()
+{
+    if (Start >= End)
+        return std::nullopt;
+    const char* lineEnd = std::min(NextCr, NextLf);
+    const std::string_view line(Start, static_cast<std::size_t>(lineEnd - Start));
+    Start = lineEnd == End ? End : lineEnd + (lineEnd == NextCr && lineEnd + 1 == NextLf ? 2 : 1);
+    if (NextCr < Start)
+        NextCr = Find(Start, '\r');
+    if (NextLf < Start)
+        NextLf = Find(Start, '\n');
+    return line;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.push_back(text.substr(start));
+    LineCursor cursor(text);
+    while (const auto line = cursor.Next())
+        lines.push_back(*line);
     return lines;
 }
 

@@ -2,6 +2,7 @@
 
 #include "FileOps.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,7 +32,25 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops = SystemFileOps()
 // Returns an empty error Message on success.
 FileError SaveFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops = SystemFileOps());
 
-// Splits text at CR LF, LF or a lone CR. A final line end does not start another line.
+// Walks text line by line, taking CR LF, LF or a lone CR as a line end. A final line end does
+// not start another line.
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view text);
+    // The next line, or nothing at the end of the text.
+    std::optional<std::string_view> Next();
+
+private:
+    const char* Find(const char* from, char c) const;
+
+    const char* Start;
+    const char* End;
+    // The next CR and the next LF, each looked up once with memchr and kept until passed, so
+    // that a file without any CR is not searched again for every line.
+    const char* NextCr;
+    const char* NextLf;
+};
+
 std::vector<std::string_view> SplitLines(std::string_view text);
 
 bool FileExists(const std::string& path);

@@ -69,26 +69,26 @@ ParsedList ParseListFile(std::string_view bytes, const CivilDate& today)
     ParsedList parsed;
     if (bytes.empty())
         return parsed;
-    const std::vector<std::string_view> lines = SplitLines(bytes);
-    const std::string_view first = lines.empty() ? std::string_view {} : lines.front();
-    std::size_t next = 0;
-    if (!first.starts_with('F')) {
-        parsed.Format = ListFormat::Version1;
+    LineCursor cursor(bytes);
+    std::optional<std::string_view> line = cursor.Next();
+    if (line && line->starts_with('F')) {
+        parsed.Format = IsCurrentVersion(*line) ? ListFormat::Current : ListFormat::Version20;
+        line = cursor.Next();
     } else {
-        parsed.Format = IsCurrentVersion(first) ? ListFormat::Current : ListFormat::Version20;
-        next = 1;
+        parsed.Format = ListFormat::Version1;
     }
-    parsed.Lines.reserve(lines.size());
-    for (; next < lines.size() && !lines[next].empty(); ++next) {
+    // About 60 bytes a line is typical; reserving avoids most regrowth of a long list.
+    parsed.Lines.reserve(bytes.size() / 48 + 1);
+    for (; line && !line->empty(); line = cursor.Next()) {
         switch (parsed.Format) {
         case ListFormat::Current:
-            parsed.Lines.emplace_back(lines[next]);
+            parsed.Lines.emplace_back(*line);
             break;
         case ListFormat::Version20:
-            parsed.Lines.push_back(ConvertOldLine(lines[next], today));
+            parsed.Lines.push_back(ConvertOldLine(*line, today));
             break;
         case ListFormat::Version1:
-            parsed.Lines.push_back(ConvertVersion1Line(lines[next], today));
+            parsed.Lines.push_back(ConvertVersion1Line(*line, today));
             break;
         }
     }

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
+#include <limits>
 #include <stdexcept>
 
 namespace agendrix {
@@ -30,10 +33,33 @@ namespace {
 
     constexpr std::array<unsigned char, 256> Fold = MakeFoldTable();
 
-    int CompareFolded(std::string_view a, std::string_view b)
+    // Index of the first byte where a and b differ, or the shorter length. Compares eight bytes
+    // at a time: lines of one list share long prefixes (code, Tab, similar descriptions).
+    std::size_t FirstDifference(std::string_view a, std::string_view b)
     {
         const std::size_t n = std::min(a.size(), b.size());
-        for (std::size_t i = 0; i < n; ++i) {
+        std::size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t x = 0;
+            std::uint64_t y = 0;
+            std::memcpy(&x, a.data() + i, 8);
+            std::memcpy(&y, b.data() + i, 8);
+            if (x != y) {
+                if constexpr (std::endian::native == std::endian::little)
+                    return i + static_cast<std::size_t>(std::countr_zero(x ^ y)) / 8;
+                break;
+            }
+        }
+        while (i < n && a[i] == b[i])
+            ++i;
+        return i;
+    }
+
+    int CompareFolded(std::string_view a, std::string_view b)
+    {
+        // Bytes that are equal fold equally, so folding starts where the raw bytes first differ.
+        const std::size_t n = std::min(a.size(), b.size());
+        for (std::size_t i = FirstDifference(a, b); i < n; ++i) {
             const unsigned char x = Fold[static_cast<unsigned char>(a[i])];
             const unsigned char y = Fold[static_cast<unsigned char>(b[i])];
             if (x != y)
@@ -42,6 +68,55 @@ namespace {
         if (a.size() != b.size())
             return a.size() < b.size() ? -1 : 1;
         return 0;
+    }
+
+    // The first sixteen folded bytes of a line as two numbers, so that most comparisons of a
+    // sort are decided without reaching into the lines' memory. Missing bytes count as 0: equal
+    // keys fall back to the full comparison, so the order is exactly TaskLineLess's.
+    struct SortEntry {
+        std::uint64_t High;
+        std::uint64_t Low;
+        std::uint32_t Index;
+    };
+
+    std::uint64_t FoldedWord(std::string_view line, std::size_t from)
+    {
+        std::uint64_t word = 0;
+        for (std::size_t i = from; i < from + 8; ++i)
+            word = (word << 8) | (i < line.size() ? Fold[static_cast<unsigned char>(line[i])] : 0);
+        return word;
+    }
+
+    // Sorts lines in O(n log n) on their folded prefixes, then puts each line in its place by
+    // following the cycles of the permutation, without a second vector of lines.
+    void SortLines(std::vector<std::string>& lines)
+    {
+        std::vector<SortEntry> entries(lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            entries[i] = SortEntry { FoldedWord(lines[i], 0), FoldedWord(lines[i], 8),
+                static_cast<std::uint32_t>(i) };
+        std::sort(entries.begin(), entries.end(), [&lines](const SortEntry& a, const SortEntry& b) {
+            if (a.High != b.High)
+                return a.High < b.High;
+            if (a.Low != b.Low)
+                return a.Low < b.Low;
+            return TaskLineLess(lines[a.Index], lines[b.Index]);
+        });
+        // entries[i].Index is the line that belongs at i.
+        for (std::size_t start = 0; start < entries.size(); ++start) {
+            if (entries[start].Index == start)
+                continue;
+            std::string held = std::move(lines[start]);
+            std::size_t at = start;
+            while (entries[at].Index != start) {
+                const std::size_t from = entries[at].Index;
+                lines[at] = std::move(lines[from]);
+                entries[at].Index = static_cast<std::uint32_t>(at);
+                at = from;
+            }
+            lines[at] = std::move(held);
+            entries[at].Index = static_cast<std::uint32_t>(at);
+        }
     }
 
     struct LineLess {
@@ -106,7 +181,9 @@ void TaskStore::Clear()
 
 void TaskStore::Load(std::vector<std::string> lines)
 {
-    std::sort(lines.begin(), lines.end(), LineLess {});
+    if (lines.size() > std::numeric_limits<std::uint32_t>::max())
+        throw std::length_error("TaskStore::Load: too many lines");
+    SortLines(lines);
     List1 = std::move(lines);
     lstDateInfo.clear();
     Changed({ StoreChange::Kind::Load, 0, {} });
@@ -142,14 +219,17 @@ void TaskStore::Recode(const std::function<bool(std::string&)>& recode)
         List1.resize(kept);
         return;
     }
-    std::sort(List2.begin(), List2.end(), LineLess {});
-    std::vector<std::string> merged;
-    merged.reserve(kept + List2.size());
-    std::merge(std::make_move_iterator(List1.begin()),
-        std::make_move_iterator(List1.begin() + static_cast<std::ptrdiff_t>(kept)),
-        std::make_move_iterator(List2.begin()), std::make_move_iterator(List2.end()),
-        std::back_inserter(merged), LineLess {});
-    List1 = std::move(merged);
+    SortLines(List2);
+    // Merges from the back into List1's own storage, so the list is never held twice.
+    List1.resize(kept + List2.size());
+    std::size_t i = kept;
+    std::size_t j = List2.size();
+    for (std::size_t k = List1.size(); j > 0; --k) {
+        if (i > 0 && TaskLineLess(List2[j - 1], List1[i - 1]))
+            List1[k - 1] = std::move(List1[--i]);
+        else
+            List1[k - 1] = std::move(List2[--j]);
+    }
     List2.clear();
     lstDateInfo.clear();
 }
