@@ -69,7 +69,7 @@ std::string FormatTable(const TaskStore& store, const DateFormatter& formatDate,
     std::string table = Padded("#", 6) + Padded("Priority", 14) + Padded("Description", 42) + "Status\n";
     const auto& info = store.DateInfo();
     for (std::size_t i = 0; i < store.Count(); ++i) {
-        const std::string& line = store.Line(i);
+        const std::string_view line = store.Line(i);
         const auto code = PriorityCode(line);
         const std::string status = i < info.size() ? StatusText(info[i], formatDate) : std::string {};
         std::string row = Padded(std::to_string(i), 6) + Padded(PriorityLabel(line), 14);
@@ -121,7 +121,7 @@ std::string FormatJson(const TaskStore& store, const DateFormatter& formatDate)
     const auto& info = store.DateInfo();
     std::string json = "[";
     for (std::size_t i = 0; i < store.Count(); ++i) {
-        const std::string& line = store.Line(i);
+        const std::string_view line = store.Line(i);
         const std::string status = i < info.size() ? StatusText(info[i], formatDate) : std::string {};
         json += i == 0 ? "\n  {" : ",\n  {";
         json += "\"index\": " + std::to_string(i);

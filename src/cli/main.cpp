@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     // faulting in fresh pages, which costs more than the sorting itself.
     mallopt(M_MMAP_THRESHOLD, 512 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+    // Growing the heap in large steps leaves whole huge pages around the big buffers.
+    mallopt(M_TOP_PAD, 64 * 1024 * 1024);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << UsageText();

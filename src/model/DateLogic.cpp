@@ -2,6 +2,8 @@
 
 #include "TaskLine.h"
 
+#include "LargeBuffer.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -143,22 +145,6 @@ namespace {
         return DateBasedCode(CountedDays(now, task.Due, task.Kind), task.DaysToComplete, daysPerLevel);
     }
 
-    bool SetCode(std::string& line, int code)
-    {
-        const std::string digits = TwoDigitCode(code);
-        const std::size_t firstTab = line.find('\t');
-        if (firstTab == 2) {
-            if (line[0] == digits[0] && line[1] == digits[1])
-                return false;
-            line[0] = digits[0];
-            line[1] = digits[1];
-            return true;
-        }
-        // A code field of another length is replaced whole, so that no Tab is overwritten.
-        line.replace(0, firstTab, digits);
-        return true;
-    }
-
     DateStatus StatusOf(std::string_view line, const DateTime& now)
     {
         const auto code = PriorityCode(line);
@@ -192,14 +178,17 @@ Assessment AssessDateItems(TaskStore& store, const DateTime& now, int daysPerLev
     if (store.AssessedFor() == key)
         return Assessment::Unchanged;
 
-    store.Recode([&](std::string& line) {
+    store.Recode([&](std::string_view line) -> std::optional<int> {
         const DateFields fields = ReadDateFields(line);
-        return fields.DateBased && SetCode(line, CodeOf(ReadDateBasedTask(fields), now, daysPerLevel));
+        if (!fields.DateBased)
+            return std::nullopt;
+        return CodeOf(ReadDateBasedTask(fields), now, daysPerLevel);
     });
 
     std::vector<DateStatus> info;
     info.reserve(store.Count());
-    for (const std::string& line : store.Lines())
+    AdviseHugePages(info.data(), store.Count() * sizeof(DateStatus));
+    for (const std::string_view line : store.Lines())
         info.push_back(StatusOf(line, now));
     key.Revision = store.Revision();
     store.SetDateInfo(std::move(info), key);

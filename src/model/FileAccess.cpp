@@ -1,7 +1,10 @@
 #include "FileAccess.h"
 
+#include "LargeBuffer.h"
+
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -41,8 +44,10 @@ namespace {
     {
         static std::mt19937_64 random { std::random_device {}() };
         const std::string folder = FolderOf(target);
-        const std::string name
-            = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+        // A short prefix of the name says whose file it is while keeping within the 255-byte
+        // limit of a file name, however long the target's own name is.
+        const std::size_t slash = target.rfind('/');
+        const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1, 32);
         return (folder == "/" ? "" : folder) + "/." + name + "." + std::to_string(random() % 1000000000)
             + ".tmp";
     }
@@ -87,13 +92,32 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops)
     // up front, a pipe's or a special file's is not.
     struct stat info { };
     std::size_t capacity = 65536;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        if (static_cast<std::uint64_t>(info.st_size) > MaxFileSize) {
+            ops.Close(fd);
+            result.What = ReadResult::Status::Failed;
+            result.Error = FileError { path, EFBIG,
+                "Could not open \"" + path + "\": the file is larger than 1 GiB." };
+            return result;
+        }
         capacity = static_cast<std::size_t>(info.st_size) + 1;
+    }
     std::size_t used = 0;
+    result.Bytes.reserve(capacity);
+    AdviseHugePages(result.Bytes.data(), capacity);
     result.Bytes.resize(capacity);
     for (;;) {
-        if (used == result.Bytes.size())
+        if (used == result.Bytes.size()) {
+            if (used >= MaxFileSize) {
+                ops.Close(fd);
+                result.What = ReadResult::Status::Failed;
+                result.Error
+                    = FileError { path, EFBIG, "Could not read \"" + path + "\": it is larger than 1 GiB." };
+                result.Bytes = std::string {};
+                return result;
+            }
             result.Bytes.resize(result.Bytes.size() * 2);
+        }
         const ssize_t got = ops.Read(fd, result.Bytes.data() + used, result.Bytes.size() - used);
         if (got < 0 && errno == EINTR)
             continue;

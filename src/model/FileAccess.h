@@ -2,6 +2,7 @@
 
 #include "FileOps.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ struct ReadResult {
     std::string Bytes;
     FileError Error; // set when Failed
 };
+
+// Our files are small; a larger one is refused rather than read into memory.
+inline constexpr std::uint64_t MaxFileSize = 1ULL << 30;
 
 ReadResult ReadWholeFile(const std::string& path, FileOps& ops = SystemFileOps());
 

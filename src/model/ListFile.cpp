@@ -2,27 +2,13 @@
 
 #include "TaskLine.h"
 
+#include "LargeBuffer.h"
+
 #include <algorithm>
 
 namespace agendrix {
 
 std::string HeaderLine() { return "Format: " + std::string(ProgramVersion); }
-
-std::string EncodeListFile(const std::vector<std::string>& lines)
-{
-    std::size_t size = HeaderLine().size() + 2;
-    for (const std::string& line : lines)
-        size += line.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
-    bytes += HeaderLine();
-    bytes += "\r\n";
-    for (const std::string& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
 
 std::string ConvertOldLine(std::string_view line, const CivilDate& today)
 {
@@ -64,12 +50,14 @@ namespace {
     }
 } // namespace
 
-ParsedList ParseListFile(std::string_view bytes, const CivilDate& today)
+ParsedList ParseListFile(std::string bytes, const CivilDate& today)
 {
     ParsedList parsed;
     if (bytes.empty())
         return parsed;
-    LineCursor cursor(bytes);
+    LoadedLines& loaded = parsed.Loaded;
+    const std::string_view text = loaded.Arena.Adopt(std::move(bytes));
+    LineCursor cursor(text);
     std::optional<std::string_view> line = cursor.Next();
     if (line && line->starts_with('F')) {
         parsed.Format = IsCurrentVersion(*line) ? ListFormat::Current : ListFormat::Version20;
@@ -78,17 +66,18 @@ ParsedList ParseListFile(std::string_view bytes, const CivilDate& today)
         parsed.Format = ListFormat::Version1;
     }
     // About 60 bytes a line is typical; reserving avoids most regrowth of a long list.
-    parsed.Lines.reserve(bytes.size() / 48 + 1);
+    loaded.Lines.reserve(text.size() / 48 + 1);
+    AdviseHugePages(loaded.Lines.data(), loaded.Lines.capacity() * sizeof(std::string_view));
     for (; line && !line->empty(); line = cursor.Next()) {
         switch (parsed.Format) {
         case ListFormat::Current:
-            parsed.Lines.emplace_back(*line);
+            loaded.Lines.push_back(*line);
             break;
         case ListFormat::Version20:
-            parsed.Lines.push_back(ConvertOldLine(*line, today));
+            loaded.Lines.push_back(loaded.Arena.Append(ConvertOldLine(*line, today)));
             break;
         case ListFormat::Version1:
-            parsed.Lines.push_back(ConvertVersion1Line(*line, today));
+            loaded.Lines.push_back(loaded.Arena.Append(ConvertVersion1Line(*line, today)));
             break;
         }
     }
@@ -142,14 +131,13 @@ GetListResult GetList(
         result.Error = std::move(read.Error);
         return result;
     }
-    ParsedList parsed = ParseListFile(read.Bytes, today);
-    read.Bytes = std::string {};
+    ParsedList parsed = ParseListFile(std::move(read.Bytes), today);
     result.Format = parsed.Format;
     // The version 2.0 message comes before the first converted line, so a file without lines
     // shows none; the version 1 message comes after reading, lines or not.
-    if (parsed.Format == ListFormat::Version20 && !parsed.Lines.empty())
+    if (parsed.Format == ListFormat::Version20 && !parsed.Loaded.Lines.empty())
         prompts.Tell(Version20Message());
-    document.Tasks.Load(std::move(parsed.Lines));
+    document.Tasks.Load(std::move(parsed.Loaded));
     if (parsed.Format == ListFormat::Version1)
         prompts.Tell(Version1Message());
     document.Dirty = false;

@@ -5,7 +5,11 @@
 #include "ListDocument.h"
 #include "Prompts.h"
 #include "RecentLists.h"
+#include "TaskStore.h"
 
+#include "LargeBuffer.h"
+
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +21,28 @@ inline constexpr std::string_view ProgramVersion = "5.0.0";
 // "Format: 5.0.0", the first line of every list and completed-items file we write.
 std::string HeaderLine();
 
-// The whole file: the header and every line of the store, each ended by CR LF.
-std::string EncodeListFile(const std::vector<std::string>& lines);
+// The whole file: the header and every line, each ended by CR LF.
+template <typename Lines> std::string EncodeListFile(const Lines& lines)
+{
+    std::size_t size = HeaderLine().size() + 2;
+    for (const auto& line : lines)
+        size += std::string_view(line).size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    AdviseHugePages(bytes.data(), size);
+    bytes += HeaderLine();
+    bytes += "\r\n";
+    for (const auto& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+inline std::string EncodeListFile(std::initializer_list<std::string_view> lines)
+{
+    return EncodeListFile<std::initializer_list<std::string_view>>(lines);
+}
 
 enum class ListFormat {
     Version1, // no header; codes are inverted and dates reset
@@ -28,12 +52,12 @@ enum class ListFormat {
 
 struct ParsedList {
     ListFormat Format = ListFormat::Current;
-    std::vector<std::string> Lines; // unsorted, in file order, already converted
+    LoadedLines Loaded; // unsorted, in file order, already converted
 };
 
-// Reads the bytes of a list file, stopping at the first empty line. An empty file is an empty
-// current list.
-ParsedList ParseListFile(std::string_view bytes, const CivilDate& today);
+// Reads the bytes of a list file, stopping at the first empty line; the lines of a current file
+// stay in `bytes`, which the result takes over. An empty file is an empty current list.
+ParsedList ParseListFile(std::string bytes, const CivilDate& today);
 
 // Replaces the date field (between the 4th and 5th Tab) by today as yyyymmdd; a line without
 // a fifth Tab is kept as it is.

@@ -1,5 +1,9 @@
 #include "TaskStore.h"
 
+#include "TaskLine.h"
+
+#include "LargeBuffer.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -89,9 +93,12 @@ namespace {
 
     // Sorts lines in O(n log n) on their folded prefixes, then puts each line in its place by
     // following the cycles of the permutation, without a second vector of lines.
-    void SortLines(std::vector<std::string>& lines)
+    void SortLines(std::vector<std::string_view>& lines)
     {
-        std::vector<SortEntry> entries(lines.size());
+        std::vector<SortEntry> entries;
+        entries.reserve(lines.size());
+        AdviseHugePages(entries.data(), lines.size() * sizeof(SortEntry));
+        entries.resize(lines.size());
         for (std::size_t i = 0; i < lines.size(); ++i)
             entries[i] = SortEntry { FoldedWord(lines[i], 0), FoldedWord(lines[i], 8),
                 static_cast<std::uint32_t>(i) };
@@ -106,21 +113,21 @@ namespace {
         for (std::size_t start = 0; start < entries.size(); ++start) {
             if (entries[start].Index == start)
                 continue;
-            std::string held = std::move(lines[start]);
+            const std::string_view held = lines[start];
             std::size_t at = start;
             while (entries[at].Index != start) {
                 const std::size_t from = entries[at].Index;
-                lines[at] = std::move(lines[from]);
+                lines[at] = lines[from];
                 entries[at].Index = static_cast<std::uint32_t>(at);
                 at = from;
             }
-            lines[at] = std::move(held);
+            lines[at] = held;
             entries[at].Index = static_cast<std::uint32_t>(at);
         }
     }
 
     struct LineLess {
-        bool operator()(const std::string& a, const std::string& b) const { return TaskLineLess(a, b); }
+        bool operator()(std::string_view a, std::string_view b) const { return TaskLineLess(a, b); }
     };
 
 } // namespace
@@ -133,25 +140,24 @@ bool TaskLineLess(std::string_view a, std::string_view b)
     return a < b;
 }
 
-void TaskStore::Changed(StoreChange change)
+void TaskStore::Changed(StoreChange::Kind what, std::size_t index, std::string_view line)
 {
     ++Revision_;
     if (Listener)
-        Listener(change);
+        Listener(StoreChange { what, index, std::string(line) });
 }
 
-std::size_t TaskStore::Add(std::string line)
+std::size_t TaskStore::Add(std::string_view line)
 {
-    const auto at = std::upper_bound(List1.begin(), List1.end(), line, LineLess {});
+    const std::string_view held = Arena.Append(line);
+    LiveBytes += held.size();
+    const auto at = std::upper_bound(List1.begin(), List1.end(), held, LineLess {});
     const auto index = static_cast<std::size_t>(at - List1.begin());
-    if (Listener)
-        List1.insert(at, line);
-    else
-        List1.insert(at, std::move(line));
+    List1.insert(at, held);
     // Status entries follow their lines until the date logic rebuilds them.
     if (lstDateInfo.size() + 1 == List1.size())
         lstDateInfo.insert(lstDateInfo.begin() + static_cast<std::ptrdiff_t>(index), DateStatus {});
-    Changed({ StoreChange::Kind::Add, index, Listener ? std::move(line) : std::string {} });
+    Changed(StoreChange::Kind::Add, index, held);
     return index;
 }
 
@@ -159,34 +165,66 @@ void TaskStore::Remove(std::size_t index)
 {
     if (index >= List1.size())
         throw std::out_of_range("TaskStore::Remove: no line at that index");
-    std::string removed = Listener ? std::move(List1[index]) : std::string {};
+    const std::string_view removed = List1[index];
     List1.erase(List1.begin() + static_cast<std::ptrdiff_t>(index));
+    LiveBytes -= removed.size();
     if (lstDateInfo.size() == List1.size() + 1)
         lstDateInfo.erase(lstDateInfo.begin() + static_cast<std::ptrdiff_t>(index));
-    Changed({ StoreChange::Kind::Remove, index, std::move(removed) });
+    Changed(StoreChange::Kind::Remove, index, removed);
+    CompactIfWasteful();
 }
 
-std::size_t TaskStore::Replace(std::size_t index, std::string line)
+std::size_t TaskStore::Replace(std::size_t index, std::string_view line)
 {
+    if (index >= List1.size())
+        throw std::out_of_range("TaskStore::Replace: no line at that index");
+    // The new line is copied in first: it may be a view of the line it replaces.
+    const std::string kept(line);
     Remove(index);
-    return Add(std::move(line));
+    return Add(kept);
 }
 
 void TaskStore::Clear()
 {
     List1.clear();
     lstDateInfo.clear();
-    Changed({ StoreChange::Kind::Clear, 0, {} });
+    Arena = LineArena {};
+    LiveBytes = 0;
+    Changed(StoreChange::Kind::Clear, 0, {});
 }
 
-void TaskStore::Load(std::vector<std::string> lines)
+void TaskStore::Load(LoadedLines lines)
 {
-    if (lines.size() > std::numeric_limits<std::uint32_t>::max())
+    if (lines.Lines.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("TaskStore::Load: too many lines");
-    SortLines(lines);
-    List1 = std::move(lines);
+    SortLines(lines.Lines);
+    List1 = std::move(lines.Lines);
+    Arena = std::move(lines.Arena);
+    LiveBytes = 0;
+    for (const std::string_view line : List1)
+        LiveBytes += line.size();
     lstDateInfo.clear();
-    Changed({ StoreChange::Kind::Load, 0, {} });
+    Changed(StoreChange::Kind::Load, 0, {});
+}
+
+void TaskStore::Load(const std::vector<std::string>& lines)
+{
+    LoadedLines loaded;
+    loaded.Lines.reserve(lines.size());
+    for (const std::string& line : lines)
+        loaded.Lines.push_back(loaded.Arena.Append(line));
+    Load(std::move(loaded));
+}
+
+void TaskStore::CompactIfWasteful()
+{
+    constexpr std::size_t slack = 1024 * 1024;
+    if (Arena.Size() <= 2 * LiveBytes + slack)
+        return;
+    LineArena fresh;
+    for (std::string_view& line : List1)
+        line = fresh.Append(line);
+    Arena = std::move(fresh);
 }
 
 void TaskStore::SetDateInfo(std::vector<DateStatus> info, const AssessKey& key)
@@ -202,33 +240,51 @@ std::optional<AssessKey> TaskStore::AssessedFor() const
     return std::nullopt;
 }
 
-void TaskStore::Recode(const std::function<bool(std::string&)>& recode)
+bool TaskStore::SetCode(std::string_view& line, int code)
+{
+    const std::string digits = TwoDigitCode(code);
+    const std::size_t firstTab = line.find('\t');
+    if (firstTab == 2) {
+        if (line[0] == digits[0] && line[1] == digits[1])
+            return false;
+        char* bytes = Arena.Writable(line);
+        bytes[0] = digits[0];
+        bytes[1] = digits[1];
+        return true;
+    }
+    // A code field of another length is replaced whole, so that no Tab is overwritten.
+    std::string changed(line);
+    changed.replace(0, firstTab, digits);
+    LiveBytes += changed.size() - line.size();
+    line = Arena.Append(changed);
+    return true;
+}
+
+void TaskStore::Recode(const std::function<std::optional<int>(std::string_view)>& newCode)
 {
     // Lines that keep their text stay in order among themselves, so only the changed ones need
-    // sorting; the two runs are then merged. The lines move through List2 and back without copies.
+    // sorting; the two runs are then merged.
     List2.clear();
-    List2.reserve(List1.size());
     std::size_t kept = 0;
     for (std::size_t i = 0; i < List1.size(); ++i) {
-        if (recode(List1[i]))
-            List2.push_back(std::move(List1[i]));
-        else if (kept++ != i)
-            List1[kept - 1] = std::move(List1[i]);
+        std::string_view line = List1[i];
+        const std::optional<int> code = newCode(line);
+        if (code && SetCode(line, *code))
+            List2.push_back(line);
+        else
+            List1[kept++] = line;
     }
-    if (List2.empty()) {
-        List1.resize(kept);
+    if (List2.empty())
         return;
-    }
     SortLines(List2);
-    // Merges from the back into List1's own storage, so the list is never held twice.
-    List1.resize(kept + List2.size());
+    // Merges from the back, in List1's own storage.
     std::size_t i = kept;
     std::size_t j = List2.size();
     for (std::size_t k = List1.size(); j > 0; --k) {
         if (i > 0 && TaskLineLess(List2[j - 1], List1[i - 1]))
-            List1[k - 1] = std::move(List1[--i]);
+            List1[k - 1] = List1[--i];
         else
-            List1[k - 1] = std::move(List2[--j]);
+            List1[k - 1] = List2[--j];
     }
     List2.clear();
     lstDateInfo.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DateStatus.h"
+#include "LineArena.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,30 +26,38 @@ struct StoreChange {
     std::string Line; // the line added or removed (empty for Clear and Load)
 };
 
+// Lines read from a file, held in their own arena until a store takes them over.
+struct LoadedLines {
+    LineArena Arena;
+    std::vector<std::string_view> Lines; // in file order
+};
+
 // The task store of an open list: `List1` (task lines, always sorted), the scratch store `List2`
 // used while date-based codes are recomputed, and `lstDateInfo`, one status entry per line of
 // `List1` at the same index. Every change to the lines goes through Add, Replace, Remove, Clear
-// and Load.
+// and Load. Lines are views into the store's arena: a view from Line() or Lines() is valid
+// until the next change to the store.
 class TaskStore {
 public:
     std::size_t Count() const { return List1.size(); }
     bool Empty() const { return List1.empty(); }
-    const std::string& Line(std::size_t index) const { return List1.at(index); }
-    const std::vector<std::string>& Lines() const { return List1; }
+    std::string_view Line(std::size_t index) const { return List1.at(index); }
+    const std::vector<std::string_view>& Lines() const { return List1; }
 
     // Inserts at the sorted place and returns that index.
-    std::size_t Add(std::string line);
+    std::size_t Add(std::string_view line);
     // Removes the line at `index` and adds `line` at its own sorted place; returns that index.
-    std::size_t Replace(std::size_t index, std::string line);
+    std::size_t Replace(std::size_t index, std::string_view line);
     void Remove(std::size_t index);
     void Clear();
     // Replaces the whole list in O(n log n).
-    void Load(std::vector<std::string> lines);
+    void Load(LoadedLines lines);
+    void Load(const std::vector<std::string>& lines);
 
-    // Rewrites lines in place through `recode` (which returns true for a line it changed) and
+    // Gives each line the code `newCode` returns for it (nothing keeps the line as it is) and
     // restores the order. This is how recomputed date codes are applied; it is not an edit and
     // is neither reported to the listener nor counted as a revision of the list.
-    void Recode(const std::function<bool(std::string&)>& recode);
+    void Recode(const std::function<std::optional<int>(std::string_view)>& newCode);
 
     // Status entries, aligned with List1 after the date logic has run.
     const std::vector<DateStatus>& DateInfo() const { return lstDateInfo; }
@@ -63,11 +72,16 @@ public:
     void SetListener(std::function<void(const StoreChange&)> listener) { Listener = std::move(listener); }
 
 private:
-    void Changed(StoreChange change);
+    void Changed(StoreChange::Kind what, std::size_t index, std::string_view line);
+    bool SetCode(std::string_view& line, int code);
+    // Copies the lines in use to a fresh arena once most of the old one is removed lines.
+    void CompactIfWasteful();
 
-    std::vector<std::string> List1;
-    std::vector<std::string> List2;
+    std::vector<std::string_view> List1;
+    std::vector<std::string_view> List2;
     std::vector<DateStatus> lstDateInfo;
+    LineArena Arena;
+    std::size_t LiveBytes = 0;
     std::uint64_t Revision_ = 0;
     std::optional<AssessKey> LastAssessment;
     std::function<void(const StoreChange&)> Listener;

@@ -151,7 +151,9 @@ std::string PathToFileText(std::string_view path)
     if (IsAscii(path) || !IsValidUtf8(path))
         return std::string(path);
     EncodedText encoded = Utf8ToWindows1252(path);
-    if (encoded.lossiness == Lossiness::Replaced)
+    // Bytes that would read back as UTF-8 would come back as another path: such a path (and
+    // one with characters Windows-1252 lacks) is written as its UTF-8 bytes.
+    if (encoded.lossiness == Lossiness::Replaced || IsValidUtf8(encoded.bytes))
         return std::string(path);
     return std::move(encoded.bytes);
 }

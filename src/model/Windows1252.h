@@ -26,7 +26,8 @@ EncodedText Utf8ToWindows1252(std::string_view utf8);
 
 // Paths live in memory as the file system spells them (UTF-8 on Linux). In our 8-bit text files
 // a path is written in Windows-1252 when every character fits, and as its raw UTF-8 bytes
-// otherwise, so that no path is ever lost; the reader takes valid non-ASCII UTF-8 as UTF-8.
+// otherwise, so that no path is ever lost; the reader takes valid non-ASCII UTF-8 as UTF-8. A
+// path whose Windows-1252 bytes happen to form valid UTF-8 is written as UTF-8 as well.
 std::string PathToFileText(std::string_view path);
 std::string PathFromFileText(std::string_view text);
 
