@@ -243,7 +243,11 @@ std::optional<AssessKey> TaskStore::AssessedFor() const
 bool TaskStore::SetCode(std::string_view& line, int code)
 {
     const std::string digits = TwoDigitCode(code);
-    const std::size_t firstTab = line.find('\t');
+    // A line without a Tab is all code field as far as this goes; only its first two bytes are
+    // taken as the code.
+    std::size_t firstTab = line.find('\t');
+    if (firstTab == std::string_view::npos)
+        firstTab = std::min<std::size_t>(line.size(), 2);
     if (firstTab == 2) {
         if (line[0] == digits[0] && line[1] == digits[1])
             return false;
@@ -255,7 +259,7 @@ bool TaskStore::SetCode(std::string_view& line, int code)
     // A code field of another length is replaced whole, so that no Tab is overwritten.
     std::string changed(line);
     changed.replace(0, firstTab, digits);
-    LiveBytes += changed.size() - line.size();
+    LiveBytes = LiveBytes - line.size() + changed.size();
     line = Arena.Append(changed);
     return true;
 }

@@ -1,0 +1,332 @@
+#pragma once
+
+// Helpers shared by the model's test suites: temporary folders, whole-file reads and writes,
+// a scripted stand-in for the user's answers, file operations that fail on demand, and a way to
+// run a check in a forked child (for tests that drop privileges or change mounts).
+
+#include "model/FileOps.h"
+#include "model/Prompts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace agendrix {
+
+// Readable failure output for the prompts a test expected.
+inline std::ostream& operator<<(std::ostream& out, PromptIcon icon)
+{
+    static constexpr std::array names { "None", "Information", "Question", "Exclamation", "Critical" };
+    return out << names.at(static_cast<std::size_t>(icon));
+}
+
+inline std::ostream& operator<<(std::ostream& out, PromptButtons buttons)
+{
+    static constexpr std::array names { "Ok", "OkCancel", "YesNo", "YesNoCancel" };
+    return out << names.at(static_cast<std::size_t>(buttons));
+}
+
+inline std::ostream& operator<<(std::ostream& out, PromptAnswer answer)
+{
+    static constexpr std::array names { "Ok", "Cancel", "Yes", "No" };
+    return out << names.at(static_cast<std::size_t>(answer));
+}
+
+inline void PrintTo(const PromptRequest& request, std::ostream* out)
+{
+    *out << "{title \"" << request.Title << "\", text \"" << request.Text << "\", icon " << request.Icon
+         << ", buttons " << request.Buttons << ", default " << request.Default << "}";
+}
+
+} // namespace agendrix
+
+namespace agendrix::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "agendrix-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
+        Root = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(Root, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return Root; }
+    std::string operator/(std::string_view name) const { return Root + "/" + std::string(name); }
+
+    // The names in the folder, sorted; shows leftover temporary files.
+    std::vector<std::string> Names(std::string_view sub = {}) const
+    {
+        std::vector<std::string> names;
+        const std::string folder = sub.empty() ? Root : *this / sub;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    std::string Root;
+};
+
+inline std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::string& path, std::string_view bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+// Lines joined with CR LF, each line ended.
+// The lines of a store or a parsed file as strings, to compare them with expected values.
+inline std::vector<std::string> Texts(const std::vector<std::string_view>& lines)
+{
+    return std::vector<std::string>(lines.begin(), lines.end());
+}
+
+inline std::string CrLf(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+// Names each case of a parameterised suite after its Name member.
+struct CaseName {
+    template <class Case> std::string operator()(const ::testing::TestParamInfo<Case>& param) const
+    {
+        return param.param.Name;
+    }
+};
+
+// Stands in for the user: records every request and answers from a script. A message with only
+// an OK button needs no scripted answer; a question without one fails the test.
+class ScriptedPrompts : public Prompts {
+public:
+    explicit ScriptedPrompts(std::deque<PromptAnswer> answers = {})
+        : Answers(std::move(answers))
+    {
+    }
+
+    PromptAnswer Ask(const PromptRequest& request) override
+    {
+        Asked.push_back(request);
+        if (OnAsk)
+            OnAsk(request);
+        if (!Answers.empty()) {
+            const PromptAnswer answer = Answers.front();
+            Answers.pop_front();
+            return answer;
+        }
+        if (request.Buttons != PromptButtons::Ok)
+            ADD_FAILURE() << "unscripted question: " << ::testing::PrintToString(request);
+        return request.Default;
+    }
+
+    std::vector<PromptRequest> Asked;
+    std::deque<PromptAnswer> Answers;
+    // Runs at each request, to look at the state the model is in while the user is asked.
+    std::function<void(const PromptRequest&)> OnAsk;
+};
+
+inline PromptRequest InformationMessage(std::string text)
+{
+    return PromptRequest { "Agendrix", std::move(text), PromptIcon::Information, PromptButtons::Ok,
+        PromptAnswer::Ok };
+}
+
+enum class FileStep {
+    OpenRead,
+    CreateExclusive,
+    OpenFolder,
+    Read,
+    Write,
+    SyncData,
+    SyncAll,
+    SetMode,
+    Close,
+    Rename,
+    RenameNoReplace,
+    Unlink,
+    Count_
+};
+
+// The real file operations, except that the chosen call of one step fails with the chosen errno.
+class FailingFileOps : public FileOps {
+public:
+    FailingFileOps(FileStep step, int failingCall, int errorNumber)
+        : Step(step)
+        , FailingCall(failingCall)
+        , ErrorNumber(errorNumber)
+    {
+    }
+
+    // When above 0, writes before the failing one hand on at most this many bytes each.
+    std::size_t ShortWrite = 0;
+
+    int Calls(FileStep step) const { return Counts[static_cast<std::size_t>(step)]; }
+    bool Injected() const { return Injected_; }
+
+    int OpenRead(const std::string& path) override
+    {
+        return Fails(FileStep::OpenRead) ? -1 : FileOps::OpenRead(path);
+    }
+    int CreateExclusive(const std::string& path) override
+    {
+        return Fails(FileStep::CreateExclusive) ? -1 : FileOps::CreateExclusive(path);
+    }
+    int OpenFolder(const std::string& path) override
+    {
+        return Fails(FileStep::OpenFolder) ? -1 : FileOps::OpenFolder(path);
+    }
+    ssize_t Read(int fd, char* buffer, std::size_t size) override
+    {
+        return Fails(FileStep::Read) ? -1 : FileOps::Read(fd, buffer, size);
+    }
+    ssize_t Write(int fd, const char* data, std::size_t size) override
+    {
+        if (Fails(FileStep::Write))
+            return -1;
+        if (ShortWrite > 0 && Step == FileStep::Write)
+            size = std::min(size, ShortWrite);
+        return FileOps::Write(fd, data, size);
+    }
+    int SyncData(int fd) override { return Fails(FileStep::SyncData) ? -1 : FileOps::SyncData(fd); }
+    int SyncAll(int fd) override { return Fails(FileStep::SyncAll) ? -1 : FileOps::SyncAll(fd); }
+    int SetMode(int fd, mode_t mode) override
+    {
+        return Fails(FileStep::SetMode) ? -1 : FileOps::SetMode(fd, mode);
+    }
+    int Close(int fd) override
+    {
+        if (Fails(FileStep::Close)) {
+            // A failed close still releases the descriptor on Linux.
+            FileOps::Close(fd);
+            errno = ErrorNumber;
+            return -1;
+        }
+        return FileOps::Close(fd);
+    }
+    int Rename(const std::string& from, const std::string& to) override
+    {
+        return Fails(FileStep::Rename) ? -1 : FileOps::Rename(from, to);
+    }
+    int RenameNoReplace(const std::string& from, const std::string& to) override
+    {
+        return Fails(FileStep::RenameNoReplace) ? -1 : FileOps::RenameNoReplace(from, to);
+    }
+    int Unlink(const std::string& path) override
+    {
+        return Fails(FileStep::Unlink) ? -1 : FileOps::Unlink(path);
+    }
+
+private:
+    bool Fails(FileStep step)
+    {
+        const int call = ++Counts[static_cast<std::size_t>(step)];
+        if (step != Step || call != FailingCall)
+            return false;
+        Injected_ = true;
+        errno = ErrorNumber;
+        return true;
+    }
+
+    FileStep Step;
+    int FailingCall;
+    int ErrorNumber;
+    bool Injected_ = false;
+    std::array<int, static_cast<std::size_t>(FileStep::Count_)> Counts {};
+};
+
+// What a check run in a child process reported.
+struct ChildReport {
+    bool Skipped = false;
+    std::string Failure; // empty when the check passed or was skipped
+    std::string SkipReason;
+};
+
+// Runs `check` in a forked child, which may drop privileges or change its mounts without
+// affecting the test process. `check` returns an empty string on success, a description of what
+// went wrong otherwise, or "SKIP: reason" when the environment does not allow the check.
+inline ChildReport RunInChild(const std::function<std::string()>& check)
+{
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return { false, "pipe failed", {} };
+    std::fflush(nullptr); // nothing buffered may be written twice
+    const pid_t child = ::fork();
+    if (child < 0)
+        return { false, "fork failed", {} };
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        std::string report;
+        try {
+            report = check();
+        } catch (const std::exception& error) {
+            report = std::string("exception: ") + error.what();
+        }
+        std::string_view rest = report;
+        while (!rest.empty()) {
+            const ssize_t written = ::write(pipeEnds[1], rest.data(), rest.size());
+            if (written <= 0)
+                break;
+            rest.remove_prefix(static_cast<std::size_t>(written));
+        }
+        ::_exit(0);
+    }
+    ::close(pipeEnds[1]);
+    std::string report;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) != 0;) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            break;
+        report.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(pipeEnds[0]);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return { false, "the child process died: " + report, {} };
+    if (report.starts_with("SKIP: "))
+        return { true, {}, report.substr(6) };
+    return { false, report, {} };
+}
+
+} // namespace agendrix::test
