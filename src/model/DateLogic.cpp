@@ -2,8 +2,6 @@
 
 #include "TaskLine.h"
 
-#include "LargeBuffer.h"
-
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -88,13 +86,15 @@ namespace {
         std::array<std::size_t, 8> tabs {}; // tabs[k]: position of the k-th Tab, k = 1 to 7
         std::size_t found = 0;
         std::size_t from = 0;
-        while (found < 7) {
-            const std::size_t tab = line.find('\t', from);
-            if (tab == std::string_view::npos)
-                break;
-            tabs[++found] = tab;
-            from = tab + 1;
-        }
+        auto findTabs = [&](std::size_t upTo) {
+            while (found < upTo) {
+                const std::size_t tab = line.find('\t', from);
+                if (tab == std::string_view::npos)
+                    return;
+                tabs[++found] = tab;
+                from = tab + 1;
+            }
+        };
         // Field k runs from after Tab k-1 to Tab k (or the end of the line).
         auto field = [&](std::size_t k) -> std::string_view {
             if (found < k - 1)
@@ -103,9 +103,12 @@ namespace {
             const std::size_t stop = found >= k ? tabs[k] : line.size();
             return line.substr(begin, stop - begin);
         };
+        // Most lines are not date-based; their later fields are never looked for.
         DateFields fields;
+        findTabs(4);
         fields.DateBased = field(4) == "1";
         if (fields.DateBased) {
+            findTabs(7);
             fields.Date = field(5);
             fields.DaysToComplete = field(6);
             fields.DayKind = field(7);
@@ -136,37 +139,36 @@ namespace {
         return task;
     }
 
-    // A date-based line whose due date cannot be read has no time left to work out: it shows as
-    // missed, where the user sees it first and can correct the date.
-    int CodeOf(const DateBasedTask& task, const DateTime& now, int daysPerLevel)
+    // The line's new code (date-based lines only) and its status entry. A date-based line whose
+    // due date cannot be read has no time left to work out: it shows as missed, where the user
+    // sees it first and can correct the date.
+    LineAssessment AssessLine(std::string_view line, const DateTime& now, int daysPerLevel)
     {
-        if (!task.Readable)
-            return CodeBroken;
-        return DateBasedCode(CountedDays(now, task.Due, task.Kind), task.DaysToComplete, daysPerLevel);
-    }
-
-    DateStatus StatusOf(std::string_view line, const DateTime& now)
-    {
-        const auto code = PriorityCode(line);
-        DateStatus status;
-        status.Code = static_cast<std::uint8_t>(code.value_or(0));
         const DateFields fields = ReadDateFields(line);
         if (!fields.DateBased) {
+            const auto code = PriorityCode(line);
+            DateStatus status;
+            status.Code = static_cast<std::uint8_t>(code.value_or(0));
             status.What
                 = code && !StatusName(*code).empty() ? DateStatus::Kind::Named : DateStatus::Kind::Empty;
-            return status;
+            return { std::nullopt, status };
         }
         const DateBasedTask task = ReadDateBasedTask(fields);
+        DateStatus status;
         if (!task.Readable) {
             status.What = DateStatus::Kind::Named;
-            return status;
+            status.Code = CodeBroken;
+            return { CodeBroken, status };
         }
-        const std::int64_t r = CountedDays(now, task.Due, task.Kind) - task.DaysToComplete;
+        const int counted = CountedDays(now, task.Due, task.Kind);
+        const std::int64_t r = counted - task.DaysToComplete;
         status.What = r >= 0 ? DateStatus::Kind::DueAhead : DateStatus::Kind::DueAgo;
         status.StartDays = static_cast<std::int32_t>(r >= 0 ? r : -r);
         status.DayKind = static_cast<std::uint8_t>(task.Kind);
         status.DueDay = static_cast<std::int32_t>(DaysFromCivil(task.Due));
-        return status;
+        const int code = DateBasedCode(counted, task.DaysToComplete, daysPerLevel);
+        status.Code = static_cast<std::uint8_t>(code);
+        return { code, status };
     }
 
 } // namespace
@@ -178,20 +180,9 @@ Assessment AssessDateItems(TaskStore& store, const DateTime& now, int daysPerLev
     if (store.AssessedFor() == key)
         return Assessment::Unchanged;
 
-    store.Recode([&](std::string_view line) -> std::optional<int> {
-        const DateFields fields = ReadDateFields(line);
-        if (!fields.DateBased)
-            return std::nullopt;
-        return CodeOf(ReadDateBasedTask(fields), now, daysPerLevel);
-    });
-
-    std::vector<DateStatus> info;
-    info.reserve(store.Count());
-    AdviseHugePages(info.data(), store.Count() * sizeof(DateStatus));
-    for (const std::string_view line : store.Lines())
-        info.push_back(StatusOf(line, now));
+    store.Recode([&](std::string_view line) { return AssessLine(line, now, daysPerLevel); });
     key.Revision = store.Revision();
-    store.SetDateInfo(std::move(info), key);
+    store.MarkAssessed(key);
     return Assessment::Recomputed;
 }
 

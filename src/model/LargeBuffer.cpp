@@ -10,7 +10,7 @@ void AdviseHugePages(const void* data, std::size_t size)
 #ifdef MADV_HUGEPAGE
     constexpr std::uintptr_t hugePage = 2 * 1024 * 1024;
     const auto begin = reinterpret_cast<std::uintptr_t>(data);
-    if (size < 2 * hugePage)
+    if (size < hugePage / 2)
         return;
     // The advice covers the huge pages the buffer touches at all: the neighbours it shares them
     // with are heap memory of ours too, and the kernel only uses a huge page where a whole one fits.

@@ -59,11 +59,11 @@ namespace {
         return i;
     }
 
-    int CompareFolded(std::string_view a, std::string_view b)
+    // Compares folded bytes from `from` on; the bytes before it must fold equally.
+    int CompareFolded(std::string_view a, std::string_view b, std::size_t from)
     {
-        // Bytes that are equal fold equally, so folding starts where the raw bytes first differ.
         const std::size_t n = std::min(a.size(), b.size());
-        for (std::size_t i = FirstDifference(a, b); i < n; ++i) {
+        for (std::size_t i = from; i < n; ++i) {
             const unsigned char x = Fold[static_cast<unsigned char>(a[i])];
             const unsigned char y = Fold[static_cast<unsigned char>(b[i])];
             if (x != y)
@@ -72,6 +72,12 @@ namespace {
         if (a.size() != b.size())
             return a.size() < b.size() ? -1 : 1;
         return 0;
+    }
+
+    int CompareFolded(std::string_view a, std::string_view b)
+    {
+        // Bytes that are equal fold equally, so folding starts where the raw bytes first differ.
+        return CompareFolded(a, b, FirstDifference(a, b));
     }
 
     // The first sixteen folded bytes of a line as two numbers, so that most comparisons of a
@@ -91,9 +97,21 @@ namespace {
         return word;
     }
 
-    // Sorts lines in O(n log n) on their folded prefixes, then puts each line in its place by
-    // following the cycles of the permutation, without a second vector of lines.
-    void SortLines(std::vector<std::string_view>& lines)
+    // TaskLineLess for two lines whose first sixteen folded bytes are known to be equal (bytes
+    // past the end of a line counting as 0).
+    bool LessAfterFoldedPrefix(std::string_view a, std::string_view b)
+    {
+        const std::size_t known = std::min({ a.size(), b.size(), std::size_t { 16 } });
+        const int folded = CompareFolded(a, b, known + FirstDifference(a.substr(known), b.substr(known)));
+        if (folded != 0)
+            return folded < 0;
+        return a < b;
+    }
+
+    // Sorts lines in O(n log n) on their folded prefixes, then puts each line (and the entries
+    // of `companion` at the same index, when given) in its place by following the cycles of the
+    // permutation, without a second vector.
+    void SortLines(std::vector<std::string_view>& lines, std::vector<DateStatus>* companion = nullptr)
     {
         std::vector<SortEntry> entries;
         entries.reserve(lines.size());
@@ -102,26 +120,39 @@ namespace {
         for (std::size_t i = 0; i < lines.size(); ++i)
             entries[i] = SortEntry { FoldedWord(lines[i], 0), FoldedWord(lines[i], 8),
                 static_cast<std::uint32_t>(i) };
-        std::sort(entries.begin(), entries.end(), [&lines](const SortEntry& a, const SortEntry& b) {
-            if (a.High != b.High)
-                return a.High < b.High;
-            if (a.Low != b.Low)
-                return a.Low < b.Low;
-            return TaskLineLess(lines[a.Index], lines[b.Index]);
+        // First by the keys alone, which touches no line; then each run of equal keys by the
+        // rest of its lines.
+        std::sort(entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) {
+            return a.High != b.High ? a.High < b.High : a.Low < b.Low;
         });
+        for (auto run = entries.begin(); run != entries.end();) {
+            const auto end = std::find_if(run + 1, entries.end(),
+                [&run](const SortEntry& e) { return e.High != run->High || e.Low != run->Low; });
+            if (end - run > 1) {
+                std::sort(run, end, [&lines](const SortEntry& a, const SortEntry& b) {
+                    return LessAfterFoldedPrefix(lines[a.Index], lines[b.Index]);
+                });
+            }
+            run = end;
+        }
         // entries[i].Index is the line that belongs at i.
         for (std::size_t start = 0; start < entries.size(); ++start) {
             if (entries[start].Index == start)
                 continue;
-            const std::string_view held = lines[start];
+            const std::string_view heldLine = lines[start];
+            const DateStatus heldStatus = companion ? (*companion)[start] : DateStatus {};
             std::size_t at = start;
             while (entries[at].Index != start) {
                 const std::size_t from = entries[at].Index;
                 lines[at] = lines[from];
+                if (companion)
+                    (*companion)[at] = (*companion)[from];
                 entries[at].Index = static_cast<std::uint32_t>(at);
                 at = from;
             }
-            lines[at] = held;
+            lines[at] = heldLine;
+            if (companion)
+                (*companion)[at] = heldStatus;
             entries[at].Index = static_cast<std::uint32_t>(at);
         }
     }
@@ -227,12 +258,6 @@ void TaskStore::CompactIfWasteful()
     Arena = std::move(fresh);
 }
 
-void TaskStore::SetDateInfo(std::vector<DateStatus> info, const AssessKey& key)
-{
-    lstDateInfo = std::move(info);
-    LastAssessment = key;
-}
-
 std::optional<AssessKey> TaskStore::AssessedFor() const
 {
     if (LastAssessment && LastAssessment->Revision == Revision_ && lstDateInfo.size() == List1.size())
@@ -257,41 +282,60 @@ bool TaskStore::SetCode(std::string_view& line, int code)
         return true;
     }
     // A code field of another length is replaced whole, so that no Tab is overwritten.
-    std::string changed(line);
-    changed.replace(0, firstTab, digits);
+    std::string changed = digits;
+    changed += line.substr(firstTab);
     LiveBytes = LiveBytes - line.size() + changed.size();
     line = Arena.Append(changed);
     return true;
 }
 
-void TaskStore::Recode(const std::function<std::optional<int>(std::string_view)>& newCode)
+void TaskStore::Recode(const std::function<LineAssessment(std::string_view)>& assess)
 {
     // Lines that keep their text stay in order among themselves, so only the changed ones need
-    // sorting; the two runs are then merged.
+    // sorting; the two runs are then merged. Each line's status entry travels with it.
+    const std::size_t count = List1.size();
     List2.clear();
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < List1.size(); ++i) {
-        std::string_view line = List1[i];
-        const std::optional<int> code = newCode(line);
-        if (code && SetCode(line, *code))
-            List2.push_back(line);
-        else
-            List1[kept++] = line;
+    std::vector<DateStatus> changedInfo;
+    if (lstDateInfo.capacity() < count) {
+        lstDateInfo = {};
+        lstDateInfo.reserve(count);
+        AdviseHugePages(lstDateInfo.data(), count * sizeof(DateStatus));
     }
+    lstDateInfo.resize(count);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string_view line = List1[i];
+        const LineAssessment result = assess(line);
+        if (result.Code && SetCode(line, *result.Code)) {
+            List2.push_back(line);
+            changedInfo.push_back(result.Status);
+        } else {
+            List1[kept] = line;
+            lstDateInfo[kept] = result.Status;
+            ++kept;
+        }
+    }
+    LastAssessment.reset();
     if (List2.empty())
         return;
-    SortLines(List2);
+    SortLines(List2, &changedInfo);
     // Merges from the back, in List1's own storage.
     std::size_t i = kept;
     std::size_t j = List2.size();
-    for (std::size_t k = List1.size(); j > 0; --k) {
-        if (i > 0 && TaskLineLess(List2[j - 1], List1[i - 1]))
-            List1[k - 1] = List1[--i];
-        else
-            List1[k - 1] = List2[--j];
+    for (std::size_t k = count; j > 0; --k) {
+        if (i > 0 && TaskLineLess(List2[j - 1], List1[i - 1])) {
+            --i;
+            List1[k - 1] = List1[i];
+            lstDateInfo[k - 1] = lstDateInfo[i];
+        } else {
+            --j;
+            List1[k - 1] = List2[j];
+            lstDateInfo[k - 1] = changedInfo[j];
+        }
     }
     List2.clear();
-    lstDateInfo.clear();
 }
+
+void TaskStore::MarkAssessed(const AssessKey& key) { LastAssessment = key; }
 
 } // namespace agendrix

@@ -26,6 +26,18 @@ struct StoreChange {
     std::string Line; // the line added or removed (empty for Clear and Load)
 };
 
+// What the date logic decides for one line: the code it must carry (nothing keeps the line as
+// it is) and its status entry.
+struct LineAssessment {
+    LineAssessment(std::optional<int> code = std::nullopt, DateStatus status = {})
+        : Code(code)
+        , Status(status)
+    {
+    }
+    std::optional<int> Code;
+    DateStatus Status;
+};
+
 // Lines read from a file, held in their own arena until a store takes them over.
 struct LoadedLines {
     LineArena Arena;
@@ -54,15 +66,15 @@ public:
     void Load(LoadedLines lines);
     void Load(const std::vector<std::string>& lines);
 
-    // Gives each line the code `newCode` returns for it (nothing keeps the line as it is) and
-    // restores the order. This is how recomputed date codes are applied; it is not an edit and
-    // is neither reported to the listener nor counted as a revision of the list.
-    void Recode(const std::function<std::optional<int>(std::string_view)>& newCode);
+    // Gives each line the code `assess` returns for it, restores the order and keeps each line's
+    // status entry at the line's new index. This is how the date logic applies its results; it
+    // is not an edit and is neither reported to the listener nor counted as a revision.
+    void Recode(const std::function<LineAssessment(std::string_view)>& assess);
+    // Notes the inputs the status entries were computed from.
+    void MarkAssessed(const AssessKey& key);
 
     // Status entries, aligned with List1 after the date logic has run.
     const std::vector<DateStatus>& DateInfo() const { return lstDateInfo; }
-    // Stores the status entries of a date logic run together with the inputs it used.
-    void SetDateInfo(std::vector<DateStatus> info, const AssessKey& key);
     // The inputs of the last run, when the list has not been edited since.
     std::optional<AssessKey> AssessedFor() const;
 
