@@ -3,9 +3,14 @@
 
 AGENDRIX_PACKAGES=(
     g++ cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    xvfb xauth xdotool
 )
+
+# What scripts/run needs to build and start the program.
+AGENDRIX_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
 
 agendrix_missing_packages() {
     local missing=() package

@@ -108,7 +108,7 @@ SurfaceLayout LayOutSurface(const SurfaceInput& input)
     const int h = input.Height;
     const int rightX = w - MainCells::Row.Right.Width;
     layout.UsedAccHgt = input.AccTextHgt;
-    layout.WindowControls = PixelRect { w - 70, 0, 68, 14 };
+    layout.WindowControls = PixelRect { w - 70, 3, 68, 14 };
     layout.CaptionWidth = w - 150;
     layout.SliderLeft = w - 18;
     layout.ScrollUp = PixelRect { w - 18, 21, 13, 7 };

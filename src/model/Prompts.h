@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace agendrix {
@@ -19,12 +20,25 @@ struct PromptRequest {
     bool operator==(const PromptRequest&) const = default;
 };
 
-// Every message and question goes through this interface: the windows show dialogs, the
+// A file dialog: open or save, with a title and a filter such as
+// "Task Lists (*.agl)|*.agl|All Task Lists (*.agl; *.cti)|*.agl;*.cti".
+struct FileDialogRequest {
+    enum class Kind { Open, Save };
+    Kind What = Kind::Save;
+    std::string Title;
+    std::string Filter;
+    std::string InitialPath;
+};
+
+// Every message, question and file dialog goes through this interface: the windows show dialogs, the
 // command-line tool prints, and tests script the answers and check what was asked.
 class Prompts {
 public:
     virtual ~Prompts() = default;
     virtual PromptAnswer Ask(const PromptRequest& request) = 0;
+    // The chosen path, or nothing when the user cancelled. Without a way to show a dialog (the
+    // command line), every choice is cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileDialogRequest&) { return std::nullopt; }
 
     void Tell(std::string text, PromptIcon icon = PromptIcon::Information)
     {

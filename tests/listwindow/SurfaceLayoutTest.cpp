@@ -48,7 +48,7 @@ namespace {
         EXPECT_FALSE(layout.InfoBlock);
         EXPECT_EQ(layout.StatusLine, (PixelRect { 9, 181, 275, 14 }));
         EXPECT_EQ(layout.ScrollDown, (PixelRect { 332, 176, 13, 7 }));
-        EXPECT_EQ(layout.WindowControls, (PixelRect { 280, 0, 68, 14 }));
+        EXPECT_EQ(layout.WindowControls, (PixelRect { 280, 3, 68, 14 }));
     }
 
     TEST(SurfaceLayout, OpenBlockUnderTheFirstRow)

@@ -1,0 +1,65 @@
+#include "ProgramSetup.h"
+
+#include "model/FileAccess.h"
+#include "model/ProgramFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace agendrix {
+
+namespace {
+
+    std::string Environment(const char* name) { return qEnvironmentVariable(name).toStdString(); }
+
+    // Copies a shipped folder into the program folder, leaving files the user already has.
+    void Seed(const QString& from, const QString& to)
+    {
+        QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString source = files.next();
+            const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));
+            QDir().mkpath(QFileInfo(target).path());
+            if (!QFile::exists(target))
+                QFile::copy(source, target);
+        }
+    }
+
+} // namespace
+
+QString PrepareProgramFolder(const QString& executableFolder)
+{
+    const std::string folder = FindProgramFolder(ProgramFolderInputs { Environment("AGENDRIX_HOME"),
+        executableFolder.toStdString(), Environment("XDG_DATA_HOME"), Environment("HOME") });
+    const QString programFolder = QString::fromStdString(folder);
+    QDir().mkpath(programFolder);
+    // The skins come with the program: beside it in a build tree, in the share folder when
+    // installed. A program folder elsewhere gets a copy of those it lacks.
+    if (programFolder != executableFolder) {
+        for (const QString& shipped : { QDir(executableFolder).filePath(QStringLiteral("Skins")),
+                 QDir(executableFolder).filePath(QStringLiteral("../share/agendrix/Skins")) }) {
+            if (QDir(shipped).exists())
+                Seed(shipped, QDir(programFolder).filePath(QStringLiteral("Skins")));
+        }
+    }
+    return programFolder;
+}
+
+Settings LoadSettings(const QString& programFolder)
+{
+    ScreenMetrics screen;
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        screen.TwipsPerPix = 1440.0 / primary->logicalDotsPerInchX();
+        screen.ScreenHeightPixels = primary->geometry().height();
+    }
+    const Settings defaults = DefaultSettings(screen);
+    const QString path = QDir(programFolder).filePath(QString::fromUtf8(SettingsFileName.data()));
+    const ReadResult read = ReadWholeFile(path.toStdString());
+    if (read.What != ReadResult::Status::Read)
+        return defaults;
+    return LoadINI(read.Bytes, defaults).Values;
+}
+
+} // namespace agendrix

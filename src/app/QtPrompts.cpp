@@ -1,0 +1,107 @@
+#include "QtPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace agendrix {
+
+namespace {
+
+    QMessageBox::Icon IconOf(PromptIcon icon)
+    {
+        switch (icon) {
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::Exclamation:
+            return QMessageBox::Warning;
+        case PromptIcon::Critical:
+            return QMessageBox::Critical;
+        case PromptIcon::None:
+            break;
+        }
+        return QMessageBox::NoIcon;
+    }
+
+    QMessageBox::StandardButtons ButtonsOf(PromptButtons buttons)
+    {
+        switch (buttons) {
+        case PromptButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case PromptButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case PromptButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case PromptButtons::Ok:
+            break;
+        }
+        return QMessageBox::Ok;
+    }
+
+    QMessageBox::StandardButton ButtonOf(PromptAnswer answer)
+    {
+        switch (answer) {
+        case PromptAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case PromptAnswer::Yes:
+            return QMessageBox::Yes;
+        case PromptAnswer::No:
+            return QMessageBox::No;
+        case PromptAnswer::Ok:
+            break;
+        }
+        return QMessageBox::Ok;
+    }
+
+    PromptAnswer AnswerOf(int button)
+    {
+        switch (button) {
+        case QMessageBox::Yes:
+            return PromptAnswer::Yes;
+        case QMessageBox::No:
+            return PromptAnswer::No;
+        case QMessageBox::Cancel:
+            return PromptAnswer::Cancel;
+        default:
+            return PromptAnswer::Ok;
+        }
+    }
+
+    // "Task Lists (*.agl)|*.agl|..." pairs a caption with its patterns; Qt wants the captions,
+    // which already name the patterns, one per line.
+    QString QtFilter(const std::string& filter)
+    {
+        const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+        QStringList captions;
+        for (int i = 0; i + 1 < parts.size(); i += 2)
+            captions << parts[i] + QStringLiteral(" (")
+                    + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+        return captions.join(QStringLiteral(";;"));
+    }
+
+} // namespace
+
+PromptAnswer QtPrompts::Ask(const PromptRequest& request)
+{
+    QMessageBox box(IconOf(request.Icon), QString::fromStdString(request.Title),
+        QString::fromStdString(request.Text), ButtonsOf(request.Buttons), Parent);
+    box.setDefaultButton(ButtonOf(request.Default));
+    return AnswerOf(box.exec());
+}
+
+std::optional<std::string> QtPrompts::ChooseFile(const FileDialogRequest& request)
+{
+    const QString title = QString::fromStdString(request.Title);
+    const QString initial = QString::fromStdString(request.InitialPath);
+    const QString filter = QtFilter(request.Filter);
+    const QString chosen = request.What == FileDialogRequest::Kind::Save
+        ? QFileDialog::getSaveFileName(Parent, title, initial, filter)
+        : QFileDialog::getOpenFileName(Parent, title, initial, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.toStdString();
+}
+
+} // namespace agendrix

@@ -1,0 +1,41 @@
+#include "CommandLine.h"
+#include "ProgramSetup.h"
+#include "QtPrompts.h"
+#include "SignalBridge.h"
+#include "SingleInstance.h"
+#include "SystemClock.h"
+
+#include "listwindow/frmList.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char** argv)
+{
+    using namespace agendrix;
+    // The window places itself, which Wayland does not allow: prefer X11 (XWayland) when there
+    // is a display for it, unless the user chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Agendrix"));
+
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const StartRequest request = ParseCommandLine(arguments, QDir::currentPath().toStdString());
+    const QString programFolder = PrepareProgramFolder(QCoreApplication::applicationDirPath());
+    SingleInstance instance(programFolder);
+    if (request.Kind == StartKind::Normal && instance.Claim(request.ListPath) == StartRole::HandedOver)
+        return 0;
+
+    SystemClock clock;
+    QtPrompts prompts;
+    frmList window(ListWindowServices { clock, prompts, programFolder }, LoadSettings(programFolder));
+    prompts.SetParent(&window);
+    SignalBridge signalBridge;
+    QObject::connect(&signalBridge, &SignalBridge::CloseRequested, &window, &QWidget::close);
+    // Logging out closes the window the normal way too.
+    QObject::connect(
+        &application, &QGuiApplication::commitDataRequest, &window, [&window] { window.close(); });
+    window.Start(request.ListPath);
+    return application.exec();
+}

@@ -1,0 +1,89 @@
+#include "ListWindowView.h"
+
+#include "SkinCells.h"
+#include "SkinPictures.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace agendrix {
+
+namespace {
+
+    QRect ToQRect(const PixelRect& r) { return QRect(r.X, r.Y, r.Width, r.Height); }
+
+    // Copies the top-left part of a cell into a control of the given size, as a skinned control
+    // shows as much of its cell as its own size allows.
+    void DrawCell(QPainter& painter, const QImage& source, const PixelRect& cell, QPoint at)
+    {
+        painter.drawImage(at, source, ToQRect(cell));
+    }
+
+    void PaintRows(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
+    {
+        painter.setPen(skin.ListText);
+        const QFontMetrics metrics(painter.font());
+        for (std::size_t i = 0; i < view.RowViews.size() && i < view.Rows.Rows.size(); ++i) {
+            const RowPlacement& place = view.Rows.Rows[i];
+            const RowView& row = view.RowViews[i];
+            DrawCell(painter, skin.Lamps, LampCells::Lamp(row.Code, place.Lamp.Width, place.Lamp.Height),
+                QPoint(place.Lamp.X, place.Lamp.Y));
+            const QRect label = ToQRect(place.Label);
+            painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
+                metrics.elidedText(row.Description, Qt::ElideRight, label.width()));
+            const PixelRect bar = place.ControlBar.Width == OpenBarWidth
+                ? AnimationCells::Frame(AnimationCells::FrameCount - 1)
+                : AnimationCells::Collapsed;
+            DrawCell(painter, skin.Animation, bar, QPoint(place.ControlBar.X, place.ControlBar.Y));
+        }
+        if (view.Rows.Details)
+            painter.drawText(
+                ToQRect(*view.Rows.Details), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, view.Details);
+    }
+
+    void PaintControls(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
+    {
+        const SurfaceLayout& layout = view.Layout;
+        DrawCell(painter, skin.Buttons, ButtonCells::WindowControls,
+            QPoint(layout.WindowControls.X, layout.WindowControls.Y));
+        if (view.PressedWindowButton) {
+            const int offset = PressedCellOffset(*view.PressedWindowButton);
+            DrawCell(painter, skin.Buttons, { 73 + offset, 32, 16, 14 },
+                QPoint(layout.WindowControls.X + offset, layout.WindowControls.Y));
+        }
+        const auto state = [&](PressedPart part) {
+            return view.Pressed == part ? ButtonState::Pressed : ButtonState::Normal;
+        };
+        DrawCell(painter, skin.Buttons, ButtonCells::ScrollButton(0, state(PressedPart::ScrollUp)),
+            QPoint(layout.ScrollUp.X, layout.ScrollUp.Y));
+        DrawCell(painter, skin.Buttons, ButtonCells::ScrollButton(1, state(PressedPart::ScrollDown)),
+            QPoint(layout.ScrollDown.X, layout.ScrollDown.Y));
+        DrawCell(painter, skin.Buttons,
+            view.Pressed == PressedPart::Thumb ? ButtonCells::SliderPressed : ButtonCells::Slider,
+            QPoint(layout.SliderLeft, static_cast<int>(view.ThumbTop)));
+        DrawCell(painter, skin.Buttons, ButtonCells::FunctionButton, QPoint(3, 3));
+        DrawCell(painter, skin.Buttons,
+            view.Active ? ButtonCells::ActivityActive : ButtonCells::ActivityInactive, QPoint(19, 0));
+    }
+
+    void PaintTexts(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
+    {
+        const SurfaceLayout& layout = view.Layout;
+        painter.setPen(skin.TitleText);
+        painter.drawText(QRect(80, 6, std::max(layout.CaptionWidth, 0), 16), Qt::AlignLeft | Qt::AlignVCenter,
+            view.Caption);
+        painter.setPen(skin.StatusText);
+        painter.drawText(ToQRect(layout.StatusLine), Qt::AlignLeft | Qt::AlignVCenter, view.Status);
+    }
+
+} // namespace
+
+void PaintListWindow(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
+{
+    painter.drawImage(QPoint(0, 0), view.Surface);
+    PaintRows(painter, view, skin);
+    PaintControls(painter, view, skin);
+    PaintTexts(painter, view, skin);
+}
+
+} // namespace agendrix

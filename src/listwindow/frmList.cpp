@@ -1,0 +1,188 @@
+#include "frmList.h"
+
+#include "SurfacePainter.h"
+
+#include "model/DateLogic.h"
+#include "model/FileAccess.h"
+#include "model/ListFile.h"
+#include "model/QueueFile.h"
+#include "model/TaskLine.h"
+#include "model/Windows1252.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QScreen>
+
+namespace agendrix {
+
+namespace {
+    constexpr int QueueCheckMs = 600;
+
+    QString FromList(std::string_view bytes) { return QString::fromStdString(Windows1252ToUtf8(bytes)); }
+} // namespace
+
+frmList::frmList(ListWindowServices services, Settings settings)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , Services(std::move(services))
+    , TheSettings(std::move(settings))
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    setFont(font);
+    connect(&ScrollTimer, &QTimer::timeout, this, &frmList::AutoScrollTick);
+    connect(&QueueTimer, &QTimer::timeout, this, &frmList::CheckQueue);
+}
+
+void frmList::Start(const std::string& commandLinePath)
+{
+    QString skinPath = QString::fromStdString(TheSettings.SkinPath);
+    Skin.LoadSkin(Services.ProgramFolder, skinPath);
+    TheSettings.SkinPath = skinPath.toStdString();
+    if (!commandLinePath.empty())
+        TheSettings.ListName = commandLinePath;
+    // Until the list index exists, showing it at start-up opens the default list itself.
+    LoadList(commandLinePath.empty() && TheSettings.DefaultOpen == 2 ? TheSettings.DefaultList
+                                                                     : TheSettings.ListName);
+    View.Status = QStringLiteral("Version: ")
+        + QString::fromUtf8(ProgramVersion.data(), static_cast<int>(ProgramVersion.size()));
+    setWindowFlag(Qt::WindowStaysOnTopHint, TheSettings.AlwaysOnTop);
+    setGeometry(static_cast<int>(TheSettings.WinLeft), static_cast<int>(TheSettings.WinTop),
+        static_cast<int>(TheSettings.WinWidth), static_cast<int>(TheSettings.WinHeight));
+    NowLoading = false;
+    DrawSkin(0, -1);
+    show();
+    QueueTimer.start(QueueCheckMs);
+}
+
+void frmList::LoadList(const std::string& path)
+{
+    List.ListName = path;
+    FirstRow = 0;
+    const GetListResult result
+        = GetList(List, TheSettings.Recent, Services.ThePrompts, Services.TheClock.Now().Date);
+    if (result.What == GetListResult::Status::Failed)
+        Services.ThePrompts.Tell(result.Error.Message, PromptIcon::Critical);
+    TheSettings.ListName = List.ListName;
+    RefreshTitle();
+    if (!NowLoading)
+        CreateArrays();
+}
+
+void frmList::RefreshTitle()
+{
+    View.Caption = QString::fromStdString(CaptionText(List.ListName));
+    setWindowTitle(QString::fromStdString(WindowTitle(List.ListName)));
+}
+
+void frmList::SetStatus(const QString& text)
+{
+    if (View.Status != text) {
+        View.Status = text;
+        update();
+    }
+}
+
+void frmList::DrawSkin(int newWidth, int newHeight)
+{
+    if (NowLoading || isMinimized())
+        return;
+    if (newWidth == -1 || newHeight == -1) {
+        LastDrawn = QSize(-1, -1);
+        newWidth = newHeight = 0;
+    }
+    const QSize size(newWidth != 0 ? newWidth : width(), newHeight != 0 ? newHeight : height());
+    if (size == LastDrawn)
+        return;
+    LastDrawn = size;
+    View.Layout = LayOutSurface({ size.width(), size.height(), ExpandLine, TheSettings.AccTextHgt });
+    View.Surface = ComposeSurface(View.Layout, Skin.Main, size);
+    View.Status = QStringLiteral("Rows Shown: %1").arg(View.Layout.RowsShown);
+    CreateArrays();
+}
+
+void frmList::CreateArrays()
+{
+    if (NowLoading)
+        return;
+    if (CurrentLine >= View.Layout.RowsShown)
+        CurrentLine = -1;
+    View.Rows = LayOutRows({ View.Layout.InfoBlock ? width() : width(), View.Layout.RowsShown,
+        View.Layout.InfoBlock ? ExpandLine : -1, CurrentLine, View.Layout.UsedAccHgt });
+    ShowListItems();
+}
+
+RowView frmList::ViewOfRow(int row) const
+{
+    const int index = FirstRow + row;
+    RowView view;
+    if (index >= TaskCount()) {
+        view.DateText = QStringLiteral("Right-click to add task");
+        view.Information = QStringLiteral("Click to add Task.");
+        return view;
+    }
+    const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(index));
+    const auto& info = List.Tasks.DateInfo();
+    view.Empty = false;
+    view.Code = PriorityCode(line).value_or(CodeUnprioritized);
+    if (view.Code == CodeNotAssessed)
+        view.Code = CodeUnprioritized;
+    view.Description = FromList(GetField(line, TaskField::Description));
+    view.Information = FromList(GetField(line, TaskField::Information));
+    if (static_cast<std::size_t>(index) < info.size())
+        view.DateText = QString::fromStdString(
+            StatusText(info[static_cast<std::size_t>(index)], [](const CivilDate& d) {
+                return QLocale::system()
+                    .toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat)
+                    .toStdString();
+            }));
+    return view;
+}
+
+void frmList::ShowListItems()
+{
+    AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
+    FirstRow = std::max(FirstRow, 0);
+    if (TheSettings.AutoPurge == 1) {
+        while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
+            List.Tasks.Remove(List.Tasks.Count() - 1);
+            List.Dirty = true;
+            CurrentLine = -1;
+        }
+        AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
+    }
+    View.RowViews.clear();
+    for (int row = 0; row < View.Layout.RowsShown; ++row)
+        View.RowViews.push_back(ViewOfRow(row));
+    View.ExpandLine = ExpandLine;
+    if (ExpandLine >= 0 && ExpandLine < static_cast<int>(View.RowViews.size()))
+        View.Details = View.RowViews[static_cast<std::size_t>(ExpandLine)].Information.replace(
+            QChar(0xB6), QChar('\n'));
+    const float step = SliderStep(View.Rows.SliderTrack.Height, List.Tasks.Count());
+    View.ThumbTop = ThumbTop(FirstRow, step);
+    update();
+}
+
+void frmList::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    View.PressedWindowButton = PressedButton;
+    View.Active = isActiveWindow();
+    PaintListWindow(painter, View, Skin);
+}
+
+void frmList::resizeEvent(QResizeEvent*) { DrawSkin(0, 0); }
+
+void frmList::changeEvent(QEvent* event)
+{
+    // The activity strip of the title follows the focus.
+    if (event->type() == QEvent::ActivationChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+} // namespace agendrix

@@ -1,0 +1,164 @@
+// The list window's commands that replace or write the open list, the queue check, the keys,
+// and closing.
+#include "frmList.h"
+
+#include "model/ListFile.h"
+#include "model/QueueFile.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+
+namespace agendrix {
+
+namespace {
+    const char* const SaveDialogTitle = "Save Task List";
+    const char* const SaveDialogFilter = "Task Lists (*.agl)|*.agl|Completed Task Lists (*.cti)|*.cti|All "
+                                         "Task Lists (*.agl; *.cti)|*.agl;*.cti";
+} // namespace
+
+SaveChoice frmList::AskToSave(PromptButtons buttons)
+{
+    if (!List.Dirty)
+        return SaveChoice::NotSaved;
+    const PromptAnswer answer = Services.ThePrompts.Ask(PromptRequest { "Save Task List?",
+        "Would you like to save the changes to " + std::string(FileNameOf(List.ListName)) + "?",
+        PromptIcon::Question, buttons, PromptAnswer::Yes });
+    if (answer == PromptAnswer::Cancel)
+        return SaveChoice::Cancelled;
+    if (answer != PromptAnswer::Yes)
+        return SaveChoice::NotSaved;
+    Save();
+    return List.Dirty ? SaveChoice::NotSaved : SaveChoice::Saved;
+}
+
+bool frmList::SaveTo(const std::string& path)
+{
+    const std::string previous = List.ListName;
+    List.ListName = path;
+    const FileError error = SaveList(List);
+    if (!error.Message.empty()) {
+        List.ListName = previous;
+        Services.ThePrompts.Tell(error.Message, PromptIcon::Critical);
+        return false;
+    }
+    TheSettings.ListName = List.ListName;
+    RefreshTitle();
+    update();
+    return true;
+}
+
+void frmList::Save()
+{
+    if (HasBeenSaved(List.ListName)) {
+        SaveTo(List.ListName);
+        return;
+    }
+    SaveAs();
+}
+
+void frmList::SaveAs()
+{
+    const auto chosen = Services.ThePrompts.ChooseFile(FileDialogRequest {
+        FileDialogRequest::Kind::Save, SaveDialogTitle, SaveDialogFilter, List.ListName });
+    if (chosen)
+        SaveTo(*chosen);
+}
+
+void frmList::MyList()
+{
+    const std::string path
+        = QDir(Services.ProgramFolder).filePath(QStringLiteral("Agendrix.agl")).toStdString();
+    if (AskToSave(PromptButtons::YesNoCancel) == SaveChoice::Cancelled)
+        return;
+    if (FileExists(path)) {
+        LoadList(path);
+        return;
+    }
+    List.ListName = path;
+    List.Tasks.Clear();
+    List.Dirty = false;
+    FirstRow = 0;
+    RefreshTitle();
+    View.Caption = QStringLiteral(" - Agendrix");
+    CreateArrays();
+}
+
+bool frmList::OpenList(const std::string& path)
+{
+    if (AskToSave(PromptButtons::YesNoCancel) == SaveChoice::Cancelled)
+        return false;
+    LoadList(path);
+    return true;
+}
+
+void frmList::CheckQueue()
+{
+    const auto request
+        = TakeQueueFile(QDir(Services.ProgramFolder).filePath(QStringLiteral("queue.ini")).toStdString());
+    if (!request)
+        return;
+    if (!request->ListPath.empty() && !OpenList(request->ListPath))
+        return;
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void frmList::mouseDoubleClickEvent(QMouseEvent*)
+{
+    if (TheSettings.DockMode == 1)
+        return;
+    TheSettings.WinLeft = 200;
+    TheSettings.WinTop = 100;
+    TheSettings.WinWidth = 394;
+    TheSettings.WinHeight = 479;
+    showNormal();
+    setGeometry(200, 100, 394, 479);
+    View.Caption = QStringLiteral(" - ") + QString::fromStdString(std::string(FileNameOf(List.ListName)));
+}
+
+void frmList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() == Qt::AltModifier) {
+        switch (event->key()) {
+        case Qt::Key_S:
+            return Save();
+        case Qt::Key_A:
+            return SaveAs();
+        case Qt::Key_M:
+            return MyList();
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmList::SaveSettings()
+{
+    if (!isMaximized() && !isMinimized()) {
+        TheSettings.WinLeft = x();
+        TheSettings.WinTop = y();
+        TheSettings.WinWidth = width();
+        TheSettings.WinHeight = height();
+    }
+    const QString path = QDir(Services.ProgramFolder).filePath(QStringLiteral("agendrix.ini"));
+    const FileError error = SaveFileAtomically(path.toStdString(), SaveINI(TheSettings));
+    if (!error.Message.empty())
+        Services.ThePrompts.Tell(error.Message, PromptIcon::Critical);
+}
+
+void frmList::closeEvent(QCloseEvent* event)
+{
+    // Closing always goes on: the question offers Yes and No only, and a cancelled save dialog
+    // skips the save.
+    AskToSave(PromptButtons::YesNo);
+    SaveSettings();
+    QueueTimer.stop();
+    ScrollTimer.stop();
+    event->accept();
+}
+
+} // namespace agendrix

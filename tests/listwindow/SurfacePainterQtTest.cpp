@@ -1,0 +1,132 @@
+#include "QtSuites.h"
+#include "listwindow/SurfacePainter.h"
+
+#include <QTest>
+
+namespace agendrix {
+namespace {
+
+    // A main picture whose every pixel has a colour of its own (x in red and blue, y in green),
+    // so that each cell, and each pixel within it, can be told from every other.
+    QImage NumberedMain(int width = 475, int height = 138)
+    {
+        QImage main(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                main.setPixel(x, y, qRgb(x & 0xff, y, x >> 8));
+        return main;
+    }
+
+    SurfaceLayout Layout(QSize size, int expandLine = -1, int accTextHgt = 48)
+    {
+        return LayOutSurface({ size.width(), size.height(), expandLine, accTextHgt });
+    }
+
+    // What the surface must be, pixel by pixel: each blit's source pixels that exist, copied
+    // in order onto the pixels of the surface they land on.
+    QImage PaintedByHand(const SurfaceLayout& layout, const QImage& main, QSize size)
+    {
+        QImage expected(size, QImage::Format_RGB32);
+        expected.fill(Qt::black);
+        for (const Blit& blit : layout.Blits)
+            for (int dy = 0; dy < blit.Source.Height; ++dy)
+                for (int dx = 0; dx < blit.Source.Width; ++dx) {
+                    const QPoint from(blit.Source.X + dx, blit.Source.Y + dy);
+                    const QPoint to(blit.X + dx, blit.Y + dy);
+                    if (main.valid(from) && expected.valid(to))
+                        expected.setPixel(to, main.pixel(from));
+                }
+        return expected;
+    }
+
+} // namespace
+} // namespace agendrix
+
+Q_DECLARE_METATYPE(agendrix::SurfaceLayout)
+
+namespace agendrix {
+
+class SurfacePainterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void PixelsComeFromTheirCells_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("expandLine");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QPoint>("fromMain");
+        const QSize small(300, 200);
+        QTest::newRow("title left piece") << small << -1 << QPoint(5, 5) << QPoint(5, 5);
+        QTest::newRow("title middle tile") << small << -1 << QPoint(100, 3) << QPoint(101, 3);
+        QTest::newRow("title right piece over the tile") << small << -1 << QPoint(225, 0) << QPoint(400, 0);
+        QTest::newRow("second row middle tile") << small << -1 << QPoint(100, 60) << QPoint(101, 37);
+        QTest::newRow("row right band over the tile") << small << -1 << QPoint(260, 40) << QPoint(435, 41);
+        QTest::newRow("list end over the last row") << small << -1 << QPoint(10, 171) << QPoint(10, 106);
+        QTest::newRow("status bar over the filler") << small << -1 << QPoint(10, 176) << QPoint(10, 114);
+        QTest::newRow("block top over its row") << small << 0 << QPoint(10, 52) << QPoint(10, 58);
+        QTest::newRow("block bottom over the middle") << small << 0 << QPoint(10, 92) << QPoint(10, 82);
+        QTest::newRow("row below the block") << small << 0 << QPoint(10, 115) << QPoint(10, 32);
+        QTest::newRow("repeated tile of a wide window")
+            << QSize(900, 100) << -1 << QPoint(430, 40) << QPoint(52, 41);
+    }
+
+    void PixelsComeFromTheirCells()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, expandLine);
+        QFETCH(QPoint, at);
+        QFETCH(QPoint, fromMain);
+        const QImage main = NumberedMain();
+        const QImage surface = ComposeSurface(Layout(size, expandLine, 60), main, size);
+        QCOMPARE(surface.size(), size);
+        QCOMPARE(QColor(surface.pixel(at)), QColor(main.pixel(fromMain)));
+    }
+
+    void EveryPixelIsTheLastPieceOverIt_data()
+    {
+        QTest::addColumn<QImage>("main");
+        QTest::addColumn<SurfaceLayout>("layout");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("null main picture") << QImage() << Layout({ 200, 120 }) << QSize(200, 120);
+        QTest::newRow("main too small for most cells")
+            << NumberedMain(100, 50) << Layout({ 300, 200 }) << QSize(300, 200);
+        QTest::newRow("main one pixel short")
+            << NumberedMain(474, 137) << Layout({ 500, 160 }, 0) << QSize(500, 160);
+        QTest::newRow("window narrower than the title")
+            << NumberedMain() << Layout({ 120, 90 }) << QSize(120, 90);
+        QTest::newRow("block taller than the room")
+            << NumberedMain() << Layout({ 900, 400 }, 2, 1000) << QSize(900, 400);
+        QTest::newRow("surface smaller than its layout")
+            << NumberedMain() << Layout({ 300, 200 }) << QSize(150, 90);
+    }
+
+    void EveryPixelIsTheLastPieceOverIt()
+    {
+        QFETCH(QImage, main);
+        QFETCH(SurfaceLayout, layout);
+        QFETCH(QSize, size);
+        const QImage surface = ComposeSurface(layout, main, size);
+        const QImage expected = PaintedByHand(layout, main, size);
+        QCOMPARE(surface.size(), size);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                if (surface.pixel(x, y) != expected.pixel(x, y))
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y)));
+    }
+
+    void EmptySizeGivesNoSurface()
+    {
+        QVERIFY(ComposeSurface(Layout({ 0, 0 }), NumberedMain(), { 0, 0 }).isNull());
+    }
+};
+
+} // namespace agendrix
+
+int RunSurfacePainterTests(int argc, char** argv)
+{
+    agendrix::SurfacePainterTest suite;
+    return QTest::qExec(&suite, argc, argv);
+}
+
+#include "SurfacePainterQtTest.moc"
