@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace agendrix {
 
@@ -106,8 +107,12 @@ void frmList::CheckQueue()
     activateWindow();
 }
 
-void frmList::mouseDoubleClickEvent(QMouseEvent*)
+void frmList::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // Qt turns a quick second press into a double click: anywhere but the background it is
+    // just another press (a scroll button clicked twice scrolls twice).
+    if (HitTest(event->position().toPoint()) != Hit::Background)
+        return mousePressEvent(event);
     if (TheSettings.DockMode == 1)
         return;
     TheSettings.WinLeft = 200;
