@@ -1,0 +1,78 @@
+// The list window's redraws: composing the skin surface at a new size, and the part of a row
+// refresh that runs for every scroll step of a long list with nothing changed (the date logic's
+// early return, then reading the rows shown).
+#include "ListGenerator.h"
+
+#include "listwindow/SkinPictures.h"
+#include "listwindow/SurfacePainter.h"
+
+#include "model/DateLogic.h"
+#include "model/TaskLine.h"
+#include "model/Windows1252.h"
+
+#include <QGuiApplication>
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace agendrix;
+
+const SkinPictures& DefaultSkin()
+{
+    static const SkinPictures skin = [] {
+        // The source tree holds the shipped skins under skins/, found without regard to case.
+        SkinPictures pictures;
+        QString path = QStringLiteral("/Skins/Default/");
+        pictures.LoadSkin(QStringLiteral(AGENDRIX_SOURCE_DIR), path);
+        return pictures;
+    }();
+    return skin;
+}
+
+void BM_ComposeSurfaceAtNewSize(benchmark::State& state)
+{
+    const SkinPictures& skin = DefaultSkin();
+    if (skin.Main.isNull())
+        return state.SkipWithError("the Default skin was not found under skins/");
+    int height = 534;
+    for (auto _ : state) {
+        height = height == 534 ? 558 : 534; // every drawing is at another size
+        const SurfaceLayout layout = LayOutSurface({ 350, height, 2, 48 });
+        QImage surface = ComposeSurface(layout, skin.Main, QSize(350, height));
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+}
+BENCHMARK(BM_ComposeSurfaceAtNewSize)->Unit(benchmark::kMicrosecond);
+
+void BM_RedisplayRowsUnchanged(benchmark::State& state)
+{
+    TaskStore store;
+    store.Load(bench::GenerateTaskLines(bench::ListShape {}));
+    const DateTime now { bench::ReferenceDay, 12 * 3600 };
+    AssessDateItems(store, now, 3);
+    std::size_t rowStart = 0;
+    for (auto _ : state) {
+        AssessDateItems(store, now, 3);
+        rowStart = (rowStart + 1) % (store.Count() - 20);
+        for (std::size_t row = 0; row < 20; ++row) {
+            const std::string_view line = store.Line(rowStart + row);
+            benchmark::DoNotOptimize(PriorityCode(line));
+            const std::string description = Windows1252ToUtf8(GetField(line, TaskField::Description));
+            benchmark::DoNotOptimize(description.data());
+        }
+    }
+}
+BENCHMARK(BM_RedisplayRowsUnchanged)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
