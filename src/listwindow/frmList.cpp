@@ -33,6 +33,8 @@ frmList::frmList(ListWindowServices services, Settings settings)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
+    ScrollTimer.setObjectName(QStringLiteral("AutoScroll"));
+    QueueTimer.setObjectName(QStringLiteral("QueueCheck"));
     connect(&ScrollTimer, &QTimer::timeout, this, &frmList::AutoScrollTick);
     connect(&QueueTimer, &QTimer::timeout, this, &frmList::CheckQueue);
 }

@@ -118,8 +118,8 @@ private:
     std::optional<WindowButton> PressedButton;
 
     AutoScroll Scroll;
-    QTimer ScrollTimer;
-    QTimer QueueTimer;
+    QTimer ScrollTimer { this }; // children, so that tests can find them by name
+    QTimer QueueTimer { this };
 };
 
 } // namespace agendrix

@@ -4,3 +4,4 @@
 int RunSkinPicturesTests(int argc, char** argv);
 int RunRegionFromPictureTests(int argc, char** argv);
 int RunSurfacePainterTests(int argc, char** argv);
+int RunListWindowTests(int argc, char** argv);

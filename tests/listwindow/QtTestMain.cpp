@@ -1,12 +1,13 @@
 #include "QtSuites.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     int failures = RunSkinPicturesTests(argc, argv);
     failures += RunRegionFromPictureTests(argc, argv);
     failures += RunSurfacePainterTests(argc, argv);
+    failures += RunListWindowTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

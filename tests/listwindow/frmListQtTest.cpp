@@ -1,0 +1,157 @@
+#include "QtSuites.h"
+
+#include "listwindow/frmList.h"
+
+#include "model/FileAccess.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <deque>
+
+namespace agendrix {
+
+namespace {
+
+    // Answers questions from a script and remembers everything asked.
+    class ScriptedPrompts : public Prompts {
+    public:
+        PromptAnswer Ask(const PromptRequest& request) override
+        {
+            Asked.push_back(request);
+            if (Answers.empty())
+                return PromptAnswer::Ok;
+            const PromptAnswer answer = Answers.front();
+            Answers.pop_front();
+            return answer;
+        }
+        std::optional<std::string> ChooseFile(const FileDialogRequest& request) override
+        {
+            Dialogs.push_back(request);
+            return Chosen;
+        }
+        std::deque<PromptAnswer> Answers;
+        std::vector<PromptRequest> Asked;
+        std::vector<FileDialogRequest> Dialogs;
+        std::optional<std::string> Chosen;
+    };
+
+    const std::string Header = "Format: 5.0.0\r\n";
+
+    std::string ListOf(int count)
+    {
+        std::string bytes = Header;
+        for (int i = 0; i < count; ++i)
+            bytes += "0" + std::to_string(2 + i % 7) + "\ttask " + std::to_string(100 + i)
+                + "\t\t0\t20261206\t1\t0\t\r\n";
+        return bytes;
+    }
+
+} // namespace
+
+class ListWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir Folder;
+    FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
+
+    std::string Path(const char* name) const
+    {
+        return QDir(Folder.path()).filePath(QString::fromUtf8(name)).toStdString();
+    }
+
+    std::unique_ptr<frmList> Open(ScriptedPrompts& prompts, int tasks)
+    {
+        const std::string list = Path("list.agl");
+        SaveFileAtomically(list, ListOf(tasks));
+        Settings settings = DefaultSettings(ScreenMetrics {});
+        auto window
+            = std::make_unique<frmList>(ListWindowServices { Clock, prompts, Folder.path() }, settings);
+        window->Start(list);
+        return window;
+    }
+
+private slots:
+    void ScrollDownButtonStepsAtOnceThenWaitsASecond()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 3);
+        const QPoint down(window->width() - 12, window->height() - 21);
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, down);
+        QCOMPARE(window->RowStart(), 1);
+        auto* timer = window->findChild<QTimer*>(QStringLiteral("AutoScroll"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 1000);
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, down);
+        QVERIFY(!timer->isActive());
+        // Further presses reach the empty row after the last task, and stop there.
+        for (int i = 0; i < 3; ++i) {
+            QTest::mousePress(window.get(), Qt::LeftButton, {}, down);
+            QTest::mouseRelease(window.get(), Qt::LeftButton, {}, down);
+        }
+        QCOMPARE(window->RowStart(), 3);
+    }
+
+    void WheelNotchMovesTwoUpOrOneDown()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 50);
+        const QPoint inside(100, 100);
+        auto wheel = [&](int delta) {
+            QWheelEvent event(inside, window->mapToGlobal(inside), QPoint(), QPoint(0, delta), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(window.get(), &event);
+        };
+        wheel(-120);
+        wheel(-120);
+        wheel(-120);
+        QCOMPARE(window->RowStart(), 3);
+        wheel(120);
+        QCOMPARE(window->RowStart(), 1);
+    }
+
+    void ClosingADirtyListAsksYesOrNoAndWritesTheSettings()
+    {
+        ScriptedPrompts prompts;
+        prompts.Answers = { PromptAnswer::No };
+        auto window = Open(prompts, 2);
+        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        window->close();
+        QCOMPARE(prompts.Asked.size(), std::size_t { 1 });
+        const PromptRequest& asked = prompts.Asked.front();
+        QCOMPARE(asked.Title, std::string("Save Task List?"));
+        QCOMPARE(asked.Text, std::string("Would you like to save the changes to list.agl?"));
+        QVERIFY(asked.Buttons == PromptButtons::YesNo);
+        QVERIFY(asked.Icon == PromptIcon::Question);
+        const ReadResult settings = ReadWholeFile(Path("agendrix.ini"));
+        QVERIFY(settings.What == ReadResult::Status::Read);
+        QCOMPARE(SplitLines(settings.Bytes).size(), std::size_t { 41 });
+        QCOMPARE(ReadWholeFile(Path("list.agl")).Bytes, ListOf(2));
+    }
+
+    void SavingANewListAsksForAFileName()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 1);
+        window->MyList(); // a list that does not exist yet: empty, not saved
+        prompts.Chosen = Path("chosen.agl");
+        window->Save();
+        QCOMPARE(prompts.Dialogs.size(), std::size_t { 0 }); // My List has a path of its own
+        const_cast<ListDocument&>(window->Document()).ListName = "New Task List 1";
+        window->Save();
+        QCOMPARE(prompts.Dialogs.size(), std::size_t { 1 });
+        QCOMPARE(prompts.Dialogs.front().Title, std::string("Save Task List"));
+        QCOMPARE(ReadWholeFile(Path("chosen.agl")).Bytes, Header);
+        QCOMPARE(window->windowTitle(), QStringLiteral("chosen - Agendrix"));
+    }
+};
+
+} // namespace agendrix
+
+int RunListWindowTests(int argc, char** argv)
+{
+    agendrix::ListWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "frmListQtTest.moc"
