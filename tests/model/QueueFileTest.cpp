@@ -2,6 +2,8 @@
 
 #include "TestSupport.h"
 
+#include <tuple>
+
 namespace agendrix {
 namespace {
 
@@ -9,73 +11,42 @@ namespace {
     using test::TempFolder;
     using test::WriteBytes;
 
-    TEST(QueueFileTest, HandOverIsTakenOnce)
+    TEST(QueueFileTest, HandOverIsTakenOnceAndTheNewestWins)
     {
         TempFolder folder;
         const std::string queue = folder / "queue.ini";
-        ASSERT_EQ(WriteQueueFile(queue, "/home/me/lists/home.agl").Message, "");
-        EXPECT_EQ(ReadBytes(queue), "/home/me/lists/home.agl\r\n");
+        EXPECT_FALSE(TakeQueueFile(queue).has_value());
+        ASSERT_EQ(WriteQueueFile(queue, "/a/first.agl").Message, "");
+        ASSERT_EQ(WriteQueueFile(queue, "/home/zoë/été.agl").Message, "");
+        EXPECT_EQ(ReadBytes(queue), "/home/zo\xEB/\xE9t\xE9.agl\r\n"); // Windows-1252 where it fits
+        EXPECT_EQ(folder.Names(), std::vector<std::string> { "queue.ini" });
 
-        const std::optional<QueueRequest> first = TakeQueueFile(queue);
-        ASSERT_TRUE(first.has_value());
-        EXPECT_EQ(first->ListPath, "/home/me/lists/home.agl");
+        const std::optional<QueueRequest> request = TakeQueueFile(queue);
+        ASSERT_TRUE(request.has_value());
+        EXPECT_EQ(request->ListPath, "/home/zoë/été.agl");
         EXPECT_TRUE(folder.Names().empty());
         EXPECT_FALSE(TakeQueueFile(queue).has_value());
     }
 
-    TEST(QueueFileTest, NewerRequestReplacesUnreadOne)
-    {
-        TempFolder folder;
-        const std::string queue = folder / "queue.ini";
-        ASSERT_EQ(WriteQueueFile(queue, "/a/first.agl").Message, "");
-        ASSERT_EQ(WriteQueueFile(queue, "/a/second.agl").Message, "");
-        EXPECT_EQ(TakeQueueFile(queue)->ListPath, "/a/second.agl");
-        EXPECT_TRUE(folder.Names().empty());
-    }
-
-    TEST(QueueFileTest, EmptyPathHandsOverEmptyRequest)
-    {
-        TempFolder folder;
-        const std::string queue = folder / "queue.ini";
-        ASSERT_EQ(WriteQueueFile(queue, "").Message, "");
-        const std::optional<QueueRequest> request = TakeQueueFile(queue);
-        ASSERT_TRUE(request.has_value());
-        EXPECT_EQ(request->ListPath, "");
-    }
-
-    TEST(QueueFileTest, NonAsciiPathsSurvive)
-    {
-        TempFolder folder;
-        const std::string queue = folder / "queue.ini";
-        for (const std::string path :
-            { "/home/zoë/été.agl", "/home/me/買い物リスト.agl", "/tmp/a b\tc.agl" }) {
-            SCOPED_TRACE(path);
-            ASSERT_EQ(WriteQueueFile(queue, path).Message, "");
-            const std::optional<QueueRequest> request = TakeQueueFile(queue);
-            ASSERT_TRUE(request.has_value());
-            EXPECT_EQ(request->ListPath, path);
-        }
-    }
-
-    TEST(QueueFileTest, PathIsWrittenInWindows1252WhereItFits)
-    {
-        TempFolder folder;
-        const std::string queue = folder / "queue.ini";
-        ASSERT_EQ(WriteQueueFile(queue, "/home/zoë/été.agl").Message, "");
-        EXPECT_EQ(ReadBytes(queue), "/home/zo\xEB/\xE9t\xE9.agl\r\n");
-    }
-
     TEST(QueueFileTest, OnlyTheFirstLineCountsWhateverItsLineEnd)
     {
+        const std::tuple<const char*, std::string, std::string> cases[] = {
+            { "empty", "", "" },
+            { "emptyLine", "\r\n/a/y.agl\r\n", "" },
+            { "crLf", "/a/x.agl\r\n/a/y.agl\r\n", "/a/x.agl" },
+            { "lf", "/a/x.agl\n", "/a/x.agl" },
+            { "loneCr", "/a/x.agl\r/a/y.agl", "/a/x.agl" },
+            { "noLineEnd", "/a/x.agl", "/a/x.agl" },
+            { "tabKept", "/tmp/a b\tc.agl\r\n", "/tmp/a b\tc.agl" },
+        };
         TempFolder folder;
         const std::string queue = folder / "queue.ini";
-        for (const std::string bytes :
-            { "/a/x.agl\r\n/a/y.agl\r\n", "/a/x.agl\n", "/a/x.agl\r/a/y.agl", "/a/x.agl" }) {
+        for (const auto& [name, bytes, path] : cases) {
             WriteBytes(queue, bytes);
             const std::optional<QueueRequest> request = TakeQueueFile(queue);
-            ASSERT_TRUE(request.has_value());
-            EXPECT_EQ(request->ListPath, "/a/x.agl") << ::testing::PrintToString(bytes);
-            EXPECT_TRUE(folder.Names().empty());
+            ASSERT_TRUE(request.has_value()) << name;
+            EXPECT_EQ(request->ListPath, path) << name;
+            EXPECT_TRUE(folder.Names().empty()) << name;
         }
     }
 

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 
-#include <random>
+#include <tuple>
 
 namespace agendrix {
 namespace {
@@ -13,46 +13,18 @@ namespace {
 
     const ScreenMetrics Screen { 15, 800 };
 
-    std::vector<std::string> FileLines(const std::string& bytes)
-    {
-        const std::vector<std::string_view> lines = SplitLines(bytes);
-        return std::vector<std::string>(lines.begin(), lines.end());
-    }
+    std::vector<std::string> FileLines(const std::string& bytes) { return test::Texts(SplitLines(bytes)); }
 
-    // Every setting away from its default (DefaultOpen 0 keeps ListName as written).
-    Settings Custom()
+    // A file with every setting away from its default (DefaultOpen 0 keeps ListName as written).
+    std::vector<std::string> CustomLines()
     {
-        Settings s = DefaultSettings(Screen);
-        s.AutoCtrls = 1;
-        s.AutoTaskSel = 0;
-        s.AniSpeed = 7;
-        s.DefaultList = "/home/zoë/Listes/été.agl";
-        s.DaysPerLevel = 5;
-        s.AutoPurge = 1;
-        s.ListName = "/home/me/買い物.agl";
-        s.SkinPath = "/Skins/Blue Note/";
-        s.WinLeft = 133.3333;
-        s.WinTop = -20.5;
-        s.WinWidth = 401.25;
-        s.WinHeight = 612;
-        s.OpenRemote = false;
-        s.PrintClr = false;
-        s.PrintCompletes = 0;
-        s.PrintNm = "Office Laser (2nd floor)";
-        s.PrintDs = 1;
-        s.AccTextHgt = 96;
-        s.NumOrder = 0;
-        s.AlwaysOnTop = true;
-        s.PrintSmall = 1;
-        s.ShowTop5 = 1;
-        s.DockWid = 3333.333;
-        s.DockMode = 1;
-        s.DockTabTop = 1234.5;
-        for (std::size_t i = 0; i < RecentListCount; ++i)
-            s.Recent[i] = "/lists/r" + std::to_string(i) + ".agl";
-        s.Recent[1] = "/home/zoë/été.agl";
-        s.Recent[2] = "/home/me/日本語のリスト.agl";
-        return s;
+        std::vector<std::string> lines { "1", "0", "7", "0", "/home/zo\xEB/Listes/\xE9t\xE9.agl", "5", "1",
+            "/home/me/買い物.agl", "/Skins/Blue Note/", "133.3333", "-20.5", "401.25", "612", "False",
+            "False", "0", "Office Laser (2nd floor)", "1", "96", "0", "True", "1", "1", "3333.333", "1",
+            "1234.5", "/lists/r0.agl", "/home/zo\xEB/\xE9t\xE9.agl", "/home/me/日本語のリスト.agl" };
+        for (int i = 3; i < 15; ++i)
+            lines.push_back("/lists/r" + std::to_string(i) + ".agl");
+        return lines;
     }
 
     TEST(SettingsTest, DefaultsWriteExactly41Lines)
@@ -64,174 +36,109 @@ namespace {
         EXPECT_EQ(SaveINI(DefaultSettings(Screen)), CrLf(expected));
     }
 
-    struct ScreenCase {
-        std::string Name;
-        ScreenMetrics Screen;
-        double WinTop, WinHeight, DockWid, DockTabTop;
-    };
-
-    class DefaultSettingsTest : public ::testing::TestWithParam<ScreenCase> { };
-
-    TEST_P(DefaultSettingsTest, FollowsTheScreen)
+    TEST(SettingsTest, DefaultsFollowTheScreen)
     {
-        const ScreenCase& c = GetParam();
-        const Settings s = DefaultSettings(c.Screen);
-        EXPECT_EQ(s.WinLeft, 200);
-        EXPECT_EQ(s.WinTop, c.WinTop);
-        EXPECT_EQ(s.WinWidth, 350);
-        EXPECT_EQ(s.WinHeight, c.WinHeight);
-        EXPECT_EQ(s.DockWid, c.DockWid);
-        EXPECT_EQ(s.DockTabTop, c.DockTabTop);
+        const std::tuple<const char*, ScreenMetrics, double, double, double, double> cases[] = {
+            { "shortScreen", { 15, 500 }, 0, 500, 4050, 1875 },
+            { "screenAsTallAsWindow", { 15, 534 }, 100, 534, 4050, 2002.5 },
+            { "dpi96", { 15, 1080 }, 100, 534, 4050, 4050 },
+            { "dpi120", { 12, 1000 }, 100, 534, 3240, 3000 },
+        };
+        for (const auto& [name, screen, winTop, winHeight, dockWid, dockTabTop] : cases) {
+            Settings expected;
+            expected.WinTop = winTop;
+            expected.WinHeight = winHeight;
+            expected.DockWid = dockWid;
+            expected.DockTabTop = dockTabTop;
+            EXPECT_EQ(SaveINI(DefaultSettings(screen)), SaveINI(expected)) << name;
+        }
     }
-
-    INSTANTIATE_TEST_SUITE_P(Screens, DefaultSettingsTest,
-        ::testing::Values(ScreenCase { "ShortScreen", { 15, 500 }, 0, 500, 4050, 1875 },
-            ScreenCase { "ScreenAsTallAsWindow", { 15, 534 }, 100, 534, 4050, 2002.5 },
-            ScreenCase { "Dpi96", { 15, 1080 }, 100, 534, 4050, 4050 },
-            ScreenCase { "Dpi120", { 12, 1000 }, 100, 534, 3240, 3000 }),
-        test::CaseName());
 
     TEST(SettingsTest, NonDefaultValuesRoundTrip)
     {
-        const Settings custom = Custom();
-        const std::string bytes = SaveINI(custom);
-        const SettingsReadResult read = LoadINI(bytes, DefaultSettings(Screen));
-        EXPECT_EQ(read.Values, custom);
+        const SettingsReadResult read = LoadINI(CrLf(CustomLines()), DefaultSettings(Screen));
         EXPECT_TRUE(read.BadLines.empty());
-
         // Paths are Windows-1252 where they fit and UTF-8 where they do not.
-        const std::vector<std::string> lines = FileLines(bytes);
-        ASSERT_EQ(lines.size(), 41u);
-        EXPECT_EQ(lines[4], "/home/zo\xEB/Listes/\xE9t\xE9.agl");
-        EXPECT_EQ(lines[9], "133.3333");
-        EXPECT_EQ(lines[13], "False");
-        EXPECT_EQ(lines[27], "/home/zo\xEB/\xE9t\xE9.agl");
-        EXPECT_EQ(lines[28], "/home/me/日本語のリスト.agl");
-    }
+        EXPECT_EQ(read.Values.DefaultList, "/home/zoë/Listes/été.agl");
+        EXPECT_EQ(read.Values.ListName, "/home/me/買い物.agl");
+        EXPECT_EQ(read.Values.DaysPerLevel, 5);
+        EXPECT_EQ(read.Values.WinLeft, 133.3333);
+        EXPECT_EQ(read.Values.WinTop, -20.5);
+        EXPECT_FALSE(read.Values.OpenRemote);
+        EXPECT_TRUE(read.Values.AlwaysOnTop);
+        EXPECT_EQ(read.Values.DockTabTop, 1234.5);
+        EXPECT_EQ(read.Values.Recent[1], "/home/zoë/été.agl");
+        EXPECT_EQ(read.Values.Recent[14], "/lists/r14.agl");
+        EXPECT_EQ(FileLines(SaveINI(read.Values)), CustomLines());
 
-    TEST(SettingsTest, LineEndsInsideTextDoNotShiftLines)
-    {
-        Settings s = Custom();
+        // A line end inside a text value would shift every later line.
+        Settings s = read.Values;
         s.PrintNm = "two\r\nlines";
         s.Recent[14] = "a\nb";
-        const std::string bytes = SaveINI(s);
-        EXPECT_EQ(FileLines(bytes).size(), 41u);
-        const SettingsReadResult read = LoadINI(bytes, DefaultSettings(Screen));
-        EXPECT_TRUE(read.BadLines.empty());
-        EXPECT_EQ(read.Values.DaysPerLevel, 5);
-        EXPECT_EQ(read.Values.Recent[13], s.Recent[13]);
+        const std::vector<std::string> written = FileLines(SaveINI(s));
+        ASSERT_EQ(written.size(), 41u);
+        EXPECT_EQ(written[16], "two  lines");
+        EXPECT_EQ(written[40], "a b");
     }
 
-    struct BadLineCase {
-        std::string Name;
-        int Line;
-        std::string Text;
-        std::function<void(Settings&, const Settings&)> KeepDefault;
-    };
-
-    class BadLineTest : public ::testing::TestWithParam<BadLineCase> { };
-
-    TEST_P(BadLineTest, KeepsDefaultAndReadsTheRest)
+    TEST(SettingsTest, UnreadableLineKeepsItsDefaultAndTheRestIsRead)
     {
-        const BadLineCase& c = GetParam();
-        std::vector<std::string> lines = FileLines(SaveINI(Custom()));
-        lines[static_cast<std::size_t>(c.Line - 1)] = c.Text;
-        const Settings defaults = DefaultSettings(Screen);
-
-        const SettingsReadResult read = LoadINI(CrLf(lines), defaults);
-
-        Settings expected = Custom();
-        c.KeepDefault(expected, defaults);
-        EXPECT_EQ(read.Values, expected);
-        EXPECT_EQ(read.BadLines, std::vector { c.Line });
-    }
-
-    INSTANTIATE_TEST_SUITE_P(Lines, BadLineTest,
-        ::testing::Values(BadLineCase { "DaysPerLevelLetters", 6, "abc",
-                              [](Settings& s, const Settings& d) { s.DaysPerLevel = d.DaysPerLevel; } },
-            BadLineCase { "DaysPerLevelZero", 6, "0",
-                [](Settings& s, const Settings& d) { s.DaysPerLevel = d.DaysPerLevel; } },
-            BadLineCase { "DaysPerLevelEmpty", 6, "",
-                [](Settings& s, const Settings& d) { s.DaysPerLevel = d.DaysPerLevel; } },
-            BadLineCase { "DefaultOpenSeven", 4, "7",
-                [](Settings& s, const Settings& d) { s.DefaultOpen = d.DefaultOpen; } },
-            BadLineCase { "BooleanMaybe", 14, "maybe",
-                [](Settings& s, const Settings& d) { s.OpenRemote = d.OpenRemote; } },
-            BadLineCase { "WinLeftTrailingJunk", 10, "12x",
-                [](Settings& s, const Settings& d) { s.WinLeft = d.WinLeft; } },
-            BadLineCase { "WinWidthNotANumber", 12, "nan",
-                [](Settings& s, const Settings& d) { s.WinWidth = d.WinWidth; } },
-            BadLineCase { "DockTabTopInfinite", 26, "1e400",
-                [](Settings& s, const Settings& d) { s.DockTabTop = d.DockTabTop; } },
-            BadLineCase { "AccTextHgtOverflow", 19, "99999999999",
-                [](Settings& s, const Settings& d) { s.AccTextHgt = d.AccTextHgt; } }),
-        test::CaseName());
-
-    TEST(SettingsTest, BlanksAroundNumbersAreAccepted)
-    {
-        std::vector<std::string> lines = FileLines(SaveINI(Custom()));
-        lines[2] = "  7 ";
-        lines[5] = "\t5";
-        lines[9] = " 133.3333 ";
-        lines[13] = " False ";
-        const SettingsReadResult read = LoadINI(CrLf(lines), DefaultSettings(Screen));
-        EXPECT_EQ(read.Values, Custom());
-        EXPECT_TRUE(read.BadLines.empty());
+        // The line number, the text put there, and whether it can be read.
+        const std::tuple<const char*, int, const char*, bool> cases[] = {
+            { "daysPerLevelLetters", 6, "abc", false },
+            { "daysPerLevelZero", 6, "0", false },
+            { "daysPerLevelEmpty", 6, "", false },
+            { "defaultOpenSeven", 4, "7", false },
+            { "flagTwo", 1, "2", false },
+            { "aniSpeedEleven", 3, "11", false },
+            { "booleanMaybe", 14, "maybe", false },
+            { "winLeftTrailingJunk", 10, "12x", false },
+            { "winWidthNotANumber", 12, "nan", false },
+            { "dockTabTopInfinite", 26, "1e400", false },
+            { "accTextHgtOverflow", 19, "99999999999", false },
+            { "aniSpeedBlanks", 3, "  7 ", true },
+            { "daysPerLevelTab", 6, "\t5", true },
+            { "winLeftBlanks", 10, " 133.3333 ", true },
+            { "booleanBlanks", 14, " False ", true },
+            { "booleanMinusOne", 21, "-1", true },
+        };
+        const std::vector<std::string> defaults = FileLines(SaveINI(DefaultSettings(Screen)));
+        for (const auto& [name, line, text, readable] : cases) {
+            const std::size_t at = static_cast<std::size_t>(line - 1);
+            std::vector<std::string> lines = CustomLines();
+            lines[at] = text;
+            const SettingsReadResult read = LoadINI(CrLf(lines), DefaultSettings(Screen));
+            std::vector<std::string> expected = CustomLines();
+            expected[at] = readable ? expected[at] : defaults[at];
+            EXPECT_EQ(FileLines(SaveINI(read.Values)), expected) << name;
+            EXPECT_EQ(read.BadLines, readable ? std::vector<int> {} : std::vector { line }) << name;
+        }
     }
 
     TEST(SettingsTest, ShortFileLeavesTheRestAtDefaultsAndExtraLinesAreIgnored)
     {
-        const std::vector<std::string> all = FileLines(SaveINI(Custom()));
+        const std::vector<std::string> custom = CustomLines();
+        std::vector<std::string> expected = FileLines(SaveINI(DefaultSettings(Screen)));
+        std::copy(custom.begin(), custom.begin() + 6, expected.begin());
         const SettingsReadResult shortRead
-            = LoadINI(CrLf({ all.begin(), all.begin() + 6 }), DefaultSettings(Screen));
-        Settings expected = DefaultSettings(Screen);
-        expected.AutoCtrls = 1;
-        expected.AutoTaskSel = 0;
-        expected.AniSpeed = 7;
-        expected.DefaultList = Custom().DefaultList;
-        expected.DaysPerLevel = 5;
-        EXPECT_EQ(shortRead.Values, expected);
+            = LoadINI(CrLf({ custom.begin(), custom.begin() + 6 }), DefaultSettings(Screen));
+        EXPECT_EQ(FileLines(SaveINI(shortRead.Values)), expected);
         EXPECT_TRUE(shortRead.BadLines.empty());
 
         const SettingsReadResult longRead
-            = LoadINI(SaveINI(Custom()) + "junk\r\n12x\r\n", DefaultSettings(Screen));
-        EXPECT_EQ(longRead.Values, Custom());
+            = LoadINI(CrLf(custom) + "junk\r\n12x\r\n", DefaultSettings(Screen));
+        EXPECT_EQ(FileLines(SaveINI(longRead.Values)), custom);
         EXPECT_TRUE(longRead.BadLines.empty());
     }
 
     TEST(SettingsTest, DefaultOpenChoosesListName)
     {
-        for (const int defaultOpen : { 0, 1, 2 }) {
-            SCOPED_TRACE(defaultOpen);
-            Settings s = Custom();
-            s.DefaultOpen = defaultOpen;
-            const SettingsReadResult read = LoadINI(SaveINI(s), DefaultSettings(Screen));
-            EXPECT_EQ(read.Values.DefaultOpen, defaultOpen);
-            EXPECT_EQ(read.Values.ListName, defaultOpen == 0 ? s.ListName : s.DefaultList);
-        }
-    }
-
-    TEST(SettingsTest, BinaryJunkNeverBreaksTheFile)
-    {
-        std::mt19937 random(41);
-        const Settings defaults = DefaultSettings(Screen);
-        for (int round = 0; round < 300; ++round) {
-            std::string bytes(random() % 800, '\0');
-            for (char& c : bytes)
-                c = random() % 3 == 0 ? "\r\n 0123456789.-eE"[random() % 17] : static_cast<char>(random());
-            SCOPED_TRACE(::testing::PrintToString(bytes));
-
-            const SettingsReadResult read = LoadINI(bytes, defaults);
-
-            ASSERT_TRUE(std::is_sorted(read.BadLines.begin(), read.BadLines.end()));
-            for (const int line : read.BadLines)
-                ASSERT_TRUE(line >= 1 && line <= 41) << line;
-            // Whatever was read writes a proper file that reads back the same.
-            const std::string written = SaveINI(read.Values);
-            ASSERT_EQ(FileLines(written).size(), 41u);
-            const SettingsReadResult again = LoadINI(written, defaults);
-            EXPECT_TRUE(again.BadLines.empty());
-            EXPECT_EQ(SaveINI(again.Values), written);
+        for (const char* defaultOpen : { "0", "1", "2" }) {
+            std::vector<std::string> lines = CustomLines();
+            lines[3] = defaultOpen;
+            const Settings read = LoadINI(CrLf(lines), DefaultSettings(Screen)).Values;
+            EXPECT_EQ(read.ListName, lines[3] == "0" ? "/home/me/買い物.agl" : "/home/zoë/Listes/été.agl")
+                << defaultOpen;
         }
     }
 

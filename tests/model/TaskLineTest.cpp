@@ -2,59 +2,41 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace agendrix {
 namespace {
 
-    TEST(TaskLineTest, GetFieldReadsEachOfTheEightFields)
+    TEST(TaskLineTest, FieldsSplitAtTabsAndMissingOnesReadEmpty)
     {
-        const std::string line = "04\tPay rent\tfirst\xB6second\t1\t20261210\t3\t2\t/home/ann/rent.ods";
-        EXPECT_EQ(GetField(line, TaskField::Code), "04");
-        EXPECT_EQ(GetField(line, TaskField::Description), "Pay rent");
-        EXPECT_EQ(GetField(line, TaskField::Information), "first\xB6second");
-        EXPECT_EQ(GetField(line, TaskField::DateBased), "1");
-        EXPECT_EQ(GetField(line, TaskField::Date), "20261210");
-        EXPECT_EQ(GetField(line, TaskField::DaysToComplete), "3");
-        EXPECT_EQ(GetField(line, TaskField::DayKind), "2");
-        EXPECT_EQ(GetField(line, TaskField::File), "/home/ann/rent.ods");
-
-        const TaskFields fields = SplitTaskLine(line);
-        EXPECT_EQ(fields.Information, "first\xB6second");
-        EXPECT_EQ(fields.File, "/home/ann/rent.ods");
-        EXPECT_EQ(BuildTaskLine(fields), line);
-    }
-
-    TEST(TaskLineTest, FieldsALineIsTooShortToHaveReadEmpty)
-    {
-        const std::string shortLine = "09\tOnly a title";
-        EXPECT_EQ(GetField(shortLine, TaskField::Description), "Only a title");
-        EXPECT_EQ(GetField(shortLine, TaskField::Information), "");
-        EXPECT_EQ(GetField(shortLine, TaskField::File), "");
-        EXPECT_FALSE(IsDateBasedLine(shortLine));
-
-        const std::string emptyFields = "09\t\t\t1\t\t\t\t";
-        EXPECT_EQ(GetField(emptyFields, TaskField::Description), "");
-        EXPECT_EQ(GetField(emptyFields, TaskField::DateBased), "1");
-        EXPECT_EQ(GetField(emptyFields, TaskField::File), "");
-        EXPECT_TRUE(IsDateBasedLine(emptyFields));
-
-        EXPECT_EQ(GetField("", TaskField::Code), "");
-        EXPECT_EQ(GetField("", TaskField::File), "");
+        const std::tuple<const char*, std::string, std::array<const char*, 8>> cases[] = {
+            { "empty", "", { "", "", "", "", "", "", "", "" } },
+            { "titleOnly", "09\tOnly a title", { "09", "Only a title", "", "", "", "", "", "" } },
+            { "emptyFields", "09\t\t\t1\t\t\t\t", { "09", "", "", "1", "", "", "", "" } },
+            { "allEight", "04\tPay rent\tfirst\xB6second\t1\t20261210\t3\t2\t/home/ann/rent.ods",
+                { "04", "Pay rent", "first\xB6second", "1", "20261210", "3", "2", "/home/ann/rent.ods" } },
+        };
+        for (const auto& [name, line, fields] : cases) {
+            for (int k = 1; k <= 8; ++k)
+                EXPECT_EQ(GetField(line, static_cast<TaskField>(k)), fields[k - 1]) << name << " field " << k;
+            EXPECT_EQ(IsDateBasedLine(line), std::string_view(fields[3]) == "1") << name;
+        }
+        const std::string& full = std::get<1>(cases[3]);
+        const TaskFields split = SplitTaskLine(full);
+        EXPECT_EQ(split.Information, "first\xB6second");
+        EXPECT_EQ(split.File, "/home/ann/rent.ods");
+        EXPECT_EQ(BuildTaskLine(split), full);
         EXPECT_EQ(FindTab("a\tb\tc", 2), 3u);
         EXPECT_EQ(FindTab("a\tb\tc", 3), std::string_view::npos);
     }
 
     TEST(TaskLineTest, PriorityCode)
     {
-        struct Case {
-            const char* name;
-            const char* line;
-            std::optional<int> code;
-        };
-        const Case cases[] = {
+        const std::tuple<const char*, const char*, std::optional<int>> cases[] = {
             { "empty", "", std::nullopt },
             { "oneDigit", "1", std::nullopt },
             { "eleven", "11\tx", std::nullopt },
@@ -68,8 +50,8 @@ namespace {
             { "completed", "10\tx", 10 },
             { "codeAlone", "05", 5 },
         };
-        for (const Case& c : cases)
-            EXPECT_EQ(PriorityCode(c.line), c.code) << c.name;
+        for (const auto& [name, line, code] : cases)
+            EXPECT_EQ(PriorityCode(line), code) << name;
         EXPECT_EQ(TwoDigitCode(3), "03");
         EXPECT_EQ(TwoDigitCode(10), "10");
         EXPECT_TRUE(IsCompletedLine("10\tDone"));
@@ -78,12 +60,7 @@ namespace {
 
     TEST(TaskLineTest, StatusNamesAndEditorCaptions)
     {
-        struct Case {
-            int code;
-            const char* status;
-            const char* caption;
-        };
-        const Case cases[] = {
+        const std::tuple<int, const char*, const char*> cases[] = {
             { -1, "", "" },
             { 11, "", "" },
             { 0, "", "&Date Based" },
@@ -98,106 +75,73 @@ namespace {
             { 9, "Unprioritized", "&Unprioritized" },
             { 10, "Completed", "Co&mpleted" },
         };
-        for (const Case& c : cases) {
-            EXPECT_EQ(StatusName(c.code), c.status) << "code " << c.code;
-            EXPECT_EQ(EditorCaption(c.code), c.caption) << "code " << c.code;
+        for (const auto& [code, status, caption] : cases) {
+            EXPECT_EQ(StatusName(code), status) << "code " << code;
+            EXPECT_EQ(EditorCaption(code), caption) << "code " << code;
         }
     }
 
     TEST(TaskLineTest, InformationTextEncoding)
     {
-        const std::string stored = EncodeInformation("a\r\nb\tc");
-        EXPECT_EQ(stored,
-            "a\xB6"
-            "b c");
-        EXPECT_EQ(stored.size(), 5u);
-        EXPECT_EQ(EncodeInformation("a\nb"),
-            "a\xB6"
-            "b");
-        EXPECT_EQ(EncodeInformation("a\rb"), "ab");
-        EXPECT_EQ(EncodeInformation("\r\n\r\n"), "\xB6\xB6");
-        EXPECT_EQ(EncodeInformation("caf\xE9"), "caf\xE9");
-
-        EXPECT_EQ(DecodeInformation("a\xB6"
-                                    "b c"),
-            "a\nb c");
+        const std::tuple<const char*, std::string, std::string> cases[] = {
+            { "loneCrDropped", "a\rb", "ab" },
+            { "tabBecomesBlank", "a\tb", "a b" },
+            { "crLfBecomesPilcrow", "a\r\nz", "a\xB6z" },
+            { "twoLineEnds", "\r\n\r\n", "\xB6\xB6" },
+            { "highBytesKept", "caf\xE9", "caf\xE9" },
+        };
+        for (const auto& [name, typed, stored] : cases)
+            EXPECT_EQ(EncodeInformation(typed), stored) << name;
         EXPECT_EQ(DecodeInformation("\xB6\xB6"), "\n\n");
-        EXPECT_EQ(DecodeInformation(""), "");
-        const std::string typed = "line one\nline two\n\ncaf\xE9";
-        EXPECT_EQ(DecodeInformation(EncodeInformation(typed)), typed);
-
+        const std::string text = "line one\nline two\n\ncaf\xE9";
+        EXPECT_EQ(DecodeInformation(EncodeInformation(text)), text);
         EXPECT_EQ(WithoutTabs("a\tb\t"), "a b ");
     }
 
     TEST(TaskLineTest, LeadingNumber)
     {
-        struct Case {
-            const char* name;
-            const char* text;
-            long long value;
-        };
-        const Case cases[] = {
+        const std::tuple<const char*, const char*, long long> cases[] = {
             { "empty", "", 0 },
             { "blanksOnly", "   ", 0 },
             { "letters", "abc", 0 },
             { "letterFirst", "x9", 0 },
+            { "tooBigSaturates", "99999999999999999999999", LLONG_MAX },
+            { "tooSmallSaturates", "-99999999999999999999999", LLONG_MIN },
             { "plain", "14", 14 },
             { "leadingBlanks", "  7", 7 },
             { "trailingText", "3 days", 3 },
             { "negative", "-5", -5 },
             { "plusSign", "+8", 8 },
-            { "tooBigSaturates", "99999999999999999999999", LLONG_MAX },
-            { "tooSmallSaturates", "-99999999999999999999999", LLONG_MIN },
         };
-        for (const Case& c : cases)
-            EXPECT_EQ(LeadingNumber(c.text), c.value) << c.name;
+        for (const auto& [name, text, value] : cases)
+            EXPECT_EQ(LeadingNumber(text), value) << name;
     }
 
-    TaskFields FieldsWithInformation(std::string information)
+    TEST(TaskLineTest, FittedLineKeepsTo1024BytesByCuttingTheInformationText)
     {
-        TaskFields fields;
-        fields.Description = "Report";
-        fields.Information = std::move(information);
-        fields.Date = "20261210";
-        return fields;
-    }
-
-    TEST(TaskLineTest, FittedLineKeepsTo1024Bytes)
-    {
-        const std::size_t fixedBytes = BuildTaskLine(FieldsWithInformation("")).size();
-        ASSERT_EQ(fixedBytes, 26u);
-        const FittedLine fits = BuildFittedTaskLine(FieldsWithInformation("short notes"));
-        EXPECT_EQ(fits.Line, "09\tReport\tshort notes\t0\t20261210\t1\t0\t");
-        EXPECT_EQ(fits.Shortened, Shortening::None);
-
-        const std::string exactInfo(MaxTaskLineLength - fixedBytes, 'x');
-        const FittedLine exact = BuildFittedTaskLine(FieldsWithInformation(exactInfo));
-        EXPECT_EQ(exact.Line.size(), MaxTaskLineLength);
-        EXPECT_EQ(exact.Shortened, Shortening::None);
-
-        std::string longInfo;
-        for (int i = 0; longInfo.size() < 1030 - fixedBytes; ++i)
-            longInfo += static_cast<char>('a' + i % 26);
-        const FittedLine cut = BuildFittedTaskLine(FieldsWithInformation(longInfo));
-        EXPECT_EQ(cut.Line.size(), MaxTaskLineLength);
-        EXPECT_EQ(cut.Shortened, Shortening::InformationCut);
-        EXPECT_EQ(GetField(cut.Line, TaskField::Information), longInfo.substr(0, longInfo.size() - 6));
-        EXPECT_EQ(GetField(cut.Line, TaskField::Date), "20261210");
-
-        // When the other fields alone are too long, the information text goes entirely and the
-        // line stays too long; only the information text is ever cut.
-        TaskFields tooLong = FieldsWithInformation("notes");
-        tooLong.Description = std::string(1100, 'd');
-        const FittedLine emptied = BuildFittedTaskLine(tooLong);
-        EXPECT_EQ(GetField(emptied.Line, TaskField::Information), "");
-        EXPECT_EQ(GetField(emptied.Line, TaskField::Description), tooLong.Description);
-        EXPECT_EQ(emptied.Shortened, Shortening::InformationCut);
-
-        tooLong.Information.clear();
-        const FittedLine nothingToCut = BuildFittedTaskLine(tooLong);
-        EXPECT_EQ(nothingToCut.Line, BuildTaskLine(tooLong));
-        EXPECT_EQ(nothingToCut.Shortened, Shortening::None);
-
+        // "09\t" description "\t" information "\t0\t20261210\t1\t0\t": 20 bytes besides the two texts.
+        // The lengths of the two texts, and those of the fitted line and its information text.
+        const std::tuple<const char*, std::size_t, std::size_t, std::size_t, std::size_t> cases[] = {
+            { "othersTooLongWithoutInformation", 1100, 0, 1120, 0 },
+            { "othersTooLongInformationGoes", 1100, 5, 1120, 0 },
+            { "sixBytesOver", 6, 1004, 1024, 998 },
+            { "exactFit", 6, 998, 1024, 998 },
+            { "short", 6, 11, 37, 11 },
+        };
+        for (const auto& [name, descriptionLength, informationLength, lineLength, keptLength] : cases) {
+            TaskFields fields;
+            fields.Description = std::string(descriptionLength, 'd');
+            for (std::size_t i = 0; i < informationLength; ++i)
+                fields.Information += static_cast<char>('a' + i % 26);
+            fields.Date = "20261210";
+            const FittedLine fitted = BuildFittedTaskLine(fields);
+            fields.Information.resize(keptLength);
+            EXPECT_EQ(fitted.Line, BuildTaskLine(fields)) << name;
+            EXPECT_EQ(fitted.Line.size(), lineLength) << name;
+            EXPECT_EQ(fitted.Shortened,
+                keptLength < informationLength ? Shortening::InformationCut : Shortening::None)
+                << name;
+        }
         EXPECT_EQ(ShorteningMessage(),
             "Agendrix had to change the information text, as the total task details exceeded 1024 "
             "characters.");
@@ -206,24 +150,17 @@ namespace {
     TEST(TaskLineTest, CompleteTaskLine)
     {
         const CivilDate day { 2026, 12, 4 };
-        const std::string line = "09\tPay rent\tnotes\t1\t20261210\t3\t0\t";
-        const std::string done = CompleteTaskLine(line, day);
-        EXPECT_EQ(done, "10\t2026/12/04 - Pay rent\tnotes\t0\t20261210\t3\t0\t");
-        EXPECT_EQ(GetField(done, TaskField::Description), "2026/12/04 - Pay rent");
-        EXPECT_EQ(PriorityCode(done), 10);
-        EXPECT_EQ(GetField(done, TaskField::DateBased), "0");
-
-        const std::string twice = CompleteTaskLine(done, { 2027, 1, 2 });
-        EXPECT_EQ(GetField(twice, TaskField::Description), "2027/01/02 - 2026/12/04 - Pay rent");
-        EXPECT_EQ(PriorityCode(twice), 10);
-
         // Lines too short for some fields: no crash, and the line still reads as completed.
-        for (const char* junk : { "", "x", "09", "abc", "09\t", "09\tTitle", "09\tTitle\tinfo\t" }) {
+        for (const char* junk : { "", "x", "09", "abc", "09\t", "09\tTitle\tinfo\t" }) {
             const std::string result = CompleteTaskLine(junk, day);
             EXPECT_EQ(PriorityCode(result), 10) << '"' << junk << '"';
             EXPECT_NE(result.find("2026/12/04 - "), std::string::npos) << '"' << junk << '"';
         }
         EXPECT_EQ(CompleteTaskLine("09\tTitle", day), "10\t2026/12/04 - Title");
+        const std::string done = CompleteTaskLine("09\tPay rent\tnotes\t1\t20261210\t3\t0\t", day);
+        EXPECT_EQ(done, "10\t2026/12/04 - Pay rent\tnotes\t0\t20261210\t3\t0\t");
+        EXPECT_EQ(CompleteTaskLine(done, { 2027, 1, 2 }),
+            "10\t2027/01/02 - 2026/12/04 - Pay rent\tnotes\t0\t20261210\t3\t0\t");
     }
 
 } // namespace

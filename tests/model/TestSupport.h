@@ -20,7 +20,6 @@
 #include <functional>
 #include <iterator>
 #include <ostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,28 +30,15 @@
 namespace agendrix {
 
 // Readable failure output for the prompts a test expected.
-inline std::ostream& operator<<(std::ostream& out, PromptIcon icon)
-{
-    static constexpr std::array names { "None", "Information", "Question", "Exclamation", "Critical" };
-    return out << names.at(static_cast<std::size_t>(icon));
-}
-
-inline std::ostream& operator<<(std::ostream& out, PromptButtons buttons)
-{
-    static constexpr std::array names { "Ok", "OkCancel", "YesNo", "YesNoCancel" };
-    return out << names.at(static_cast<std::size_t>(buttons));
-}
-
-inline std::ostream& operator<<(std::ostream& out, PromptAnswer answer)
-{
-    static constexpr std::array names { "Ok", "Cancel", "Yes", "No" };
-    return out << names.at(static_cast<std::size_t>(answer));
-}
-
 inline void PrintTo(const PromptRequest& request, std::ostream* out)
 {
-    *out << "{title \"" << request.Title << "\", text \"" << request.Text << "\", icon " << request.Icon
-         << ", buttons " << request.Buttons << ", default " << request.Default << "}";
+    static constexpr std::array icons { "None", "Information", "Question", "Exclamation", "Critical" };
+    static constexpr std::array buttons { "Ok", "OkCancel", "YesNo", "YesNoCancel" };
+    static constexpr std::array answers { "Ok", "Cancel", "Yes", "No" };
+    *out << "{title \"" << request.Title << "\", text \"" << request.Text << "\", icon "
+         << icons.at(static_cast<std::size_t>(request.Icon)) << ", buttons "
+         << buttons.at(static_cast<std::size_t>(request.Buttons)) << ", default "
+         << answers.at(static_cast<std::size_t>(request.Default)) << "}";
 }
 
 } // namespace agendrix
@@ -84,8 +70,7 @@ public:
     std::vector<std::string> Names(std::string_view sub = {}) const
     {
         std::vector<std::string> names;
-        const std::string folder = sub.empty() ? Root : *this / sub;
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
+        for (const auto& entry : std::filesystem::directory_iterator(sub.empty() ? Root : *this / sub))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
@@ -111,13 +96,13 @@ inline void WriteBytes(const std::string& path, std::string_view bytes)
         throw std::runtime_error("cannot write " + path);
 }
 
-// Lines joined with CR LF, each line ended.
 // The lines of a store or a parsed file as strings, to compare them with expected values.
 inline std::vector<std::string> Texts(const std::vector<std::string_view>& lines)
 {
     return std::vector<std::string>(lines.begin(), lines.end());
 }
 
+// Lines joined with CR LF, each line ended.
 inline std::string CrLf(const std::vector<std::string>& lines)
 {
     std::string bytes;
@@ -126,23 +111,10 @@ inline std::string CrLf(const std::vector<std::string>& lines)
     return bytes;
 }
 
-// Names each case of a parameterised suite after its Name member.
-struct CaseName {
-    template <class Case> std::string operator()(const ::testing::TestParamInfo<Case>& param) const
-    {
-        return param.param.Name;
-    }
-};
-
 // Stands in for the user: records every request and answers from a script. A message with only
 // an OK button needs no scripted answer; a question without one fails the test.
 class ScriptedPrompts : public Prompts {
 public:
-    explicit ScriptedPrompts(std::deque<PromptAnswer> answers = {})
-        : Answers(std::move(answers))
-    {
-    }
-
     PromptAnswer Ask(const PromptRequest& request) override
     {
         Asked.push_back(request);
@@ -171,10 +143,9 @@ inline PromptRequest InformationMessage(std::string text)
 }
 
 enum class FileStep {
-    OpenRead,
+    Read,
     CreateExclusive,
     OpenFolder,
-    Read,
     Write,
     SyncData,
     SyncAll,
@@ -182,8 +153,6 @@ enum class FileStep {
     Close,
     Rename,
     RenameNoReplace,
-    Unlink,
-    Count_
 };
 
 // The real file operations, except that the chosen call of one step fails with the chosen errno.
@@ -199,13 +168,8 @@ public:
     // When above 0, writes before the failing one hand on at most this many bytes each.
     std::size_t ShortWrite = 0;
 
-    int Calls(FileStep step) const { return Counts[static_cast<std::size_t>(step)]; }
     bool Injected() const { return Injected_; }
 
-    int OpenRead(const std::string& path) override
-    {
-        return Fails(FileStep::OpenRead) ? -1 : FileOps::OpenRead(path);
-    }
     int CreateExclusive(const std::string& path) override
     {
         return Fails(FileStep::CreateExclusive) ? -1 : FileOps::CreateExclusive(path);
@@ -222,9 +186,7 @@ public:
     {
         if (Fails(FileStep::Write))
             return -1;
-        if (ShortWrite > 0 && Step == FileStep::Write)
-            size = std::min(size, ShortWrite);
-        return FileOps::Write(fd, data, size);
+        return FileOps::Write(fd, data, ShortWrite > 0 ? std::min(size, ShortWrite) : size);
     }
     int SyncData(int fd) override { return Fails(FileStep::SyncData) ? -1 : FileOps::SyncData(fd); }
     int SyncAll(int fd) override { return Fails(FileStep::SyncAll) ? -1 : FileOps::SyncAll(fd); }
@@ -234,13 +196,11 @@ public:
     }
     int Close(int fd) override
     {
-        if (Fails(FileStep::Close)) {
-            // A failed close still releases the descriptor on Linux.
-            FileOps::Close(fd);
-            errno = ErrorNumber;
-            return -1;
-        }
-        return FileOps::Close(fd);
+        if (!Fails(FileStep::Close))
+            return FileOps::Close(fd);
+        FileOps::Close(fd); // a failed close still releases the descriptor on Linux
+        errno = ErrorNumber;
+        return -1;
     }
     int Rename(const std::string& from, const std::string& to) override
     {
@@ -250,16 +210,11 @@ public:
     {
         return Fails(FileStep::RenameNoReplace) ? -1 : FileOps::RenameNoReplace(from, to);
     }
-    int Unlink(const std::string& path) override
-    {
-        return Fails(FileStep::Unlink) ? -1 : FileOps::Unlink(path);
-    }
 
 private:
     bool Fails(FileStep step)
     {
-        const int call = ++Counts[static_cast<std::size_t>(step)];
-        if (step != Step || call != FailingCall)
+        if (step != Step || ++Calls != FailingCall)
             return false;
         Injected_ = true;
         errno = ErrorNumber;
@@ -270,28 +225,19 @@ private:
     int FailingCall;
     int ErrorNumber;
     bool Injected_ = false;
-    std::array<int, static_cast<std::size_t>(FileStep::Count_)> Counts {};
-};
-
-// What a check run in a child process reported.
-struct ChildReport {
-    bool Skipped = false;
-    std::string Failure; // empty when the check passed or was skipped
-    std::string SkipReason;
+    int Calls = 0; // of Step
 };
 
 // Runs `check` in a forked child, which may drop privileges or change its mounts without
-// affecting the test process. `check` returns an empty string on success, a description of what
-// went wrong otherwise, or "SKIP: reason" when the environment does not allow the check.
-inline ChildReport RunInChild(const std::function<std::string()>& check)
+// affecting the test process, and returns what it returned: nothing on success, what went wrong
+// otherwise, or "SKIP: reason" when the environment does not allow the check.
+inline std::string RunInChild(const std::function<std::string()>& check)
 {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0)
-        return { false, "pipe failed", {} };
+        return "pipe failed";
     std::fflush(nullptr); // nothing buffered may be written twice
     const pid_t child = ::fork();
-    if (child < 0)
-        return { false, "fork failed", {} };
     if (child == 0) {
         ::close(pipeEnds[0]);
         std::string report;
@@ -300,33 +246,20 @@ inline ChildReport RunInChild(const std::function<std::string()>& check)
         } catch (const std::exception& error) {
             report = std::string("exception: ") + error.what();
         }
-        std::string_view rest = report;
-        while (!rest.empty()) {
-            const ssize_t written = ::write(pipeEnds[1], rest.data(), rest.size());
-            if (written <= 0)
-                break;
-            rest.remove_prefix(static_cast<std::size_t>(written));
-        }
+        // A report is far shorter than a pipe holds, so one write hands it on whole.
+        [[maybe_unused]] const ssize_t written = ::write(pipeEnds[1], report.data(), report.size());
         ::_exit(0);
     }
     ::close(pipeEnds[1]);
     std::string report;
     char buffer[512];
-    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) != 0;) {
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            break;
+    for (ssize_t got; child > 0 && (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
         report.append(buffer, static_cast<std::size_t>(got));
-    }
     ::close(pipeEnds[0]);
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return { false, "the child process died: " + report, {} };
-    if (report.starts_with("SKIP: "))
-        return { true, {}, report.substr(6) };
-    return { false, report, {} };
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "the child process failed: " + report;
+    return report;
 }
 
 } // namespace agendrix::test
