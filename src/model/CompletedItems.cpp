@@ -4,6 +4,7 @@
 #include "TaskLine.h"
 
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace agendrix {
@@ -52,9 +53,12 @@ namespace {
             const std::string name = n == 1 ? dated : stem + "-" + std::to_string(n) + ".CTI";
             if (ops.RenameNoReplace(ctiPath, name) == 0)
                 return {};
-            if (errno != EEXIST)
-                return FileError { ctiPath, errno,
-                    "Could not rename \"" + ctiPath + "\" to \"" + name + "\"." };
+            if (errno != EEXIST) {
+                const int errorNumber = errno;
+                return FileError { ctiPath, errorNumber,
+                    "Could not rename \"" + ctiPath + "\" to \"" + name + "\": " + std::strerror(errorNumber)
+                        + "." };
+            }
         }
         return FileError { ctiPath, EEXIST, "Could not find a free name to rename \"" + ctiPath + "\" to." };
     }

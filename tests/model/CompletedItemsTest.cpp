@@ -181,7 +181,7 @@ namespace {
         // besides the file's name.
         const std::tuple<const char*, const char*, FileStep, int, std::string> cases[] = {
             { "readExisting", "Format: 5.0.0", FileStep::Read, EIO, std::strerror(EIO) },
-            { "renameOlderFile", "Format: 4.2.0", FileStep::RenameNoReplace, EACCES, "rename" },
+            { "renameOlderFile", "Format: 4.2.0", FileStep::RenameNoReplace, EACCES, std::strerror(EACCES) },
             { "saveWrite", "Format: 5.0.0", FileStep::Write, ENOSPC, std::strerror(ENOSPC) },
         };
         for (const auto& [name, header, step, errorNumber, reason] : cases) {
