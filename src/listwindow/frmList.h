@@ -36,6 +36,7 @@ public:
     const Settings& CurrentSettings() const { return TheSettings; }
     const ListDocument& Document() const { return List; }
     int RowStart() const { return FirstRow; }
+    const QString& StatusLine() const { return View.Status; }
 
     void Save();
     void SaveAs();

@@ -110,6 +110,35 @@ private slots:
         QCOMPARE(window->RowStart(), 1);
     }
 
+    void AutoPurgeDropsCompletedTasksFromTheEndAndMarksTheListChanged()
+    {
+        ScriptedPrompts prompts;
+        const std::string list = Path("purge.agl");
+        SaveFileAtomically(list,
+            Header
+                + "04\topen\t\t0\t\t\t\t\r\n10\t2026/12/01 - done\t\t0\t\t\t\t\r\n10\t2026/12/02 - "
+                  "also\t\t0\t\t\t\t\r\n");
+        Settings settings = DefaultSettings(ScreenMetrics {});
+        settings.AutoPurge = 1;
+        frmList window(ListWindowServices { Clock, prompts, Folder.path() }, settings);
+        window.Start(list);
+        QCOMPARE(window.Document().Tasks.Count(), std::size_t { 1 });
+        QCOMPARE(std::string(window.Document().Tasks.Line(0)), std::string("04\topen\t\t0\t\t\t\t"));
+        QVERIFY(window.Document().Dirty);
+    }
+
+    void HoverOverTheGripsAndLampsSaysWhatTheyAre()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 2);
+        QTest::mouseMove(window.get(), QPoint(window->width() - 8, window->height() - 8));
+        QCOMPARE(window->StatusLine(), QStringLiteral("Resize List"));
+        QTest::mouseMove(window.get(), QPoint(15, 38)); // the first row's lamp
+        QCOMPARE(window->toolTip(), QStringLiteral("Extreme Priority"));
+        QTest::mouseMove(window.get(), QPoint(15, 38 + 24 * 3)); // an empty row
+        QCOMPARE(window->StatusLine(), QStringLiteral("Right-click to add task"));
+    }
+
     void ClosingADirtyListAsksYesOrNoAndWritesTheSettings()
     {
         ScriptedPrompts prompts;
