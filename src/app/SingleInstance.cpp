@@ -19,7 +19,8 @@ SingleInstance::SingleInstance(const QString& programFolder)
     , Queue(QDir(programFolder)
                 .filePath(QString::fromUtf8(QueueFileName.data(), static_cast<int>(QueueFileName.size()))))
 {
-    // A lock older than this whose owner is gone is stale; QLockFile also checks the process.
+    // Age alone never makes the lock stale: a running instance may run for weeks. A lock whose
+    // process is gone is still reclaimed, as QLockFile checks the owner's process id.
     Lock->setStaleLockTime(0);
 }
 

@@ -3,17 +3,14 @@
 #include "SurfacePainter.h"
 
 #include "model/DateLogic.h"
-#include "model/FileAccess.h"
 #include "model/ListFile.h"
-#include "model/QueueFile.h"
 #include "model/TaskLine.h"
 #include "model/Windows1252.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
+#include <QDate>
+#include <QLocale>
 #include <QPainter>
-#include <QScreen>
 
 namespace agendrix {
 
@@ -112,8 +109,8 @@ void frmList::CreateArrays()
         return;
     if (CurrentLine >= View.Layout.RowsShown)
         CurrentLine = -1;
-    View.Rows = LayOutRows({ View.Layout.InfoBlock ? width() : width(), View.Layout.RowsShown,
-        View.Layout.InfoBlock ? ExpandLine : -1, CurrentLine, View.Layout.UsedAccHgt });
+    View.Rows = LayOutRows({ width(), View.Layout.RowsShown, View.Layout.InfoBlock ? ExpandLine : -1,
+        CurrentLine, View.Layout.UsedAccHgt });
     ShowListItems();
 }
 
