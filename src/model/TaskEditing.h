@@ -36,6 +36,29 @@ EditedTask BuildEditedTask(const TaskEditorInput& input, const CivilDate& today)
 // A new task's editor defaults: unprioritized, due 14 days from today, 1 day, weekdays.
 TaskEditorInput NewTaskDefaults(const CivilDate& today);
 
+// The editor's fields for an existing task line: the code selects the option (at most 10), a
+// date-based flag above 0 selects "&Date Based" whatever the code, a date field that is not eight
+// digits of a real date reads as `today`, and the information text gets its line breaks back.
+TaskEditorInput EditorInputFromLine(std::string_view line, const CivilDate& today);
+
+struct ChangedTask {
+    std::string Line;
+    std::string Description; // the description as stored, to find the task's row again
+};
+
+// The priority picker's change of a line: the option number becomes the code, the date-based flag
+// becomes "1" for option 0 and "0" otherwise, and a completed task gets today's date prefix.
+// Nothing else of the line changes.
+ChangedTask WithPickedPriority(std::string_view line, int option, const CivilDate& today);
+
+// The line with a new description typed in place; Tabs typed into it become blanks.
+std::string WithDescription(std::string_view line, std::string_view description);
+
+// The line with a new information text typed in place (LF or CR LF line breaks), cut from its end
+// while the line is longer than 1024 bytes. A line too short to hold an information field is
+// returned unchanged.
+FittedLine WithInformation(std::string_view line, std::string_view typed);
+
 // Marks the task at `index` completed on `today` and returns its new index; sets Dirty. An index
 // past the last task changes nothing and returns nothing.
 std::optional<std::size_t> CompleteTask(ListDocument& document, std::size_t index, const CivilDate& today);

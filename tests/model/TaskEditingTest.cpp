@@ -112,5 +112,106 @@ namespace {
         EXPECT_EQ(LinesOf(document.Tasks), expected);
     }
 
+    TEST(TaskEditingTest, EditorOpensOnTheFieldsOfALine)
+    {
+        struct Case {
+            const char* name;
+            const char* line;
+            int option;
+            CivilDate date;
+            const char* days;
+            int kind;
+        };
+        const Case cases[] = {
+            { "tooShortLine", "0", 0, Today, "0", 0 },
+            { "junkCode", "x7\tTask", 0, Today, "0", 0 },
+            { "codeAboveTen", "42\tTask\t\t0\t20261210\t3\t2\t", 10, { 2026, 12, 10 }, "3", 2 },
+            { "dateOfSevenDigits", "04\tTask\t\t0\t2026121\t3\t1\t", 4, Today, "3", 1 },
+            { "impossibleDate", "04\tTask\t\t0\t20261341\t3\t1\t", 4, Today, "3", 1 },
+            { "dayKindOutOfRange", "04\tTask\t\t0\t20261210\t 12days\t7\t", 4, { 2026, 12, 10 }, "12", 2 },
+            { "flagWinsOverCode", "04\tTask\t\t1\t20261210\t3\t0\t", 0, { 2026, 12, 10 }, "3", 0 },
+            { "completed", "10\t2026/12/01 - Task\t\t0\t20261210\t3\t0\t", 10, { 2026, 12, 10 }, "3", 0 },
+        };
+        for (const Case& c : cases) {
+            const TaskEditorInput input = EditorInputFromLine(c.line, Today);
+            EXPECT_EQ(input.PriorityOption, c.option) << c.name;
+            EXPECT_EQ(input.Date, c.date) << c.name;
+            EXPECT_EQ(input.DaysToComplete, c.days) << c.name;
+            EXPECT_EQ(input.DayKind, c.kind) << c.name;
+        }
+        const TaskEditorInput full
+            = EditorInputFromLine("05\tPay rent\tcall\xB6landlord\t0\t20261210\t3\t0\t/home/ann/rent.txt", Today);
+        EXPECT_EQ(full.Description, "Pay rent");
+        EXPECT_EQ(full.Information, "call\nlandlord");
+        EXPECT_EQ(full.File, "/home/ann/rent.txt");
+        // What the editor shows, saved unchanged, is the line it opened on.
+        EXPECT_EQ(BuildEditedTask(full, Today).Line,
+            "05\tPay rent\tcall\xB6landlord\t0\t20261210\t3\t0\t/home/ann/rent.txt");
+    }
+
+    TEST(TaskEditingTest, PickedPriorityChangesCodeFlagAndPrefixOnly)
+    {
+        const std::tuple<const char*, const char*, int, const char*, const char*> cases[] = {
+            { "codeOnlyLine", "04", 2, "02", "" },
+            { "noFlagField", "04\tTask\tinfo", 9, "09\tTask\tinfo", "Task" },
+            { "emptyFlagField", "04\tTask\tinfo\t", 0, "00\tTask\tinfo\t1", "Task" },
+            { "dateBasedToLevel", "04\tTask\tinfo\t1\t20261210\t3\t0\tf", 4, "04\tTask\tinfo\t0\t20261210\t3\t0\tf",
+                "Task" },
+            { "levelToDateBased", "07\tTask\t\t0\t20261210\t3\t0\t", 0, "00\tTask\t\t1\t20261210\t3\t0\t", "Task" },
+            { "completed", "07\tTask\t\t1\t20261210\t3\t0\t", 10, "10\t2026/12/04 - Task\t\t0\t20261210\t3\t0\t",
+                "2026/12/04 - Task" },
+            { "completedAgain", "10\t2026/12/01 - Task\t\t0\t\t\t\t", 10,
+                "10\t2026/12/04 - 2026/12/01 - Task\t\t0\t\t\t\t", "2026/12/04 - 2026/12/01 - Task" },
+        };
+        for (const auto& [name, line, option, expected, description] : cases) {
+            const ChangedTask changed = WithPickedPriority(line, option, Today);
+            EXPECT_EQ(changed.Line, expected) << name;
+            EXPECT_EQ(changed.Description, description) << name;
+        }
+    }
+
+    TEST(TaskEditingTest, InPlaceEditsReplaceOneFieldOnly)
+    {
+        const std::tuple<const char*, const char*, const char*, const char*> descriptions[] = {
+            { "codeOnly", "04", "New", "04New" },
+            { "noTabAfterDescription", "04\tOld", "New", "04\tNew" },
+            { "tabTypedBecomesBlank", "04\tOld\tinfo\t0", "a\tb", "04\ta b\tinfo\t0" },
+            { "emptied", "04\tOld\tinfo\t0", "", "04\t\tinfo\t0" },
+        };
+        for (const auto& [name, line, typed, expected] : descriptions)
+            EXPECT_EQ(WithDescription(line, typed), expected) << name;
+
+        const std::tuple<const char*, const char*, const char*, const char*> informations[] = {
+            { "noDescriptionTab", "04\tTask", "info", "04\tTask" },
+            { "lastField", "04\tTask\told", "first\r\nsecond", "04\tTask\tfirst\xB6second" },
+            { "middleField", "04\tTask\told\t0\t20261210\t1\t0\tf", "a\tb\nc",
+                "04\tTask\ta b\xB6" "c\t0\t20261210\t1\t0\tf" },
+        };
+        for (const auto& [name, line, typed, expected] : informations) {
+            const FittedLine fitted = WithInformation(line, typed);
+            EXPECT_EQ(fitted.Line, expected) << name;
+            EXPECT_EQ(fitted.Shortened, Shortening::None) << name;
+        }
+    }
+
+    TEST(TaskEditingTest, InformationEditIsCutToTheLineLimit)
+    {
+        const std::string line = "04\tTask\t\t0\t20261210\t1\t0\t"; // 24 bytes without information
+        const std::string typed(1030 - line.size(), 'x');
+        const FittedLine cut = WithInformation(line, typed);
+        EXPECT_EQ(cut.Line.size(), MaxTaskLineLength);
+        EXPECT_EQ(cut.Shortened, Shortening::InformationCut);
+        EXPECT_EQ(GetField(cut.Line, TaskField::Information).size(), typed.size() - 6);
+        EXPECT_EQ(GetField(cut.Line, TaskField::DaysToComplete), "1");
+
+        // A description that alone passes the limit: the information goes, the line stays long.
+        const std::string longLine = "04\t" + std::string(1100, 'd') + "\told\t0";
+        const FittedLine emptied = WithInformation(longLine, "abc");
+        EXPECT_EQ(emptied.Line, "04\t" + std::string(1100, 'd') + "\t\t0");
+        EXPECT_EQ(emptied.Shortened, Shortening::InformationCut);
+        const FittedLine nothingToCut = WithInformation(longLine, "");
+        EXPECT_EQ(nothingToCut.Shortened, Shortening::None);
+    }
+
 } // namespace
 } // namespace agendrix

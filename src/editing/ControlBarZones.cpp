@@ -1,0 +1,80 @@
+#include "ControlBarZones.h"
+
+#include <array>
+
+namespace agendrix {
+
+namespace {
+    struct Zone {
+        BarButton Button;
+        int Left; // exclusive bounds
+        int Right;
+        std::string_view Text;
+    };
+    // In the order the pointer tests them.
+    constexpr std::array<Zone, 5> Zones { {
+        { BarButton::Close, 4, 18, "Close Control Bar" },
+        { BarButton::Complete, 22, 41, "Mark task as completed" },
+        { BarButton::Information, 40, 56, "Show task information" },
+        { BarButton::GoToFile, 55, 77, "Go to file now" },
+        { BarButton::Edit, 76, 95, "Edit Task" },
+    } };
+
+    const Zone& ZoneOf(BarButton button)
+    {
+        for (const Zone& zone : Zones)
+            if (zone.Button == button)
+                return zone;
+        return Zones.front();
+    }
+
+    int Row(BarCellState state)
+    {
+        switch (state) {
+        case BarCellState::Normal:
+            return 0;
+        case BarCellState::Highlighted:
+            return 1;
+        case BarCellState::Pressed:
+            return 2;
+        }
+        return 0;
+    }
+
+    // Keys left to right: complete, information, file, edit.
+    int KeyIndex(BarButton button) { return static_cast<int>(button) - static_cast<int>(BarButton::Complete); }
+} // namespace
+
+bool InsideBarButton(BarButton button, int x, int y)
+{
+    const Zone& zone = ZoneOf(button);
+    return y > 3 && y < 16 && x > zone.Left && x < zone.Right;
+}
+
+std::optional<BarButton> BarButtonAt(int x, int y)
+{
+    for (const Zone& zone : Zones)
+        if (InsideBarButton(zone.Button, x, y))
+            return zone.Button;
+    return std::nullopt;
+}
+
+std::string_view BarButtonText(BarButton button) { return ZoneOf(button).Text; }
+
+PixelRect BarButtonTarget(BarButton button)
+{
+    if (button == BarButton::Close)
+        return { 2, 0, 16, 19 };
+    return { 22 + 18 * KeyIndex(button), 2, 19, 16 };
+}
+
+PixelRect BarButtonCell(BarButton button, BarCellState state)
+{
+    if (button == BarButton::Close)
+        return { 141 + 16 * Row(state), 0, 16, 19 };
+    return { 18 * KeyIndex(button), 16 * Row(state), 19, 16 };
+}
+
+PixelRect ExpandHandleCell(BarCellState state) { return { 16 * Row(state), 48, 16, 19 }; }
+
+} // namespace agendrix

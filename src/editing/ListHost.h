@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/CivilDate.h"
+#include "model/ListDocument.h"
+#include "model/Prompts.h"
+#include "model/Settings.h"
+
+#include <QString>
+
+#include <string>
+
+namespace agendrix {
+
+// What the task editor, the priority picker and the in-place editors need of the list window
+// that opened them. They change the list only through it, so tests can stand in for the window.
+class ListHost {
+public:
+    virtual ~ListHost() = default;
+
+    virtual ListDocument& Document() = 0;
+    virtual const Settings& CurrentSettings() const = 0;
+    virtual Prompts& ThePrompts() = 0;
+    virtual CivilDate Today() const = 0;
+    // The folder the skins are found under.
+    virtual QString ProgramFolder() const = 0;
+
+    // Refreshes the rows after the list changed: dates assessed, completed tasks purged when the
+    // setting says so, the rows filled again.
+    virtual void ShowListItems() = 0;
+    // Searches the visible rows from the top for the first that shows `description` (Windows-1252
+    // bytes) and moves the open control bar to it; nothing happens when no row shows it.
+    virtual void SelectRowShowing(const std::string& description) = 0;
+    // True while the window is docked as a sidebar: the windows it opens then stay on top.
+    virtual bool Docked() const = 0;
+    // A window that must appear above the list window passes false before it shows and true when
+    // it is gone; `source` names the caller and changes nothing.
+    virtual void SetWindFloat(bool autoFloat, const char* source) = 0;
+    // Keeps the sidebar from sliding away while a dialog of its own is open.
+    virtual void SetNoHide(bool noHide) = 0;
+};
+
+} // namespace agendrix

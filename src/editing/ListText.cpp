@@ -1,0 +1,26 @@
+#include "ListText.h"
+
+#include "model/Windows1252.h"
+
+namespace agendrix {
+
+QString FromListBytes(std::string_view bytes) { return QString::fromStdString(Windows1252ToUtf8(bytes)); }
+
+std::string ToListBytes(const QString& text, Prompts& prompts)
+{
+    EncodedText encoded = Utf8ToWindows1252(text.toStdString());
+    if (encoded.lossiness == Lossiness::Replaced)
+        prompts.Tell(ReplacedCharactersMessage(), PromptIcon::Exclamation);
+    return std::move(encoded.bytes);
+}
+
+QString PathFromListBytes(std::string_view bytes) { return QString::fromStdString(PathFromFileText(bytes)); }
+
+std::string PathToListBytes(const QString& path) { return PathToFileText(path.toStdString()); }
+
+std::string ReplacedCharactersMessage()
+{
+    return "Some of the characters you typed cannot be kept in a task list; each was stored as \"?\".";
+}
+
+} // namespace agendrix
