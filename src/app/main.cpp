@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "DesktopShell.h"
 #include "ProgramSetup.h"
 #include "QtPrompts.h"
 #include "SignalBridge.h"
@@ -44,7 +45,8 @@ int main(int argc, char** argv)
 
     SystemClock clock;
     QtPrompts prompts;
-    frmList window(ListWindowServices { clock, prompts, programFolder }, LoadSettings(programFolder));
+    DesktopShell shell;
+    frmList window(ListWindowServices { clock, prompts, shell, programFolder }, LoadSettings(programFolder));
     prompts.SetParent(&window);
     SignalBridge signalBridge;
     QObject::connect(&signalBridge, &SignalBridge::CloseRequested, &window, &QWidget::close);

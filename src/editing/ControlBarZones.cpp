@@ -42,7 +42,10 @@ namespace {
     }
 
     // Keys left to right: complete, information, file, edit.
-    int KeyIndex(BarButton button) { return static_cast<int>(button) - static_cast<int>(BarButton::Complete); }
+    int KeyIndex(BarButton button)
+    {
+        return static_cast<int>(button) - static_cast<int>(BarButton::Complete);
+    }
 } // namespace
 
 bool InsideBarButton(BarButton button, int x, int y)

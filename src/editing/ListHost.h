@@ -1,11 +1,12 @@
 #pragma once
 
+// Qt first: moc cannot read the standard library's <compare> until Qt's headers have set it up.
+#include <QString>
+
 #include "model/CivilDate.h"
 #include "model/ListDocument.h"
 #include "model/Prompts.h"
 #include "model/Settings.h"
-
-#include <QString>
 
 #include <string>
 

@@ -26,19 +26,42 @@ namespace {
         for (std::size_t i = 0; i < view.RowViews.size() && i < view.Rows.Rows.size(); ++i) {
             const RowPlacement& place = view.Rows.Rows[i];
             const RowView& row = view.RowViews[i];
-            DrawCell(painter, skin.Lamps, LampCells::Lamp(row.Code, place.Lamp.Width, place.Lamp.Height),
+            const PixelRect lamp = LampCells::Lamp(row.Code, place.Lamp.Width, place.Lamp.Height);
+            DrawCell(painter, skin.Lamps,
+                row.LampBand < 0 ? lamp : PixelRect { 0, row.LampBand, lamp.Width, lamp.Height },
                 QPoint(place.Lamp.X, place.Lamp.Y));
             const QRect label = ToQRect(place.Label);
             painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
                 metrics.elidedText(row.Description, Qt::ElideRight, label.width()));
-            const PixelRect bar = place.ControlBar.Width == OpenBarWidth
-                ? AnimationCells::Frame(AnimationCells::FrameCount - 1)
-                : AnimationCells::Collapsed;
-            DrawCell(painter, skin.Animation, bar, QPoint(place.ControlBar.X, place.ControlBar.Y));
+            const bool wide = static_cast<int>(i) == view.BarRow;
+            DrawCell(painter, skin.Animation,
+                wide ? AnimationCells::Frame(view.BarFrame) : AnimationCells::Collapsed,
+                QPoint(place.ControlBar.X, place.ControlBar.Y));
+            if (view.BarButton && view.BarButton->Row == static_cast<int>(i))
+                DrawCell(painter, skin.Buttons, view.BarButton->Cell,
+                    QPoint(place.ControlBar.X + view.BarButton->X, place.ControlBar.Y + view.BarButton->Y));
         }
         if (view.Rows.Details)
             painter.drawText(
                 ToQRect(*view.Rows.Details), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, view.Details);
+    }
+
+    void PaintActivityStrip(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
+    {
+        if (view.GlideDone) {
+            DrawCell(painter, skin.Buttons,
+                view.Active ? ButtonCells::ActivityActive : ButtonCells::ActivityInactive, QPoint(19, 0));
+            return;
+        }
+        PixelRect inactive = ButtonCells::ActivityInactive;
+        inactive.Width = view.GlideInactive;
+        PixelRect active = ButtonCells::ActivityActive;
+        active.Width = view.GlideActive;
+        // An empty source rectangle would copy the whole picture.
+        if (inactive.Width > 0)
+            DrawCell(painter, skin.Buttons, inactive, QPoint(19, 0));
+        if (active.Width > 0)
+            DrawCell(painter, skin.Buttons, active, QPoint(19, 0));
     }
 
     void PaintControls(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
@@ -61,9 +84,10 @@ namespace {
         DrawCell(painter, skin.Buttons,
             view.Pressed == PressedPart::Thumb ? ButtonCells::SliderPressed : ButtonCells::Slider,
             QPoint(layout.SliderLeft, static_cast<int>(view.ThumbTop)));
-        DrawCell(painter, skin.Buttons, ButtonCells::FunctionButton, QPoint(3, 3));
         DrawCell(painter, skin.Buttons,
-            view.Active ? ButtonCells::ActivityActive : ButtonCells::ActivityInactive, QPoint(19, 0));
+            view.MenuPressed ? ButtonCells::FunctionButtonPressed : ButtonCells::FunctionButton,
+            QPoint(3, 3));
+        PaintActivityStrip(painter, view, skin);
     }
 
     void PaintTexts(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)

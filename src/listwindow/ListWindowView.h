@@ -23,6 +23,15 @@ struct RowView {
     QString Information; // the stored text, "¶" included (the row's tooltip)
     QString DateText; // the status text, or the empty row's hint
     bool Empty = true;
+    int LampBand = -1; // y of the plamps.bmp band shown instead of the code's while the lamp moves
+};
+
+// A button picture drawn over a control bar: a cell of buttons.bmp at a point of the bar.
+struct BarPicture {
+    int Row = -1;
+    PixelRect Cell;
+    int X = 0; // in the bar's pixels
+    int Y = 0;
 };
 
 enum class PressedPart { None, ScrollUp, ScrollDown, Thumb };
@@ -41,6 +50,14 @@ struct ListWindowView {
     PressedPart Pressed = PressedPart::None;
     std::optional<WindowButton> PressedWindowButton;
     bool Active = false; // the window has the focus
+    bool MenuPressed = false;
+    int BarRow = -1; // the row whose control bar is drawn wide
+    int BarFrame = 0; // the frame of aniopen.bmp it shows
+    std::optional<BarPicture> BarButton; // a highlighted or pressed key or handle
+    // The activity strip while it glides in: how much of each strip shows.
+    bool GlideDone = false;
+    int GlideInactive = 0;
+    int GlideActive = 0;
 };
 
 // The window's paint: the surface, then the rows, the block's text and the small controls.

@@ -31,6 +31,7 @@ namespace ButtonCells {
     inline constexpr PixelRect SliderPressed { 13, 68, 13, 13 };
     inline constexpr PixelRect WindowControls { 73, 0, 68, 14 };
     inline constexpr PixelRect FunctionButton { 0, 81, 16, 14 };
+    inline constexpr PixelRect FunctionButtonPressed { 16, 81, 16, 14 };
     inline constexpr PixelRect ActivityInactive { 48, 48, 75, 18 };
     inline constexpr PixelRect ActivityActive { 48, 66, 75, 18 };
 

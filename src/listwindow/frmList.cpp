@@ -2,6 +2,8 @@
 
 #include "SurfacePainter.h"
 
+#include "editing/InlineEditors.h"
+
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
 #include "model/TaskLine.h"
@@ -11,6 +13,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QPainter>
+#include <QWindow>
 
 namespace agendrix {
 
@@ -27,20 +30,29 @@ frmList::frmList(ListWindowServices services, Settings settings)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Sizes are in device-independent pixels, fonts included, so every control keeps its
+    // designed size on a screen of any resolution: Qt scales the whole window on dense screens.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
+    // The focus sink: a press on the track or a grip takes the focus from an edit box.
+    setFocusPolicy(Qt::ClickFocus);
+    RowEditors = new InlineEditors(*this, *this);
     ScrollTimer.setObjectName(QStringLiteral("AutoScroll"));
     QueueTimer.setObjectName(QStringLiteral("QueueCheck"));
     connect(&ScrollTimer, &QTimer::timeout, this, &frmList::AutoScrollTick);
     connect(&QueueTimer, &QTimer::timeout, this, &frmList::CheckQueue);
+    StartAnimations();
 }
+
+frmList::~frmList() = default;
 
 void frmList::Start(const std::string& commandLinePath)
 {
     QString skinPath = QString::fromStdString(TheSettings.SkinPath);
     Skin.LoadSkin(Services.ProgramFolder, skinPath);
     TheSettings.SkinPath = skinPath.toStdString();
+    RowEditors->SetColours(Skin.EditBackground, Skin.ListText);
     if (!commandLinePath.empty())
         TheSettings.ListName = commandLinePath;
     // Until the list index exists, showing it at start-up opens the default list itself.
@@ -48,13 +60,14 @@ void frmList::Start(const std::string& commandLinePath)
                                                                      : TheSettings.ListName);
     View.Status = QStringLiteral("Version: ")
         + QString::fromUtf8(ProgramVersion.data(), static_cast<int>(ProgramVersion.size()));
-    setWindowFlag(Qt::WindowStaysOnTopHint, TheSettings.AlwaysOnTop);
+    SetWindFloat(true, "Start");
     setGeometry(static_cast<int>(TheSettings.WinLeft), static_cast<int>(TheSettings.WinTop),
         static_cast<int>(TheSettings.WinWidth), static_cast<int>(TheSettings.WinHeight));
     NowLoading = false;
     DrawSkin(0, -1);
     show();
     QueueTimer.start(QueueCheckMs);
+    GlideTimer.start(TitleGlide::TickMs);
 }
 
 void frmList::LoadList(const std::string& path)
@@ -109,8 +122,12 @@ void frmList::CreateArrays()
         return;
     if (CurrentLine >= View.Layout.RowsShown)
         CurrentLine = -1;
-    View.Rows = LayOutRows({ width(), View.Layout.RowsShown, View.Layout.InfoBlock ? ExpandLine : -1,
-        CurrentLine, View.Layout.UsedAccHgt });
+    if (BarState.OpenRow() >= View.Layout.RowsShown)
+        BarState.Forget(BarState.OpenRow());
+    View.BarButton.reset();
+    if (!BarState.Running())
+        BarState.Jump(CurrentLine);
+    UpdateBars();
     ShowListItems();
 }
 
@@ -165,12 +182,38 @@ void frmList::ShowListItems()
     update();
 }
 
+void frmList::SelectRowShowing(const std::string& description)
+{
+    for (int row = 0; row < View.Layout.RowsShown && IsTask(row); ++row) {
+        if (GetField(List.Tasks.Line(static_cast<std::size_t>(FirstRow + row)), TaskField::Description)
+            == description) {
+            CurrentLine = row;
+            AnimateCtrls();
+            return;
+        }
+    }
+}
+
+void frmList::SetWindFloat(bool autoFloat, const char*)
+{
+    const bool onTop = autoFloat && (TheSettings.AlwaysOnTop || TheSettings.DockMode == 1);
+    // On a shown window the flag goes to the window system directly, so that the window is not
+    // hidden and shown again.
+    if (QWindow* handle = windowHandle(); handle && isVisible())
+        handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    else
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
 void frmList::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
     View.PressedWindowButton = PressedButton;
     View.Active = isActiveWindow();
+    View.GlideDone = Glide.Done();
+    View.GlideInactive = Glide.InactiveWidth();
+    View.GlideActive = Glide.ActiveWidth();
     PaintListWindow(painter, View, Skin);
 }
 

@@ -1,42 +1,79 @@
 #pragma once
 
+#include "BarAnimation.h"
+#include "LampAnimation.h"
 #include "ListScrolling.h"
 #include "ListWindowView.h"
+#include "PriorityStepper.h"
 #include "SkinPictures.h"
+#include "TitleGlide.h"
+
+#include "editing/ControlBarZones.h"
+#include "editing/ListHost.h"
 
 #include "model/Clock.h"
 #include "model/ListDocument.h"
 #include "model/Prompts.h"
 #include "model/Settings.h"
+#include "model/Shell.h"
 
 #include <QTimer>
+
 #include <QWidget>
+#include <functional>
 
 namespace agendrix {
 
-// What the list window needs from outside: the clock, the way to ask the user, the program folder.
+class InlineEditors;
+
+// What the list window needs from outside: the clock, the way to ask the user, the desktop that
+// opens documents, the program folder.
 struct ListWindowServices {
     Clock& TheClock;
     Prompts& ThePrompts;
+    Shell& TheShell;
     QString ProgramFolder;
 };
 
 enum class SaveChoice { Saved, NotSaved, Cancelled };
 
 // The list window: a frameless window drawn entirely from the skin, showing a window-sized slice
-// of the open list. It owns the list, the settings and the row state.
-class frmList : public QWidget {
+// of the open list. It owns the list, the settings and the row state, and it is the host of the
+// editing windows it opens.
+class frmList : public QWidget, public ListHost {
     Q_OBJECT
 public:
     frmList(ListWindowServices services, Settings settings);
+    ~frmList() override;
 
     // Loads the skin and the first list and shows the window; `commandLinePath` wins over the
     // list the settings name.
     void Start(const std::string& commandLinePath);
-    const Settings& CurrentSettings() const { return TheSettings; }
     const ListDocument& Document() const { return List; }
     int RowStart() const { return FirstRow; }
+    int CurrentRow() const { return CurrentLine; }
+    int ExpandedRow() const { return ExpandLine; }
+    const ListWindowView& CurrentView() const { return View; }
     const QString& StatusLine() const { return View.Status; }
+    const BarAnimation& Bars() const { return BarState; }
+    InlineEditors& Editors() const { return *RowEditors; }
+
+    // Brings the open control bar to `CurrentLine`, rolling the old one up first.
+    void AnimateCtrls();
+    // Steps the lamp of visible row `index` through the bands from `from` to `to`.
+    void AniPriority(int from, int to, int index);
+
+    // What the editing windows use.
+    ListDocument& Document() override { return List; }
+    const Settings& CurrentSettings() const override { return TheSettings; }
+    Prompts& ThePrompts() override { return Services.ThePrompts; }
+    CivilDate Today() const override { return Services.TheClock.Now().Date; }
+    QString ProgramFolder() const override { return Services.ProgramFolder; }
+    void ShowListItems() override;
+    void SelectRowShowing(const std::string& description) override;
+    bool Docked() const override { return TheSettings.DockMode == 1; }
+    void SetWindFloat(bool autoFloat, const char* source) override;
+    void SetNoHide(bool noHide) override { NoHide = noHide; }
 
     void Save();
     void SaveAs();
@@ -58,7 +95,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Drag { None, Resize, Move, Thumb, Block };
+    enum class Drag { None, Resize, Move, Thumb, Block, Bar, Menu };
     enum class Hit {
         None,
         WindowButtons,
@@ -69,17 +106,21 @@ private:
         ResizeGrip,
         BlockGrip,
         Row,
+        Details,
+        MenuButton,
         Background
     };
+    enum class RowPart { None, Lamp, Label, Bar };
 
     void DrawSkin(int newWidth, int newHeight);
     void CreateArrays();
-    void ShowListItems();
     RowView ViewOfRow(int row) const;
     void RefreshTitle();
     void SetStatus(const QString& text);
     Hit HitTest(QPoint point) const;
     int RowAt(QPoint point) const;
+    RowPart PartAt(int row, QPoint point) const;
+    bool IsTask(int row) const { return row >= 0 && FirstRow + row < TaskCount(); }
 
     void PressScrollButton(ScrollDirection direction);
     void PressTrack(int y);
@@ -91,7 +132,35 @@ private:
     void DragWindowGrip(QPoint global, bool snap);
     void DragBlockGrip(int y, bool snap);
     void HoverTexts(QPoint point);
+
+    // Rows: frmListRows.cpp.
     void PressRow(QMouseEvent* event);
+    void PressBar(int row, QPoint inBar);
+    void MoveOverRow(int row, QPoint point);
+    void HoverBar(int row, QPoint inBar);
+    void ReleaseBar(QPoint point);
+    void PressDetails();
+    void ReleaseMenuButton(QPoint point);
+    void RunBarButton(BarButton button);
+    void RowToEditor(int row);
+    void OpenEditor(int row, std::function<void()> afterwards);
+    void OpenPicker(int row, QPoint global);
+    void ToggleInformation(int row);
+    void CompleteCurrentTask();
+    void GoToFile();
+    void BeginDescriptionEdit(int row);
+    void ShowRowTexts(int row, RowPart part, QPoint point);
+
+    // Animations: frmListAnimation.cpp.
+    void StartAnimations();
+    void StopAnimations();
+    void BarTick();
+    void GlideTick();
+    void BlinkTick();
+    void FlickerTick();
+    void StepTick();
+    void UpdateBars();
+    void UpdateLamp(int row, int band);
 
     SaveChoice AskToSave(PromptButtons buttons);
     bool SaveTo(const std::string& path);
@@ -106,8 +175,9 @@ private:
     ListWindowView View;
 
     int FirstRow = 0; // RowStart: the task in row 0
-    int CurrentLine = 0;
+    int CurrentLine = 0; // the row whose control bar should be open, -1 none
     int ExpandLine = -1;
+    bool NoHide = false;
     bool NowLoading = true;
     QSize LastDrawn { 0, 0 };
 
@@ -118,9 +188,25 @@ private:
     int RowAtPress = 0;
     std::optional<WindowButton> PressedButton;
 
+    int PressedRow = -1; // the row whose control bar took the press
+    bool BtnPushd = false; // a button of the open bar is held down
+    std::optional<BarButton> HoveredButton;
+    InlineEditors* RowEditors;
+
+    BarAnimation BarState;
+    TitleGlide Glide;
+    LampAnimation Lamps;
+    PriorityStepper Stepper;
+
     AutoScroll Scroll;
     QTimer ScrollTimer { this }; // children, so that tests can find them by name
     QTimer QueueTimer { this };
+    QTimer BarTimer { this };
+    QTimer GlideTimer { this };
+    QTimer BlinkTimer { this };
+    QTimer FlickerTimer { this };
+    QTimer StepTimer { this };
+    QTimer KillTimer { this };
 };
 
 } // namespace agendrix

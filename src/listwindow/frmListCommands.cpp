@@ -163,6 +163,7 @@ void frmList::closeEvent(QCloseEvent* event)
     SaveSettings();
     QueueTimer.stop();
     ScrollTimer.stop();
+    StopAnimations();
     event->accept();
 }
 

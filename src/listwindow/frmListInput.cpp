@@ -13,6 +13,7 @@ namespace {
     bool Inside(const PixelRect& r, QPoint p) { return r.Contains(p.x(), p.y()); }
     // The thumb's cell is 13 by 13 pixels.
     constexpr int ThumbSize = 13;
+    constexpr PixelRect MenuButtonPlace { 3, 3, 16, 14 };
 } // namespace
 
 frmList::Hit frmList::HitTest(QPoint p) const
@@ -33,7 +34,11 @@ frmList::Hit frmList::HitTest(QPoint p) const
         return Hit::ResizeGrip;
     if (layout.InfoBlock && Inside(layout.AccDrag, p))
         return Hit::BlockGrip;
-    return RowAt(p) >= 0 ? Hit::Row : Hit::Background;
+    if (Inside(MenuButtonPlace, p))
+        return Hit::MenuButton;
+    if (RowAt(p) >= 0)
+        return Hit::Row;
+    return View.Rows.Details && Inside(*View.Rows.Details, p) ? Hit::Details : Hit::Background;
 }
 
 int frmList::RowAt(QPoint p) const
@@ -74,21 +79,17 @@ void frmList::mousePressEvent(QMouseEvent* event)
         return;
     case Hit::Row:
         return PressRow(event);
+    case Hit::Details:
+        return PressDetails();
+    case Hit::MenuButton:
+        DragOn = Drag::Menu;
+        View.MenuPressed = true;
+        return update();
     case Hit::Background:
     case Hit::None:
         break;
     }
     if (event->button() != Qt::RightButton && !isMaximized()) {
-        DragOn = Drag::Move;
-        setCursor(Qt::SizeAllCursor);
-    }
-}
-
-void frmList::PressRow(QMouseEvent* event)
-{
-    // Clicks on rows, lamps and control bars come with task editing; a row can already be
-    // dragged like the background.
-    if (event->button() == Qt::LeftButton && !isMaximized()) {
         DragOn = Drag::Move;
         setCursor(Qt::SizeAllCursor);
     }
@@ -109,6 +110,9 @@ void frmList::mouseMoveEvent(QMouseEvent* event)
     case Drag::Block:
         return DragBlockGrip(global.y() - DragPoint.y(),
             (event->buttons() == Qt::LeftButton) && event->modifiers() == Qt::NoModifier);
+    case Drag::Bar:
+    case Drag::Menu:
+        return;
     case Drag::None:
         break;
     }
@@ -122,6 +126,10 @@ void frmList::mouseReleaseEvent(QMouseEvent* event)
     unsetCursor();
     if (PressedButton)
         return ReleaseWindowButton(event->position().toPoint());
+    if (ended == Drag::Bar)
+        return ReleaseBar(event->position().toPoint());
+    if (ended == Drag::Menu)
+        return ReleaseMenuButton(event->position().toPoint());
     if (View.Pressed != PressedPart::None) {
         View.Pressed = PressedPart::None;
         StopAutoScroll();
@@ -157,12 +165,13 @@ void frmList::HoverTexts(QPoint p)
         return;
     }
     const int row = RowAt(p);
-    if (row < 0 || row >= static_cast<int>(View.RowViews.size()))
-        return setToolTip(QString());
-    const RowView& view = View.RowViews[static_cast<std::size_t>(row)];
-    const bool onLamp = Inside(View.Rows.Rows[static_cast<std::size_t>(row)].Lamp, p);
-    setToolTip(onLamp ? QString::fromUtf8(view.Empty ? "" : StatusName(view.Code).data()) : view.Information);
-    SetStatus(view.DateText);
+    if (row >= 0 && row < static_cast<int>(View.RowViews.size()))
+        return MoveOverRow(row, p);
+    setToolTip(QString());
+    if (View.BarButton) {
+        View.BarButton.reset();
+        update();
+    }
 }
 
 void frmList::wheelEvent(QWheelEvent* event)

@@ -3,23 +3,11 @@
 # from a second start, close it with the window's Exit button, and check what it left behind.
 # Usage: handover.sh AGENDRIX_EXECUTABLE SAMPLE_LIST
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 program=$1
 sample=$2
-work=$(mktemp -d /tmp/agendrix-e2e.XXXXXX)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-export AGENDRIX_HOME=$work/home
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$AGENDRIX_HOME"
 cp "$sample" "$work/first.agl"
 cp "$sample" "$work/second.agl"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() { # wait_for SECONDS COMMAND...: polls until the command succeeds
-    local limit=$(($1 * 10)); shift
-    for ((i = 0; i < limit; i++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
 
 "$program" "$work/first.agl" &
 pid=$!
@@ -33,7 +21,7 @@ kill -0 "$pid" || fail "the running instance ended"
 # The Exit button: the last zone of the window-button strip at the top right (x 52 to 67 of a
 # strip that starts 70 pixels from the right edge).
 window=$(xdotool search --name "^second - Agendrix$" | head -1)
-eval "$(xdotool getwindowgeometry --shell "$window")"
+geometry_of "$window"
 xdotool mousemove $((X + WIDTH - 70 + 60)) $((Y + 7)) click 1
 wait_for 10 bash -c "! kill -0 $pid" || fail "Exit did not close the program"
 

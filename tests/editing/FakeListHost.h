@@ -3,6 +3,7 @@
 #include "editing/ListHost.h"
 
 #include "model/DateLogic.h"
+#include "model/TaskLine.h"
 
 #include <deque>
 #include <string>
@@ -73,7 +74,10 @@ public:
     }
     void SetNoHide(bool noHide) override { NoHide = noHide; }
 
-    std::vector<std::string> Lines() const { return { List.Tasks.Lines().begin(), List.Tasks.Lines().end() }; }
+    std::vector<std::string> Lines() const
+    {
+        return { List.Tasks.Lines().begin(), List.Tasks.Lines().end() };
+    }
 };
 
 } // namespace agendrix

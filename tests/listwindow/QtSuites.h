@@ -5,3 +5,4 @@ int RunSkinPicturesTests(int argc, char** argv);
 int RunRegionFromPictureTests(int argc, char** argv);
 int RunSurfacePainterTests(int argc, char** argv);
 int RunListWindowTests(int argc, char** argv);
+int RunListWindowRowsTests(int argc, char** argv);

@@ -9,5 +9,6 @@ int main(int argc, char** argv)
     failures += RunRegionFromPictureTests(argc, argv);
     failures += RunSurfacePainterTests(argc, argv);
     failures += RunListWindowTests(argc, argv);
+    failures += RunListWindowRowsTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

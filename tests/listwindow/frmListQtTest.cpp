@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <deque>
+#include <tuple>
 
 namespace agendrix {
 
@@ -36,6 +37,15 @@ namespace {
         std::optional<std::string> Chosen;
     };
 
+    class RecordingShell : public Shell {
+    public:
+        void OpenDocument(const std::string& path, const std::string& workingFolder) override
+        {
+            Opened.emplace_back(path, workingFolder);
+        }
+        std::vector<std::pair<std::string, std::string>> Opened;
+    };
+
     const std::string Header = "Format: 5.0.0\r\n";
 
     std::string ListOf(int count)
@@ -54,6 +64,7 @@ class ListWindowTest : public QObject {
 
     QTemporaryDir Folder;
     FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
+    RecordingShell Desktop;
 
     std::string Path(const char* name) const
     {
@@ -65,8 +76,8 @@ class ListWindowTest : public QObject {
         const std::string list = Path("list.agl");
         SaveFileAtomically(list, ListOf(tasks));
         Settings settings = DefaultSettings(ScreenMetrics {});
-        auto window
-            = std::make_unique<frmList>(ListWindowServices { Clock, prompts, Folder.path() }, settings);
+        auto window = std::make_unique<frmList>(
+            ListWindowServices { Clock, prompts, Desktop, Folder.path() }, settings);
         window->Start(list);
         return window;
     }
@@ -120,7 +131,7 @@ private slots:
                   "also\t\t0\t\t\t\t\r\n");
         Settings settings = DefaultSettings(ScreenMetrics {});
         settings.AutoPurge = 1;
-        frmList window(ListWindowServices { Clock, prompts, Folder.path() }, settings);
+        frmList window(ListWindowServices { Clock, prompts, Desktop, Folder.path() }, settings);
         window.Start(list);
         QCOMPARE(window.Document().Tasks.Count(), std::size_t { 1 });
         QCOMPARE(std::string(window.Document().Tasks.Line(0)), std::string("04\topen\t\t0\t\t\t\t"));
@@ -172,6 +183,74 @@ private slots:
         QCOMPARE(prompts.Dialogs.front().Title, std::string("Save Task List"));
         QCOMPARE(ReadWholeFile(Path("chosen.agl")).Bytes, Header);
         QCOMPARE(window->windowTitle(), QStringLiteral("chosen - Agendrix"));
+    }
+
+    void WindowGripSnapsToRowsUnlessShiftAndStopsAtItsMinimum()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 3);
+        const QPoint grip(window->width() - 8, window->height() - 8);
+        const std::tuple<const char*, int, Qt::KeyboardModifiers, int> cases[] = {
+            { "farUpStopsAt80", -1000, Qt::NoModifier, 80 },
+            { "snapsToTheNearestRow", -100, Qt::NoModifier, 438 }, // 534 - 100 = 434 -> 78 + 24 * 15
+            { "shiftFollowsThePointer", -100, Qt::ShiftModifier, 434 },
+        };
+        for (const auto& [name, dy, modifiers, height] : cases) {
+            window->resize(350, 534);
+            QTest::mousePress(window.get(), Qt::LeftButton, {}, grip);
+            QMouseEvent move(QEvent::MouseMove, QPointF(grip.x(), grip.y() + dy),
+                QPointF(window->mapToGlobal(QPoint(grip.x(), grip.y() + dy))), Qt::NoButton, Qt::LeftButton,
+                modifiers);
+            QApplication::sendEvent(window.get(), &move);
+            QCOMPARE(window->height(), height);
+            QMouseEvent release(QEvent::MouseButtonRelease, move.position(), move.globalPosition(),
+                Qt::LeftButton, Qt::NoButton, modifiers);
+            QApplication::sendEvent(window.get(), &release);
+            QVERIFY2(window->height() == height, name);
+            QCOMPARE(window->CurrentSettings().WinHeight, height);
+        }
+    }
+
+    void BlockGripKeepsTheBlockBetween32And360()
+    {
+        const std::tuple<const char*, int, int> cases[] = {
+            { "farDown", 1000, 360 }, { "farUp", -1000, 32 }, { "oneRowDown", 20, 72 }, // 48 + 20 snaps to 72
+        };
+        for (const auto& [name, dy, expected] : cases) {
+            ScriptedPrompts prompts;
+            auto window = Open(prompts, 3);
+            QTest::mouseClick(
+                window.get(), Qt::LeftButton, {}, QPoint(15, 38)); // the first lamp opens its block
+            QCOMPARE(window->CurrentSettings().AccTextHgt, 48);
+            const PixelRect grip = window->CurrentView().Layout.AccDrag;
+            const QPoint at(grip.X + 4, grip.Y + 4);
+            QTest::mousePress(window.get(), Qt::LeftButton, {}, at);
+            QTest::mouseMove(window.get(), QPoint(at.x(), at.y() + dy));
+            QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(at.x(), at.y() + dy));
+            QVERIFY2(window->CurrentSettings().AccTextHgt == expected, name);
+        }
+    }
+
+    void TrackClickScrollsEveryTenthOfASecondUntilTheThumbIsNear()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 100);
+        const PixelRect track = window->CurrentView().Rows.SliderTrack;
+        const QPoint below(track.X + 6, track.Y + track.Height - 60);
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, below);
+        QCOMPARE(window->RowStart(), 1);
+        auto* timer = window->findChild<QTimer*>(QStringLiteral("AutoScroll"));
+        QCOMPARE(timer->interval(), 100);
+        int ticks = 0;
+        while (timer->isActive() && ticks < 200) {
+            QMetaObject::invokeMethod(timer, "timeout");
+            ++ticks;
+        }
+        QVERIFY(!timer->isActive());
+        // The tick that stops it still steps once, after seeing the thumb within 8 pixels.
+        QVERIFY(std::abs(window->CurrentView().ThumbTop - static_cast<float>(below.y())) <= 8 + 5);
+        QCOMPARE(window->RowStart(), ticks + 1);
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, below);
     }
 };
 

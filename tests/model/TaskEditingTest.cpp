@@ -139,8 +139,8 @@ namespace {
             EXPECT_EQ(input.DaysToComplete, c.days) << c.name;
             EXPECT_EQ(input.DayKind, c.kind) << c.name;
         }
-        const TaskEditorInput full
-            = EditorInputFromLine("05\tPay rent\tcall\xB6landlord\t0\t20261210\t3\t0\t/home/ann/rent.txt", Today);
+        const TaskEditorInput full = EditorInputFromLine(
+            "05\tPay rent\tcall\xB6landlord\t0\t20261210\t3\t0\t/home/ann/rent.txt", Today);
         EXPECT_EQ(full.Description, "Pay rent");
         EXPECT_EQ(full.Information, "call\nlandlord");
         EXPECT_EQ(full.File, "/home/ann/rent.txt");
@@ -155,11 +155,12 @@ namespace {
             { "codeOnlyLine", "04", 2, "02", "" },
             { "noFlagField", "04\tTask\tinfo", 9, "09\tTask\tinfo", "Task" },
             { "emptyFlagField", "04\tTask\tinfo\t", 0, "00\tTask\tinfo\t1", "Task" },
-            { "dateBasedToLevel", "04\tTask\tinfo\t1\t20261210\t3\t0\tf", 4, "04\tTask\tinfo\t0\t20261210\t3\t0\tf",
+            { "dateBasedToLevel", "04\tTask\tinfo\t1\t20261210\t3\t0\tf", 4,
+                "04\tTask\tinfo\t0\t20261210\t3\t0\tf", "Task" },
+            { "levelToDateBased", "07\tTask\t\t0\t20261210\t3\t0\t", 0, "00\tTask\t\t1\t20261210\t3\t0\t",
                 "Task" },
-            { "levelToDateBased", "07\tTask\t\t0\t20261210\t3\t0\t", 0, "00\tTask\t\t1\t20261210\t3\t0\t", "Task" },
-            { "completed", "07\tTask\t\t1\t20261210\t3\t0\t", 10, "10\t2026/12/04 - Task\t\t0\t20261210\t3\t0\t",
-                "2026/12/04 - Task" },
+            { "completed", "07\tTask\t\t1\t20261210\t3\t0\t", 10,
+                "10\t2026/12/04 - Task\t\t0\t20261210\t3\t0\t", "2026/12/04 - Task" },
             { "completedAgain", "10\t2026/12/01 - Task\t\t0\t\t\t\t", 10,
                 "10\t2026/12/04 - 2026/12/01 - Task\t\t0\t\t\t\t", "2026/12/04 - 2026/12/01 - Task" },
         };
@@ -185,7 +186,8 @@ namespace {
             { "noDescriptionTab", "04\tTask", "info", "04\tTask" },
             { "lastField", "04\tTask\told", "first\r\nsecond", "04\tTask\tfirst\xB6second" },
             { "middleField", "04\tTask\told\t0\t20261210\t1\t0\tf", "a\tb\nc",
-                "04\tTask\ta b\xB6" "c\t0\t20261210\t1\t0\tf" },
+                "04\tTask\ta b\xB6"
+                "c\t0\t20261210\t1\t0\tf" },
         };
         for (const auto& [name, line, typed, expected] : informations) {
             const FittedLine fitted = WithInformation(line, typed);

@@ -1,0 +1,134 @@
+#include "InlineEditors.h"
+
+#include "ListText.h"
+
+#include "model/TaskEditing.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace agendrix {
+
+InlineEditors::InlineEditors(QWidget& window, ListHost& host)
+    : QObject(&window)
+    , Host(host)
+    , Description(new QLineEdit(&window))
+    , Information(new QPlainTextEdit(&window))
+{
+    Description->setObjectName(QStringLiteral("Text1"));
+    Information->setObjectName(QStringLiteral("Text2"));
+    Description->setFrame(false);
+    Information->setFrameShape(QFrame::NoFrame);
+    Information->setTabChangesFocus(false);
+    for (QWidget* editor : { static_cast<QWidget*>(Description), static_cast<QWidget*>(Information) }) {
+        editor->hide();
+        editor->installEventFilter(this);
+    }
+}
+
+void InlineEditors::SetColours(const QColor& background, const QColor& text)
+{
+    for (QWidget* editor : { static_cast<QWidget*>(Description), static_cast<QWidget*>(Information) }) {
+        QPalette palette = editor->palette();
+        palette.setColor(QPalette::Base, background);
+        palette.setColor(QPalette::Text, text);
+        editor->setPalette(palette);
+    }
+}
+
+bool InlineEditors::Editing() const { return DescriptionEdit || InformationEdit; }
+
+void InlineEditors::BeginDescription(std::size_t taskIndex, const QRect& place, const QString& text)
+{
+    if (DescriptionEdit)
+        End(Field::Description);
+    DescriptionEdit = OpenEdit { taskIndex, text, false };
+    Description->setGeometry(place);
+    Description->setText(text);
+    Description->selectAll();
+    Description->raise();
+    Description->show();
+    Description->setFocus(Qt::MouseFocusReason);
+}
+
+void InlineEditors::BeginInformation(std::size_t taskIndex, const QRect& place, const QString& text)
+{
+    if (InformationEdit)
+        End(Field::Information);
+    InformationEdit = OpenEdit { taskIndex, text, false };
+    Information->setGeometry(place);
+    Information->setPlainText(text);
+    Information->selectAll();
+    Information->raise();
+    Information->show();
+    Information->setFocus(Qt::MouseFocusReason);
+}
+
+bool InlineEditors::eventFilter(QObject* watched, QEvent* event)
+{
+    const Field field = watched == Description ? Field::Description : Field::Information;
+    if (event->type() == QEvent::FocusOut && EditOf(field)) {
+        End(field);
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return KeyPressed(field, key->key(), key->modifiers());
+    }
+    return false;
+}
+
+bool InlineEditors::KeyPressed(Field field, int key, Qt::KeyboardModifiers modifiers)
+{
+    std::optional<OpenEdit>& edit = EditOf(field);
+    if (!edit)
+        return false;
+    if (key == Qt::Key_Escape) {
+        edit->Cancelled = true;
+        End(field);
+        return true;
+    }
+    const bool ends = field == Field::Description ? (key == Qt::Key_Return || key == Qt::Key_Enter)
+                                                  : (key == Qt::Key_A && modifiers == Qt::ControlModifier);
+    if (ends) {
+        End(field);
+        return true;
+    }
+    return false;
+}
+
+void InlineEditors::End(Field field)
+{
+    // Taken first: hiding the editor moves the focus away, which must not end the edit twice.
+    const OpenEdit edit = *EditOf(field);
+    EditOf(field).reset();
+    const QString text = field == Field::Description ? Description->text() : Information->toPlainText();
+    if (field == Field::Description) {
+        Description->hide();
+        Description->clear();
+    } else {
+        Information->hide();
+    }
+    if (!edit.Cancelled && text != edit.Original)
+        Store(field, edit, text);
+}
+
+void InlineEditors::Store(Field field, const OpenEdit& edit, const QString& text)
+{
+    TaskStore& tasks = Host.Document().Tasks;
+    if (edit.TaskIndex >= tasks.Count())
+        return;
+    const std::string typed = ToListBytes(text, Host.ThePrompts());
+    const std::string_view line = tasks.Line(edit.TaskIndex);
+    FittedLine changed;
+    if (field == Field::Description)
+        changed.Line = WithDescription(line, typed);
+    else
+        changed = WithInformation(line, typed);
+    tasks.Replace(edit.TaskIndex, changed.Line);
+    Host.Document().Dirty = true;
+    Host.ShowListItems();
+    if (changed.Shortened == Shortening::InformationCut)
+        Host.ThePrompts().Tell(ShorteningMessage(), PromptIcon::Exclamation);
+}
+
+} // namespace agendrix

@@ -1,0 +1,291 @@
+#include "frmPicker.h"
+
+#include "ListHost.h"
+
+#include "model/TaskEditing.h"
+#include "model/TaskLine.h"
+#include "model/Windows1252.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace agendrix {
+
+namespace {
+    QColor ColourOf(const Rgb& c) { return QColor(c.Red, c.Green, c.Blue); }
+    QRect RectOf(const PixelRect& r) { return QRect(r.X, r.Y, r.Width, r.Height); }
+
+    PixelRect UsableScreenArea(QPoint point)
+    {
+        QScreen* screen = QGuiApplication::screenAt(point);
+        if (screen == nullptr)
+            screen = QGuiApplication::primaryScreen();
+        if (screen == nullptr)
+            return { point.x(), point.y(), 1 << 16, 1 << 16 };
+        const QRect area = screen->availableGeometry();
+        return { area.x(), area.y(), area.width(), area.height() };
+    }
+
+    QFont PickerFont()
+    {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(11);
+        return font;
+    }
+} // namespace
+
+frmPicker::frmPicker(ListHost& host, std::size_t taskIndex, QPoint point, QColor lineColour, QWidget* owner)
+    : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint)
+    , Host(host)
+    , TaskIndex(taskIndex)
+    , OpenPoint(point)
+    , SeparatorColour(ColourOf(SeparatorShade({ lineColour.red(), lineColour.green(), lineColour.blue() })))
+    , Layout(LayOutPicker())
+{
+    setObjectName(QStringLiteral("frmPicker"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(PickerFont());
+    setFixedSize(Layout.Width, Layout.Height);
+    // A switch to another program takes the focus away without a click that the popup sees.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive && isVisible())
+            Unload();
+    });
+}
+
+void frmPicker::Open()
+{
+    if (Opened)
+        return;
+    Opened = true;
+    Host.SetWindFloat(false, "Picker Load");
+    const PixelPoint corner = PickerPosition(
+        { OpenPoint.x(), OpenPoint.y() }, Layout.Width, Layout.Height, UsableScreenArea(OpenPoint));
+    move(corner.X, corner.Y);
+    const TaskStore& tasks = Host.Document().Tasks;
+    if (TaskIndex >= tasks.Count())
+        return Unload();
+    OpenedLine = tasks.Line(TaskIndex);
+    Highlight(
+        IsDateBasedLine(OpenedLine) ? CodeNotAssessed : PriorityCode(OpenedLine).value_or(CodeUnprioritized));
+    show();
+    activateWindow();
+    setFocus(Qt::PopupFocusReason);
+}
+
+std::optional<int> frmPicker::EntryAt(QPoint point) const
+{
+    if (!rect().contains(point))
+        return std::nullopt;
+    return PickerEntryAt(Layout, point.x(), point.y());
+}
+
+void frmPicker::Highlight(std::optional<int> entry)
+{
+    if (entry == Target)
+        return;
+    Target = entry;
+    if (entry && *entry < PickerOptionCount)
+        Selected = *entry;
+    update();
+}
+
+void frmPicker::Step(int by)
+{
+    const int from = Target.value_or(Selected);
+    Highlight(std::clamp(from + by, 0, PickerEntryCount - 1));
+}
+
+void frmPicker::Choose(int entry)
+{
+    if (entry == DeleteTaskEntry)
+        DeleteTask();
+    else
+        ApplyPriority(entry);
+}
+
+// The list window stays live while the picker is open and may have moved the task since.
+std::optional<std::size_t> frmPicker::TaskNow() const
+{
+    const TaskStore& tasks = Host.Document().Tasks;
+    if (TaskIndex < tasks.Count() && tasks.Line(TaskIndex) == OpenedLine)
+        return TaskIndex;
+    const auto& lines = tasks.Lines();
+    const auto found = std::find(lines.begin(), lines.end(), OpenedLine);
+    if (found == lines.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - lines.begin());
+}
+
+void frmPicker::ApplyPriority(int option)
+{
+    const std::optional<std::size_t> index = TaskNow();
+    if (!index)
+        return Unload();
+    ListDocument& document = Host.Document();
+    const ChangedTask changed = WithPickedPriority(document.Tasks.Line(*index), option, Host.Today());
+    document.Tasks.Replace(*index, changed.Line);
+    Host.ShowListItems();
+    if (Host.CurrentSettings().AutoTaskSel == 1) {
+        hide();
+        Host.SelectRowShowing(changed.Description);
+    }
+    document.Dirty = true;
+    Unload();
+}
+
+void frmPicker::DeleteTask()
+{
+    if (TaskNow()) {
+        // The question is a window of its own; the popup would otherwise keep the pointer grab.
+        hide();
+        const PromptRequest question { "Agendrix", "Are you sure you wish to delete this task?",
+            PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes };
+        const PromptAnswer answer = Host.ThePrompts().Ask(question);
+        if (const std::optional<std::size_t> index = TaskNow(); index && answer == PromptAnswer::Yes) {
+            Host.Document().Tasks.Remove(*index);
+            Host.ShowListItems();
+            Host.Document().Dirty = true;
+        }
+    }
+    Unload();
+}
+
+void frmPicker::Unload()
+{
+    if (Unloaded)
+        return;
+    Unloaded = true;
+    hide();
+    Host.SetWindFloat(true, "Picker Unload");
+    emit Closed();
+    deleteLater();
+}
+
+void frmPicker::mousePressEvent(QMouseEvent* event)
+{
+    if (Unloaded)
+        return;
+    const QPoint point = event->position().toPoint();
+    if (!rect().contains(point))
+        return Unload();
+    if (const std::optional<int> entry = EntryAt(point))
+        Highlight(entry);
+}
+
+void frmPicker::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!Unloaded)
+        Highlight(EntryAt(event->position().toPoint()));
+}
+
+void frmPicker::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (Unloaded)
+        return;
+    if (const std::optional<int> entry = EntryAt(event->position().toPoint())) {
+        Highlight(entry);
+        Choose(*entry);
+    }
+}
+
+void frmPicker::keyPressEvent(QKeyEvent* event)
+{
+    if (Unloaded)
+        return;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        return Step(-1);
+    case Qt::Key_Down:
+        return Step(1);
+    case Qt::Key_Home:
+        return Highlight(0);
+    case Qt::Key_End:
+        return Highlight(DeleteTaskEntry);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (Target)
+            Choose(*Target);
+        return;
+    case Qt::Key_Escape:
+        return Unload();
+    default:
+        event->ignore();
+    }
+}
+
+void frmPicker::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Unload();
+}
+
+bool frmPicker::event(QEvent* event)
+{
+    // Switching to another window closes the picker as a click outside it does.
+    if (event->type() == QEvent::WindowDeactivate && isVisible())
+        Unload();
+    return QWidget::event(event);
+}
+
+void frmPicker::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawFrame(painter);
+    DrawHighlightBar(painter);
+    for (int entry = 0; entry < PickerEntryCount; ++entry)
+        DrawEntry(painter, entry);
+}
+
+void frmPicker::DrawFrame(QPainter& painter) const
+{
+    painter.fillRect(rect(), ColourOf(PickerBackground));
+    painter.fillRect(QRect(0, 0, width(), 1), ColourOf(PickerBorder));
+    painter.fillRect(QRect(0, height() - 1, width(), 1), ColourOf(PickerBorder));
+    painter.fillRect(QRect(0, 0, 1, height()), ColourOf(PickerBorder));
+    painter.fillRect(QRect(width() - 1, 0, 1, height()), ColourOf(PickerBorder));
+    for (const PixelRect& line : Layout.Separators)
+        painter.fillRect(RectOf(line), SeparatorColour);
+}
+
+void frmPicker::DrawHighlightBar(QPainter& painter) const
+{
+    if (!Target)
+        return;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ColourOf(PickerHighlight(*Target)));
+    painter.drawRoundedRect(RectOf(Layout.Entries[static_cast<std::size_t>(*Target)].Bar), 2.5, 2.5);
+}
+
+void frmPicker::DrawEntry(QPainter& painter, int entry) const
+{
+    const PickerEntryRects& rects = Layout.Entries[static_cast<std::size_t>(entry)];
+    const bool lit = Target == entry;
+    const bool isDelete = entry == DeleteTaskEntry;
+    const QColor ink = ColourOf(lit ? PickerHighlightedText : isDelete ? PickerDeleteText : PickerText);
+    const QRectF swatch = QRectF(RectOf(rects.Swatch)).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (isDelete) {
+        painter.setPen(QPen(ink, 1.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(swatch.topLeft() + QPointF(1, 1), swatch.bottomRight() - QPointF(1, 1));
+        painter.drawLine(swatch.topRight() + QPointF(-1, 1), swatch.bottomLeft() + QPointF(1, -1));
+    } else {
+        const QColor lamp = ColourOf(PickerSwatch(entry));
+        painter.setPen(QPen(lit ? ColourOf(PickerHighlightedText) : lamp.darker(140), 1));
+        painter.setBrush(lamp);
+        painter.drawEllipse(swatch);
+    }
+    painter.setPen(ink);
+    painter.drawText(RectOf(rects.Text), Qt::AlignLeft | Qt::AlignVCenter,
+        QString::fromStdString(Windows1252ToUtf8(PickerCaption(entry))));
+}
+
+} // namespace agendrix

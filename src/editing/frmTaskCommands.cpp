@@ -1,0 +1,166 @@
+// What the task editor's commands do to the list: OK, Delete Task, Browse, and the days field.
+#include "frmTask.h"
+
+#include "ListText.h"
+
+#include "model/TaskLine.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <set>
+
+namespace agendrix {
+
+namespace {
+    constexpr long long MostDays = 999; // the up-down control's range is 0 to this
+
+    // Every message about one save is shown once, however many fields gave rise to it.
+    class TellOnce : public Prompts {
+    public:
+        explicit TellOnce(Prompts& inner)
+            : Inner(inner)
+        {
+        }
+        PromptAnswer Ask(const PromptRequest& request) override
+        {
+            return Told.insert(request.Text).second ? Inner.Ask(request) : PromptAnswer::Ok;
+        }
+
+    private:
+        Prompts& Inner;
+        std::set<std::string> Told;
+    };
+
+    // A number as the user may type one: blanks around an optional sign, digits and at most one
+    // decimal point, with at least one digit.
+    bool IsNumericText(const QString& text)
+    {
+        const QString trimmed = text.trimmed();
+        int digits = 0;
+        int points = 0;
+        for (qsizetype i = 0; i < trimmed.size(); ++i) {
+            const QChar c = trimmed[i];
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                ++digits;
+            else if (c == QLatin1Char('.'))
+                ++points;
+            else if (i != 0 || (c != QLatin1Char('+') && c != QLatin1Char('-')))
+                return false;
+        }
+        return digits > 0 && points <= 1;
+    }
+} // namespace
+
+void frmTask::CheckDays()
+{
+    if (Unloaded || CheckingDays || IsNumericText(Days->text()))
+        return;
+    CheckingDays = true;
+    Host.ThePrompts().Tell("Days to complete must be a number.", PromptIcon::None);
+    Days->setText(QStringLiteral("3"));
+    CheckingDays = false;
+}
+
+void frmTask::StepDays(int step)
+{
+    const long long days = LeadingNumber(Days->text().toStdString()) + step;
+    Days->setText(QString::number(std::clamp(days, 0LL, MostDays)));
+}
+
+void frmTask::Confirm()
+{
+    if (Unloaded)
+        return;
+    OkButton->setFocus(Qt::OtherFocusReason);
+    CheckDays();
+    if (Description->text().isEmpty()) {
+        Host.ThePrompts().Tell("Please enter a Task Description.", PromptIcon::Exclamation);
+        Description->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!MayComplete())
+        return;
+    TellOnce prompts(Host.ThePrompts());
+    Save(InputFromFields(prompts));
+}
+
+bool frmTask::MayComplete()
+{
+    if (Host.CurrentSettings().AutoPurge != 1 || Priority.checkedId() != CodeCompleted)
+        return true;
+    const PromptRequest question { "Auto Purge On...",
+        "Marking this item as Complete will automatically remove it from the list, do you wish to "
+        "continue?",
+        PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::No };
+    return Host.ThePrompts().Ask(question) == PromptAnswer::Yes && !Unloaded;
+}
+
+TaskEditorInput frmTask::InputFromFields(Prompts& prompts) const
+{
+    TaskEditorInput input;
+    input.PriorityOption = Priority.checkedId();
+    input.Description = ToListBytes(Description->text(), prompts);
+    input.Information = ToListBytes(Information->toPlainText(), prompts);
+    const QDate date = DatePicker->date();
+    input.Date = CivilDate { date.year(), date.month(), date.day() };
+    input.DaysToComplete = ToListBytes(Days->text(), prompts);
+    input.DayKind = DayKind;
+    input.File = PathToListBytes(File->text());
+    return input;
+}
+
+void frmTask::Save(const TaskEditorInput& input)
+{
+    const EditedTask edited = BuildEditedTask(input, Host.Today());
+    ListDocument& document = Host.Document();
+    if (HoldsTask())
+        document.Tasks.Remove(EditIndex);
+    document.Tasks.Add(edited.Line);
+    Host.ShowListItems();
+    document.Dirty = true;
+    if (Host.CurrentSettings().AutoTaskSel == 1) {
+        hide();
+        Host.SelectRowShowing(edited.Description);
+    }
+    if (edited.Shortened == Shortening::InformationCut)
+        Host.ThePrompts().Tell(ShorteningMessage(), PromptIcon::Exclamation);
+    Unload();
+}
+
+void frmTask::DeleteTask()
+{
+    if (Unloaded)
+        return;
+    // On a new task there is nothing to remove, and the list stays as it was, unchanged.
+    if (HoldsTask()) {
+        Host.Document().Tasks.Remove(EditIndex);
+        Host.Document().Dirty = true;
+        Host.ShowListItems();
+    }
+    Unload();
+}
+
+void frmTask::Browse()
+{
+    FileDialogRequest request;
+    request.What = FileDialogRequest::Kind::Open;
+    request.InitialPath = File->text().toStdString();
+    if (const auto chosen = Host.ThePrompts().ChooseFile(request))
+        File->setText(QString::fromStdString(*chosen));
+}
+
+void frmTask::Unload()
+{
+    if (Unloaded)
+        return;
+    Unloaded = true;
+    Host.SetNoHide(false);
+    hide();
+    emit Closed();
+    deleteLater();
+}
+
+} // namespace agendrix

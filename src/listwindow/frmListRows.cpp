@@ -1,0 +1,275 @@
+// What a pointer does on the rows: the lamps, the descriptions, the control bars with their five
+// buttons, the information block and the menu button.
+#include "frmList.h"
+
+#include "editing/InlineEditors.h"
+#include "editing/frmPicker.h"
+#include "editing/frmTask.h"
+
+#include "model/TaskEditing.h"
+#include "model/TaskLine.h"
+#include "model/Windows1252.h"
+
+#include <QMouseEvent>
+
+namespace agendrix {
+
+namespace {
+    QRect ToQRect(const PixelRect& r) { return QRect(r.X, r.Y, r.Width, r.Height); }
+    QPoint Origin(const PixelRect& r) { return QPoint(r.X, r.Y); }
+
+    std::string Lowered(std::string_view text)
+    {
+        std::string lowered(text);
+        for (char& c : lowered)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return lowered;
+    }
+} // namespace
+
+frmList::RowPart frmList::PartAt(int row, QPoint p) const
+{
+    if (row < 0 || row >= static_cast<int>(View.Rows.Rows.size()))
+        return RowPart::None;
+    const RowPlacement& place = View.Rows.Rows[static_cast<std::size_t>(row)];
+    if (place.ControlBar.Contains(p.x(), p.y()))
+        return RowPart::Bar;
+    if (place.Lamp.Contains(p.x(), p.y()))
+        return RowPart::Lamp;
+    return place.Label.Contains(p.x(), p.y()) ? RowPart::Label : RowPart::None;
+}
+
+void frmList::PressRow(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    const int row = RowAt(p);
+    const bool left = event->button() == Qt::LeftButton;
+    switch (PartAt(row, p)) {
+    case RowPart::Label:
+        return left && IsTask(row) ? BeginDescriptionEdit(row) : RowToEditor(row);
+    case RowPart::Lamp:
+        if (event->button() != Qt::RightButton)
+            return ToggleInformation(row);
+        return IsTask(row) ? OpenPicker(row, event->globalPosition().toPoint()) : RowToEditor(row);
+    case RowPart::Bar:
+        return PressBar(row, p - Origin(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar));
+    case RowPart::None:
+        break;
+    }
+}
+
+void frmList::PressBar(int row, QPoint inBar)
+{
+    DragOn = Drag::Bar;
+    PressedRow = row;
+    if (row == CurrentLine && BarState.WideRow() == row) {
+        BtnPushd = true;
+        HoveredButton = BarButtonAt(inBar.x(), inBar.y());
+        if (HoveredButton) {
+            const PixelRect target = BarButtonTarget(*HoveredButton);
+            View.BarButton = BarPicture { row, BarButtonCell(*HoveredButton, BarCellState::Pressed), target.X,
+                target.Y };
+        }
+    } else if (inBar.x() > 4) {
+        View.BarButton = BarPicture { row, ExpandHandleCell(BarCellState::Pressed), 2, 0 };
+    }
+    update();
+}
+
+void frmList::ReleaseBar(QPoint p)
+{
+    const int row = PressedRow;
+    const bool pushed = BtnPushd;
+    BtnPushd = false;
+    PressedRow = -1;
+    View.BarButton.reset();
+    update();
+    if (row < 0 || row >= static_cast<int>(View.Rows.Rows.size()))
+        return;
+    const QPoint inBar = p - Origin(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar);
+    if (row == CurrentLine) {
+        // A release away from the pressed button cancels it.
+        if (pushed && HoveredButton && InsideBarButton(*HoveredButton, inBar.x(), inBar.y()))
+            RunBarButton(*HoveredButton);
+    } else if (inBar.x() > 3) {
+        CurrentLine = row;
+        AnimateCtrls();
+    }
+}
+
+void frmList::RunBarButton(BarButton button)
+{
+    switch (button) {
+    case BarButton::Close:
+        CurrentLine = -1;
+        return AnimateCtrls();
+    case BarButton::Complete:
+        return CompleteCurrentTask();
+    case BarButton::Information:
+        return ToggleInformation(CurrentLine);
+    case BarButton::GoToFile:
+        return GoToFile();
+    case BarButton::Edit:
+        return OpenEditor(CurrentLine, {});
+    }
+}
+
+void frmList::MoveOverRow(int row, QPoint p)
+{
+    const RowPart part = PartAt(row, p);
+    if (part == RowPart::Bar) {
+        return HoverBar(row, p - Origin(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar));
+    }
+    if (View.BarButton && !BtnPushd) {
+        View.BarButton.reset();
+        update();
+    }
+    ShowRowTexts(row, part, p);
+    if (part == RowPart::Label && TheSettings.AutoCtrls != 0 && row != CurrentLine) {
+        CurrentLine = row;
+        AnimateCtrls();
+    }
+}
+
+void frmList::ShowRowTexts(int row, RowPart part, QPoint)
+{
+    const RowView& view = View.RowViews[static_cast<std::size_t>(row)];
+    if (part == RowPart::Lamp)
+        setToolTip(view.Empty ? QString() : QString::fromUtf8(StatusName(view.Code).data()));
+    else
+        setToolTip(view.Information);
+    // The empty row's hint stands in for its date text.
+    if (!view.DateText.isEmpty())
+        SetStatus(view.DateText);
+}
+
+void frmList::HoverBar(int row, QPoint inBar)
+{
+    if (TheSettings.AutoCtrls != 0 && row != CurrentLine) {
+        CurrentLine = row;
+        AnimateCtrls();
+    }
+    if (BtnPushd)
+        return;
+    QString tip;
+    std::optional<BarPicture> picture;
+    if (row == CurrentLine) {
+        HoveredButton = BarButtonAt(inBar.x(), inBar.y());
+        if (HoveredButton) {
+            tip = QString::fromUtf8(BarButtonText(*HoveredButton).data());
+            const PixelRect target = BarButtonTarget(*HoveredButton);
+            picture = BarPicture { row, BarButtonCell(*HoveredButton, BarCellState::Highlighted), target.X,
+                target.Y };
+        }
+    } else {
+        tip = QString::fromUtf8(ExpandBarText.data(), static_cast<int>(ExpandBarText.size()));
+        if (inBar.x() > 4)
+            picture = BarPicture { row, ExpandHandleCell(BarCellState::Highlighted), 2, 0 };
+    }
+    setToolTip(tip);
+    const bool changed = picture.has_value() != View.BarButton.has_value()
+        || (picture && (picture->Row != View.BarButton->Row || picture->Cell != View.BarButton->Cell));
+    View.BarButton = picture;
+    if (changed)
+        update();
+    SetStatus(tip);
+}
+
+void frmList::ReleaseMenuButton(QPoint p)
+{
+    View.MenuPressed = false;
+    update();
+    // The context menu that a release inside opens is not part of the window yet.
+    (void)p;
+}
+
+void frmList::ToggleInformation(int row)
+{
+    ExpandLine = ExpandLine == row ? -1 : row;
+    DrawSkin(-1, 0);
+}
+
+void frmList::PressDetails()
+{
+    if (!IsTask(ExpandLine))
+        return RowToEditor(ExpandLine);
+    if (View.Rows.Details)
+        RowEditors->BeginInformation(
+            static_cast<std::size_t>(FirstRow + ExpandLine), ToQRect(*View.Rows.Details), View.Details);
+}
+
+void frmList::BeginDescriptionEdit(int row)
+{
+    QRect place = ToQRect(View.Rows.Rows[static_cast<std::size_t>(row)].Label);
+    // The open control bar stays visible beside the editor.
+    if (row == CurrentLine)
+        place.setWidth(place.width() - 80);
+    RowEditors->BeginDescription(static_cast<std::size_t>(FirstRow + row), place,
+        View.RowViews[static_cast<std::size_t>(row)].Description);
+}
+
+void frmList::RowToEditor(int row)
+{
+    const std::size_t before = List.Tasks.Count();
+    const int savedLine = CurrentLine;
+    CurrentLine = row;
+    OpenEditor(row, [this, before, savedLine] {
+        if (List.Tasks.Count() > before)
+            AnimateCtrls();
+        else
+            CurrentLine = savedLine;
+    });
+}
+
+void frmList::OpenEditor(int row, std::function<void()> afterwards)
+{
+    auto* editor = new frmTask(*this, static_cast<std::size_t>(FirstRow + row), this);
+    if (afterwards)
+        connect(editor, &frmTask::Closed, this, std::move(afterwards));
+    editor->Open();
+}
+
+void frmList::OpenPicker(int row, QPoint global)
+{
+    auto* picker
+        = new frmPicker(*this, static_cast<std::size_t>(FirstRow + row), global, Skin.EditBackground, this);
+    picker->Open();
+}
+
+void frmList::CompleteCurrentTask()
+{
+    if (!IsTask(CurrentLine))
+        return;
+    const auto index = CompleteTask(List, static_cast<std::size_t>(FirstRow + CurrentLine), Today());
+    const std::string description = std::string(GetField(List.Tasks.Line(*index), TaskField::Description));
+    ShowListItems();
+    if (TheSettings.AutoTaskSel == 1)
+        SelectRowShowing(description);
+}
+
+void frmList::GoToFile()
+{
+    if (!IsTask(CurrentLine))
+        return SetStatus(QStringLiteral("No Task Information"));
+    const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(FirstRow + CurrentLine));
+    const std::string path = PathFromFileText(GetField(line, TaskField::File));
+    if (path.empty()) {
+        const PromptAnswer answer = Services.ThePrompts.Ask(PromptRequest { "Agendrix",
+            "This task does not have a task associated with it. Would you like to associate one now?",
+            PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes });
+        if (answer == PromptAnswer::Yes)
+            OpenEditor(CurrentLine, {});
+        return;
+    }
+    if (path.size() >= 4 && Lowered(path.substr(path.size() - 4)) == ".agl") {
+        AskToSave(PromptButtons::YesNo);
+        LoadList(path);
+        ShowListItems();
+        CurrentLine = 0;
+        return AnimateCtrls();
+    }
+    Services.TheShell.OpenDocument(path, path.substr(0, path.rfind('/') + 1));
+}
+
+} // namespace agendrix

@@ -1,0 +1,266 @@
+#include "ListWindowFixture.h"
+#include "QtSuites.h"
+
+#include "editing/InlineEditors.h"
+
+#include "model/TaskLine.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace agendrix {
+
+namespace {
+
+    const std::vector<std::string> ThreeTasks { "04\tAlpha\tfirst note\t0\t20261210\t1\t0\t",
+        "06\tBravo\t\t0\t20261210\t1\t0\t/docs/notes.txt", "07\tCharlie\t\t0\t20261210\t1\t0\t" };
+
+    int RowTop(int row) { return 30 + 24 * row; }
+
+    // A point of a row's control bar, in the bar's own pixels.
+    QPoint OnBar(const frmList& window, int row, int x, int y)
+    {
+        const PixelRect& bar = window.CurrentView().Rows.Rows[static_cast<std::size_t>(row)].ControlBar;
+        return QPoint(bar.X + x, bar.Y + y);
+    }
+
+    void Click(frmList& window, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(&window, button, {}, at);
+        QTest::mouseRelease(&window, button, {}, at);
+    }
+
+    // The shown top-level window of a class, such as the task editor the window opened.
+    QWidget* Shown(const char* className)
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->inherits(className) && widget->isVisible())
+                return widget;
+        return nullptr;
+    }
+
+} // namespace
+
+class ListWindowRowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void HoverOnTheOpenBarFindsTheButtonByStrictBounds()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        QCOMPARE(window->Bars().OpenRow(), 0); // the first row's bar is open from the start
+        const std::tuple<int, int, const char*> cases[] = {
+            { 22, 10, "" },
+            { 30, 3, "" },
+            { 40, 10, "Mark task as completed" },
+            { 41, 10, "Show task information" },
+            { 10, 10, "Close Control Bar" },
+            { 90, 10, "Edit Task" },
+        };
+        for (const auto& [x, y, text] : cases) {
+            QTest::mouseMove(window.get(), OnBar(*window, 0, x, y));
+            QCOMPARE(window->StatusLine(), QString::fromUtf8(text));
+            QCOMPARE(window->toolTip(), QString::fromUtf8(text));
+        }
+        QTest::mouseMove(window.get(), OnBar(*window, 1, 8, 10));
+        QCOMPARE(window->toolTip(), QStringLiteral("Expand Control Bar"));
+    }
+
+    void ReleaseAwayFromThePressedButtonDoesNothing()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, OnBar(*window, 0, 48, 10));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, OnBar(*window, 0, 66, 10));
+        QCOMPARE(window->ExpandedRow(), -1);
+        QVERIFY(fixture.Prompts.Asked.empty());
+        QVERIFY(fixture.Desktop.Opened.empty());
+        Click(*window, OnBar(*window, 0, 48, 10));
+        QCOMPARE(window->ExpandedRow(), 0);
+        QCOMPARE(window->CurrentView().Details, QStringLiteral("first note"));
+    }
+
+    void ChoosingAnotherRowMidwayStopsTheRunningAnimation()
+    {
+        ListWindowFixture fixture;
+        fixture.TheSettings.AniSpeed = 10; // six paints a frame
+        auto window = fixture.Open(ThreeTasks);
+        std::vector<std::pair<int, int>> paints;
+        auto* timer = window->findChild<QTimer*>(QStringLiteral("BarAnimation"));
+        QVERIFY(timer);
+        connect(timer, &QTimer::timeout, this,
+            [&] { paints.emplace_back(window->Bars().WideRow(), window->Bars().Frame()); });
+        Click(*window, OnBar(*window, 1, 8, 10));
+        QVERIFY(window->Bars().Running());
+        Click(*window, OnBar(*window, 2, 8, 10)); // before a single frame was shown
+        QTRY_VERIFY(!window->Bars().Running());
+        QCOMPARE(window->Bars().OpenRow(), 2);
+        QCOMPARE(window->CurrentRow(), 2);
+        QVERIFY(std::none_of(paints.begin(), paints.end(), [](auto p) { return p.first == 1; }));
+        // Every frame of the unrolling bar stayed for six paints.
+        const auto firstOfRow2
+            = std::find_if(paints.begin(), paints.end(), [](auto p) { return p.first == 2; });
+        QCOMPARE(std::count(firstOfRow2, paints.end(), std::make_pair(2, 3)), std::ptrdiff_t { 6 });
+        QCOMPARE(paints.back(), std::make_pair(2, 24));
+    }
+
+    void CompletingTwicePrefixesTwiceAndFollowsTheTask()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        Click(*window, OnBar(*window, 0, 30, 10));
+        QVERIFY(window->Document().Dirty);
+        QCOMPARE(std::string(window->Document().Tasks.Line(2)),
+            std::string("10\t2026/12/06 - Alpha\tfirst note\t0\t20261210\t1\t0\t"));
+        QTRY_COMPARE(window->Bars().OpenRow(), 2); // auto-select moved the bar to it
+        QTRY_VERIFY(!window->Bars().Running());
+        Click(*window, OnBar(*window, 2, 30, 10));
+        QCOMPARE(std::string(window->Document().Tasks.Line(2)),
+            std::string("10\t2026/12/06 - 2026/12/06 - Alpha\tfirst note\t0\t20261210\t1\t0\t"));
+    }
+
+    void GoToFileAsksOpensAListOrHandsTheFileToTheDesktop()
+    {
+        ListWindowFixture fixture;
+        fixture.Prompts.Answers = { PromptAnswer::No };
+        const std::string other = fixture.Path("Other.AGL");
+        SaveFileAtomically(other, "Format: 5.0.0\r\n05\tElsewhere\t\t0\t\t\t\t\r\n");
+        auto window
+            = fixture.Open({ ThreeTasks[0], ThreeTasks[1], "08\tDelta\t\t0\t20261210\t1\t0\t" + other });
+        Click(*window, OnBar(*window, 0, 66, 10)); // no file: the question
+        QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 1 });
+        QCOMPARE(fixture.Prompts.Asked[0].Text,
+            std::string(
+                "This task does not have a task associated with it. Would you like to associate one now?"));
+        QVERIFY(fixture.Prompts.Asked[0].Buttons == PromptButtons::YesNoCancel);
+        QVERIFY(Shown("agendrix::frmTask") == nullptr);
+
+        Click(*window, OnBar(*window, 1, 8, 10));
+        QTRY_VERIFY(!window->Bars().Running());
+        Click(*window, OnBar(*window, 1, 66, 10));
+        QCOMPARE(fixture.Desktop.Opened.size(), std::size_t { 1 });
+        QCOMPARE(fixture.Desktop.Opened[0].first, std::string("/docs/notes.txt"));
+        QCOMPARE(fixture.Desktop.Opened[0].second, std::string("/docs/"));
+
+        Click(*window, OnBar(*window, 2, 8, 10));
+        QTRY_VERIFY(!window->Bars().Running());
+        Click(*window, OnBar(*window, 2, 66, 10)); // ".AGL" in capitals is a list
+        QCOMPARE(window->Document().ListName, other);
+        QCOMPARE(std::string(window->Document().Tasks.Line(0)), std::string("05\tElsewhere\t\t0\t\t\t\t"));
+        QCOMPARE(window->CurrentRow(), 0);
+    }
+
+    void GoToFileOnAnEmptyRowSaysThereIsNoTask()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open({ ThreeTasks[0] });
+        Click(*window, OnBar(*window, 3, 8, 10));
+        QTRY_VERIFY(!window->Bars().Running());
+        Click(*window, OnBar(*window, 3, 66, 10));
+        QCOMPARE(window->StatusLine(), QStringLiteral("No Task Information"));
+    }
+
+    void LampClicksToggleTheBlockOrOpenThePicker()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        const QPoint lamp(15, RowTop(1) + 8);
+        Click(*window, lamp);
+        QCOMPARE(window->ExpandedRow(), 1);
+        Click(*window, lamp, Qt::MiddleButton);
+        QCOMPARE(window->ExpandedRow(), -1);
+        Click(*window, lamp, Qt::RightButton);
+        QWidget* picker = Shown("agendrix::frmPicker");
+        QVERIFY(picker);
+        picker->close();
+    }
+
+    void RightClickOnAnEmptyRowOpensTheEditorAndRestoresTheRow()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        QTest::mousePress(window.get(), Qt::RightButton, {}, QPoint(100, RowTop(5) + 8));
+        QWidget* editor = Shown("agendrix::frmTask");
+        QVERIFY(editor);
+        QCOMPARE(window->CurrentRow(), 5); // the editor works on that row while it is open
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_COMPARE(window->CurrentRow(), 0); // nothing added: the row is restored
+        QTest::mouseRelease(window.get(), Qt::RightButton, {}, QPoint(100, RowTop(5) + 8));
+        QCOMPARE(window->Document().Tasks.Count(), std::size_t { 3 });
+    }
+
+    void DescriptionEditorCommitsOnEnterAndCancelsOnEscape()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        QLineEdit* text1 = window->Editors().Text1();
+        Click(*window, QPoint(100, RowTop(0) + 8));
+        QVERIFY(text1->isVisible());
+        QCOMPARE(text1->width(), window->width() - 95 - 80); // the current row keeps its bar visible
+        QCOMPARE(text1->text(), QStringLiteral("Alpha"));
+        QTest::keyClick(text1, Qt::Key_Escape);
+        QVERIFY(!text1->isVisible());
+        QVERIFY(!window->Document().Dirty);
+
+        Click(*window, QPoint(100, RowTop(2) + 8));
+        QCOMPARE(text1->width(), window->width() - 95);
+        text1->setText(QStringLiteral("Aardvark\tday")); // a pasted Tab
+        QTest::keyClick(text1, Qt::Key_Return);
+        QVERIFY(!text1->isVisible());
+        QVERIFY(window->Document().Dirty);
+        QCOMPARE(std::string(window->Document().Tasks.Line(2)),
+            std::string("07\tAardvark day\t\t0\t20261210\t1\t0\t"));
+    }
+
+    void InformationEditorKeepsLineBreaksAndCutsTheLine()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        Click(*window, QPoint(15, RowTop(0) + 8)); // open the first task's block
+        QPlainTextEdit* text2 = window->Editors().Text2();
+        const PixelRect details = *window->CurrentView().Rows.Details;
+        Click(*window, QPoint(details.X + 10, details.Y + 10));
+        QVERIFY(text2->isVisible());
+        QCOMPARE(text2->toPlainText(), QStringLiteral("first note"));
+        QTest::keyClicks(text2, QStringLiteral("first"));
+        QTest::keyClick(text2, Qt::Key_Return);
+        QTest::keyClicks(text2, QStringLiteral("sec\tond"));
+        QTest::keyClick(text2, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(!text2->isVisible());
+        QCOMPARE(std::string(window->Document().Tasks.Line(0)),
+            std::string("04\tAlpha\tfirst\xB6sec ond\t0\t20261210\t1\t0\t"));
+        QVERIFY(fixture.Prompts.Asked.empty());
+
+        const int room
+            = static_cast<int>(MaxTaskLineLength - std::string("04\tAlpha\t\t0\t20261210\t1\t0\t").size());
+        Click(*window, QPoint(details.X + 10, details.Y + 10));
+        text2->setPlainText(QString(room + 6, QLatin1Char('x')));
+        QTest::keyClick(text2, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(window->Document().Tasks.Line(0).size(), MaxTaskLineLength);
+        QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 1 });
+        QCOMPARE(fixture.Prompts.Asked[0].Text, ShorteningMessage());
+    }
+
+    void AutoExpandMovesTheBarWithThePointer()
+    {
+        ListWindowFixture fixture;
+        fixture.TheSettings.AutoCtrls = 1;
+        auto window = fixture.Open(ThreeTasks);
+        QTest::mouseMove(window.get(), QPoint(100, RowTop(2) + 8));
+        QCOMPARE(window->CurrentRow(), 2);
+        QTRY_COMPARE(window->Bars().OpenRow(), 2);
+    }
+};
+
+} // namespace agendrix
+
+int RunListWindowRowsTests(int argc, char** argv)
+{
+    agendrix::ListWindowRowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "frmListRowsQtTest.moc"
