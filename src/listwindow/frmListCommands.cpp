@@ -5,6 +5,7 @@
 #include "model/ListFile.h"
 #include "model/QueueFile.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
@@ -95,6 +96,10 @@ bool frmList::OpenList(const std::string& path)
 
 void frmList::CheckQueue()
 {
+    // A list handed over while the task editor or a message is open waits for it to close: the
+    // open dialog works on a task of the list shown now.
+    if (QApplication::activeModalWidget() != nullptr)
+        return;
     const auto request
         = TakeQueueFile(QDir(Services.ProgramFolder).filePath(QStringLiteral("queue.ini")).toStdString());
     if (!request)

@@ -253,6 +253,38 @@ private slots:
         QCOMPARE(window->CurrentRow(), 2);
         QTRY_COMPARE(window->Bars().OpenRow(), 2);
     }
+
+    void LampTimersTouchOnlyTheirLampsAndAPriorityStepsByTheTenth()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open({ "01\tBroken\t\t0\t\t\t\t", "02\tExtreme\t\t0\t\t\t\t", ThreeTasks[0] });
+        const auto band
+            = [&](int row) { return window->CurrentView().RowViews[static_cast<std::size_t>(row)].LampBand; };
+        const auto tick = [&](const char* name) {
+            QMetaObject::invokeMethod(window->findChild<QTimer*>(QString::fromLatin1(name)), "timeout");
+        };
+        tick("ExtremeBlink");
+        QCOMPARE(band(1), 176);
+        tick("ExtremeBlink");
+        QCOMPARE(band(1), 198);
+        QCOMPARE(band(2), -1); // a High lamp never moves
+        QCOMPARE(band(3), -1); // nor does an empty row's
+        for (int i = 0; i < 50; ++i) {
+            tick("BrokenFlicker");
+            QVERIFY(band(0) == 220 || band(0) == 242 || band(0) == 264);
+            QCOMPARE(band(2), -1);
+        }
+
+        window->AniPriority(10, 2, 2);
+        auto* step = window->findChild<QTimer*>(QStringLiteral("PriorityStep"));
+        QCOMPARE(step->interval(), 100);
+        std::vector<int> bands;
+        while (step->isActive() && bands.size() < 20) {
+            tick("PriorityStep");
+            bands.push_back(band(2));
+        }
+        QCOMPARE(bands, (std::vector<int> { 0, 22, 44, 66, 88, 110, 132, 154, 176 }));
+    }
 };
 
 } // namespace agendrix
