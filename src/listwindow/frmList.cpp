@@ -162,14 +162,8 @@ void frmList::ShowListItems()
 {
     AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
     FirstRow = std::max(FirstRow, 0);
-    if (TheSettings.AutoPurge == 1) {
-        while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
-            List.Tasks.Remove(List.Tasks.Count() - 1);
-            List.Dirty = true;
-            CurrentLine = -1;
-        }
-        AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
-    }
+    if (TheSettings.AutoPurge == 1 && PurgeCompletedFromTheEnd() && isVisible())
+        AnimateCtrls();
     View.RowViews.clear();
     for (int row = 0; row < View.Layout.RowsShown; ++row)
         View.RowViews.push_back(ViewOfRow(row));
@@ -180,6 +174,20 @@ void frmList::ShowListItems()
     const float step = SliderStep(View.Rows.SliderTrack.Height, List.Tasks.Count());
     View.ThumbTop = ThumbTop(FirstRow, step);
     update();
+}
+
+bool frmList::PurgeCompletedFromTheEnd()
+{
+    bool purged = false;
+    while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
+        List.Tasks.Remove(List.Tasks.Count() - 1);
+        List.Dirty = true;
+        CurrentLine = -1;
+        purged = true;
+    }
+    if (purged)
+        AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
+    return purged;
 }
 
 void frmList::SelectRowShowing(const std::string& description)

@@ -115,6 +115,8 @@ private:
     void DrawSkin(int newWidth, int newHeight);
     void CreateArrays();
     RowView ViewOfRow(int row) const;
+    // Drops completed tasks from the end of the list; true when there were any.
+    bool PurgeCompletedFromTheEnd();
     void RefreshTitle();
     void SetStatus(const QString& text);
     Hit HitTest(QPoint point) const;
@@ -140,7 +142,8 @@ private:
     void HoverBar(int row, QPoint inBar);
     void ReleaseBar(QPoint point);
     void PressDetails();
-    void ReleaseMenuButton(QPoint point);
+    void PressMenuButton();
+    void ReleaseMenuButton();
     void RunBarButton(BarButton button);
     void RowToEditor(int row);
     void OpenEditor(int row, std::function<void()> afterwards);

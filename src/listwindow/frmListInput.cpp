@@ -82,9 +82,7 @@ void frmList::mousePressEvent(QMouseEvent* event)
     case Hit::Details:
         return PressDetails();
     case Hit::MenuButton:
-        DragOn = Drag::Menu;
-        View.MenuPressed = true;
-        return update();
+        return PressMenuButton();
     case Hit::Background:
     case Hit::None:
         break;
@@ -129,7 +127,7 @@ void frmList::mouseReleaseEvent(QMouseEvent* event)
     if (ended == Drag::Bar)
         return ReleaseBar(event->position().toPoint());
     if (ended == Drag::Menu)
-        return ReleaseMenuButton(event->position().toPoint());
+        return ReleaseMenuButton();
     if (View.Pressed != PressedPart::None) {
         View.Pressed = PressedPart::None;
         StopAutoScroll();

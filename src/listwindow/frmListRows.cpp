@@ -176,12 +176,19 @@ void frmList::HoverBar(int row, QPoint inBar)
     SetStatus(tip);
 }
 
-void frmList::ReleaseMenuButton(QPoint p)
+void frmList::PressMenuButton()
 {
+    DragOn = Drag::Menu;
+    View.MenuPressed = true;
+    update();
+}
+
+void frmList::ReleaseMenuButton()
+{
+    // FIXME: a release over the button should open the context menu, which the window does not
+    // have yet; until then the button only shows that it was pressed.
     View.MenuPressed = false;
     update();
-    // The context menu that a release inside opens is not part of the window yet.
-    (void)p;
 }
 
 void frmList::ToggleInformation(int row)

@@ -285,6 +285,21 @@ private slots:
         }
         QCOMPARE(bands, (std::vector<int> { 0, 22, 44, 66, 88, 110, 132, 154, 176 }));
     }
+
+    void CompletingWithAutoPurgeRemovesTheTaskAndRollsTheBarUp()
+    {
+        ListWindowFixture fixture;
+        fixture.TheSettings.AutoPurge = 1;
+        auto window = fixture.Open(ThreeTasks);
+        Click(*window, OnBar(*window, 0, 30, 10));
+        QCOMPARE(window->Document().Tasks.Count(), std::size_t { 2 });
+        QCOMPARE(std::string(window->Document().Tasks.Line(0)), ThreeTasks[1]);
+        QCOMPARE(window->CurrentRow(), -1);
+        QVERIFY(window->Bars().Running());
+        QTRY_VERIFY(!window->Bars().Running());
+        QCOMPARE(window->Bars().OpenRow(), -1);
+        QCOMPARE(window->CurrentView().BarRow, -1);
+    }
 };
 
 } // namespace agendrix
