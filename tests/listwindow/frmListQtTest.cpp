@@ -1,50 +1,13 @@
+#include "ListWindowFixture.h"
 #include "QtSuites.h"
 
-#include "listwindow/frmList.h"
-
-#include "model/FileAccess.h"
-
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <deque>
 #include <tuple>
 
 namespace agendrix {
 
 namespace {
-
-    // Answers questions from a script and remembers everything asked.
-    class ScriptedPrompts : public Prompts {
-    public:
-        PromptAnswer Ask(const PromptRequest& request) override
-        {
-            Asked.push_back(request);
-            if (Answers.empty())
-                return PromptAnswer::Ok;
-            const PromptAnswer answer = Answers.front();
-            Answers.pop_front();
-            return answer;
-        }
-        std::optional<std::string> ChooseFile(const FileDialogRequest& request) override
-        {
-            Dialogs.push_back(request);
-            return Chosen;
-        }
-        std::deque<PromptAnswer> Answers;
-        std::vector<PromptRequest> Asked;
-        std::vector<FileDialogRequest> Dialogs;
-        std::optional<std::string> Chosen;
-    };
-
-    class RecordingShell : public Shell {
-    public:
-        void OpenDocument(const std::string& path, const std::string& workingFolder) override
-        {
-            Opened.emplace_back(path, workingFolder);
-        }
-        std::vector<std::pair<std::string, std::string>> Opened;
-    };
 
     const std::string Header = "Format: 5.0.0\r\n";
 
