@@ -3,6 +3,7 @@
 // early return, then reading the rows shown).
 #include "ListGenerator.h"
 
+#include "listwindow/ListWindowView.h"
 #include "listwindow/SkinPictures.h"
 #include "listwindow/SurfacePainter.h"
 
@@ -11,6 +12,7 @@
 #include "model/Windows1252.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QString>
 
 #include <benchmark/benchmark.h>
@@ -65,6 +67,45 @@ void BM_RedisplayRowsUnchanged(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RedisplayRowsUnchanged)->Unit(benchmark::kMicrosecond);
+
+// A 350 by 534 window of 20 rows, the control bar of row 2 showing `frame`.
+ListWindowView AnimatedView(const SkinPictures& skin, int frame)
+{
+    ListWindowView view;
+    view.Layout = LayOutSurface({ 350, 534, -1, 48 });
+    view.Surface = ComposeSurface(view.Layout, skin.Main, QSize(350, 534));
+    view.Rows = LayOutRows({ 350, view.Layout.RowsShown, -1, 2, 0 });
+    for (int row = 0; row < view.Layout.RowsShown; ++row) {
+        RowView shown;
+        shown.Code = 2 + row % 8;
+        shown.Description = QStringLiteral("Task number %1 of the list").arg(row);
+        shown.Empty = false;
+        view.RowViews.push_back(shown);
+    }
+    view.BarRow = 2;
+    view.BarFrame = frame;
+    view.GlideDone = true;
+    return view;
+}
+
+// One paint of the control-bar animation: the whole window (range 0) or only the bar's rectangle
+// (range 1), which is what the window asks to repaint.
+void BM_PaintAnimationFrame(benchmark::State& state)
+{
+    const SkinPictures& skin = DefaultSkin();
+    if (skin.Main.isNull())
+        return state.SkipWithError("the Default skin was not found under skins/");
+    QImage target(350, 534, QImage::Format_RGB32);
+    ListWindowView view = AnimatedView(skin, 0);
+    for (auto _ : state) {
+        view.BarFrame = (view.BarFrame + 1) % 25;
+        QPainter painter(&target);
+        if (state.range(0) == 1)
+            painter.setClipRect(QRect(350 - 125, 30 + 2 * 24, 98, 20));
+        PaintListWindow(painter, view, skin);
+    }
+}
+BENCHMARK(BM_PaintAnimationFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

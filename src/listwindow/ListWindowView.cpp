@@ -23,9 +23,14 @@ namespace {
     {
         painter.setPen(skin.ListText);
         const QFontMetrics metrics(painter.font());
+        // An animation repaints a bar or a lamp at a time: rows outside that area cost nothing.
+        const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect();
         for (std::size_t i = 0; i < view.RowViews.size() && i < view.Rows.Rows.size(); ++i) {
             const RowPlacement& place = view.Rows.Rows[i];
             const RowView& row = view.RowViews[i];
+            const QRect band(0, place.Lamp.Y, place.ControlBar.Right(), place.Lamp.Height + 1);
+            if (clip.isValid() && !clip.intersects(band))
+                continue;
             const PixelRect lamp = LampCells::Lamp(row.Code, place.Lamp.Width, place.Lamp.Height);
             DrawCell(painter, skin.Lamps,
                 row.LampBand < 0 ? lamp : PixelRect { 0, row.LampBand, lamp.Width, lamp.Height },

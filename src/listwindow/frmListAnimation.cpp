@@ -66,11 +66,18 @@ void frmList::BarTick()
 
 void frmList::UpdateBars()
 {
+    const int before = View.BarRow;
     View.BarRow = BarState.WideRow();
     View.BarFrame = BarState.Running() ? BarState.Frame() : BarAnimation::LastFrame;
     View.Rows = LayOutRows({ width(), View.Layout.RowsShown, View.Layout.InfoBlock ? ExpandLine : -1,
         BarState.WideRow(), View.Layout.UsedAccHgt });
-    update();
+    // Only the two bars change: the open bar's place covers the collapsed one's.
+    for (const int row : { before, View.BarRow }) {
+        if (row >= 0 && row < static_cast<int>(View.Rows.Rows.size())) {
+            const PixelRect& bar = View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar;
+            update(width() - 125, bar.Y, OpenBarWidth, ControlBarHeight);
+        }
+    }
 }
 
 void frmList::GlideTick()

@@ -1,6 +1,9 @@
 #include "QtSuites.h"
+#include "listwindow/ListWindowView.h"
+#include "listwindow/SkinPictures.h"
 #include "listwindow/SurfacePainter.h"
 
+#include <QPainter>
 #include <QTest>
 
 namespace agendrix {
@@ -118,6 +121,42 @@ private slots:
     void EmptySizeGivesNoSurface()
     {
         QVERIFY(ComposeSurface(Layout({ 0, 0 }), NumberedMain(), { 0, 0 }).isNull());
+    }
+
+    void PaintClippedToABarMatchesTheWholePaintThere()
+    {
+        SkinPictures skin;
+        skin.Main = NumberedMain();
+        skin.Animation = NumberedMain(98, 500);
+        skin.Lamps = NumberedMain(22, 286);
+        ListWindowView view;
+        view.Layout = Layout(QSize(350, 534));
+        view.Surface = ComposeSurface(view.Layout, skin.Main, QSize(350, 534));
+        view.Rows = LayOutRows({ 350, view.Layout.RowsShown, -1, 2, 0 });
+        for (int row = 0; row < view.Layout.RowsShown; ++row) {
+            RowView shown;
+            shown.Code = 2 + row % 8;
+            shown.Description = QStringLiteral("Row %1").arg(row);
+            shown.Empty = false;
+            view.RowViews.push_back(shown);
+        }
+        view.BarRow = 2;
+        view.BarFrame = 7;
+        QImage whole(350, 534, QImage::Format_RGB32);
+        QImage clipped(350, 534, QImage::Format_RGB32);
+        clipped.fill(Qt::black);
+        {
+            QPainter painter(&whole);
+            PaintListWindow(painter, view, skin);
+        }
+        const QRect bar(350 - 125, 30 + 2 * 24, 98, 20);
+        {
+            QPainter painter(&clipped);
+            painter.setClipRect(bar);
+            PaintListWindow(painter, view, skin);
+        }
+        QCOMPARE(clipped.copy(bar), whole.copy(bar));
+        QCOMPARE(clipped.pixel(10, 10), qRgb(0, 0, 0)); // nothing was painted outside the clip
     }
 };
 
