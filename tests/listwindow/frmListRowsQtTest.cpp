@@ -19,6 +19,10 @@ namespace {
 
     int RowTop(int row) { return 30 + 24 * row; }
 
+    // A bar animation is a few hundred paints of a few milliseconds each; a loaded machine running
+    // the sanitizers may need many times that.
+    constexpr int AnimationTimeoutMs = 30000;
+
     // A point of a row's control bar, in the bar's own pixels.
     QPoint OnBar(const frmList& window, int row, int x, int y)
     {
@@ -96,7 +100,7 @@ private slots:
         Click(*window, OnBar(*window, 1, 8, 10));
         QVERIFY(window->Bars().Running());
         Click(*window, OnBar(*window, 2, 8, 10)); // before a single frame was shown
-        QTRY_VERIFY(!window->Bars().Running());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
         QCOMPARE(window->Bars().OpenRow(), 2);
         QCOMPARE(window->CurrentRow(), 2);
         QVERIFY(std::none_of(paints.begin(), paints.end(), [](auto p) { return p.first == 1; }));
@@ -115,8 +119,9 @@ private slots:
         QVERIFY(window->Document().Dirty);
         QCOMPARE(std::string(window->Document().Tasks.Line(2)),
             std::string("10\t2026/12/06 - Alpha\tfirst note\t0\t20261210\t1\t0\t"));
-        QTRY_COMPARE(window->Bars().OpenRow(), 2); // auto-select moved the bar to it
-        QTRY_VERIFY(!window->Bars().Running());
+        QTRY_COMPARE_WITH_TIMEOUT(
+            window->Bars().OpenRow(), 2, AnimationTimeoutMs); // auto-select moved the bar to it
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
         Click(*window, OnBar(*window, 2, 30, 10));
         QCOMPARE(std::string(window->Document().Tasks.Line(2)),
             std::string("10\t2026/12/06 - 2026/12/06 - Alpha\tfirst note\t0\t20261210\t1\t0\t"));
@@ -139,14 +144,14 @@ private slots:
         QVERIFY(Shown("agendrix::frmTask") == nullptr);
 
         Click(*window, OnBar(*window, 1, 8, 10));
-        QTRY_VERIFY(!window->Bars().Running());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
         Click(*window, OnBar(*window, 1, 66, 10));
         QCOMPARE(fixture.Desktop.Opened.size(), std::size_t { 1 });
         QCOMPARE(fixture.Desktop.Opened[0].first, std::string("/docs/notes.txt"));
         QCOMPARE(fixture.Desktop.Opened[0].second, std::string("/docs/"));
 
         Click(*window, OnBar(*window, 2, 8, 10));
-        QTRY_VERIFY(!window->Bars().Running());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
         Click(*window, OnBar(*window, 2, 66, 10)); // ".AGL" in capitals is a list
         QCOMPARE(window->Document().ListName, other);
         QCOMPARE(std::string(window->Document().Tasks.Line(0)), std::string("05\tElsewhere\t\t0\t\t\t\t"));
@@ -158,7 +163,7 @@ private slots:
         ListWindowFixture fixture;
         auto window = fixture.Open({ ThreeTasks[0] });
         Click(*window, OnBar(*window, 3, 8, 10));
-        QTRY_VERIFY(!window->Bars().Running());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
         Click(*window, OnBar(*window, 3, 66, 10));
         QCOMPARE(window->StatusLine(), QStringLiteral("No Task Information"));
     }
@@ -187,7 +192,8 @@ private slots:
         QVERIFY(editor);
         QCOMPARE(window->CurrentRow(), 5); // the editor works on that row while it is open
         QTest::keyClick(editor, Qt::Key_Escape);
-        QTRY_COMPARE(window->CurrentRow(), 0); // nothing added: the row is restored
+        QTRY_COMPARE_WITH_TIMEOUT(
+            window->CurrentRow(), 0, AnimationTimeoutMs); // nothing added: the row is restored
         QTest::mouseRelease(window.get(), Qt::RightButton, {}, QPoint(100, RowTop(5) + 8));
         QCOMPARE(window->Document().Tasks.Count(), std::size_t { 3 });
     }
@@ -251,7 +257,7 @@ private slots:
         auto window = fixture.Open(ThreeTasks);
         QTest::mouseMove(window.get(), QPoint(100, RowTop(2) + 8));
         QCOMPARE(window->CurrentRow(), 2);
-        QTRY_COMPARE(window->Bars().OpenRow(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(window->Bars().OpenRow(), 2, AnimationTimeoutMs);
     }
 
     void LampTimersTouchOnlyTheirLampsAndAPriorityStepsByTheTenth()
@@ -296,7 +302,7 @@ private slots:
         QCOMPARE(std::string(window->Document().Tasks.Line(0)), ThreeTasks[1]);
         QCOMPARE(window->CurrentRow(), -1);
         QVERIFY(window->Bars().Running());
-        QTRY_VERIFY(!window->Bars().Running());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
         QCOMPARE(window->Bars().OpenRow(), -1);
         QCOMPARE(window->CurrentView().BarRow, -1);
     }
