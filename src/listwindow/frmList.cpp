@@ -3,11 +3,11 @@
 #include "SurfacePainter.h"
 
 #include "editing/InlineEditors.h"
+#include "editing/ListText.h"
 
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
 #include "model/TaskLine.h"
-#include "model/Windows1252.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -20,7 +20,6 @@ namespace agendrix {
 namespace {
     constexpr int QueueCheckMs = 600;
 
-    QString FromList(std::string_view bytes) { return QString::fromStdString(Windows1252ToUtf8(bytes)); }
 } // namespace
 
 frmList::frmList(ListWindowServices services, Settings settings)
@@ -127,6 +126,8 @@ void frmList::CreateArrays()
     View.BarButton.reset();
     if (!BarState.Running())
         BarState.Jump(CurrentLine);
+    // The size or the open block may have changed: every row is placed again.
+    View.Rows = LayOutCurrentRows();
     UpdateBars();
     ShowListItems();
 }
@@ -146,8 +147,8 @@ RowView frmList::ViewOfRow(int row) const
     view.Code = PriorityCode(line).value_or(CodeUnprioritized);
     if (view.Code == CodeNotAssessed)
         view.Code = CodeUnprioritized;
-    view.Description = FromList(GetField(line, TaskField::Description));
-    view.Information = FromList(GetField(line, TaskField::Information));
+    view.Description = FromListBytes(GetField(line, TaskField::Description));
+    view.Information = FromListBytes(GetField(line, TaskField::Information));
     if (static_cast<std::size_t>(index) < info.size())
         view.DateText = QString::fromStdString(
             StatusText(info[static_cast<std::size_t>(index)], [](const CivilDate& d) {

@@ -163,6 +163,7 @@ private:
     void FlickerTick();
     void StepTick();
     void UpdateBars();
+    RowLayout LayOutCurrentRows() const;
     void UpdateLamp(int row, int band);
 
     SaveChoice AskToSave(PromptButtons buttons);

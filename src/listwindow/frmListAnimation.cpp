@@ -69,8 +69,9 @@ void frmList::UpdateBars()
     const int before = View.BarRow;
     View.BarRow = BarState.WideRow();
     View.BarFrame = BarState.Running() ? BarState.Frame() : BarAnimation::LastFrame;
-    View.Rows = LayOutRows({ width(), View.Layout.RowsShown, View.Layout.InfoBlock ? ExpandLine : -1,
-        BarState.WideRow(), View.Layout.UsedAccHgt });
+    // Most paints only change the frame; the rows are placed again when the wide bar moves.
+    if (View.BarRow != before)
+        View.Rows = LayOutCurrentRows();
     // Only the two bars change: the open bar's place covers the collapsed one's.
     for (const int row : { before, View.BarRow }) {
         if (row >= 0 && row < static_cast<int>(View.Rows.Rows.size())) {
@@ -78,6 +79,12 @@ void frmList::UpdateBars()
             update(width() - 125, bar.Y, OpenBarWidth, ControlBarHeight);
         }
     }
+}
+
+RowLayout frmList::LayOutCurrentRows() const
+{
+    return LayOutRows({ width(), View.Layout.RowsShown, View.Layout.InfoBlock ? ExpandLine : -1,
+        BarState.WideRow(), View.Layout.UsedAccHgt });
 }
 
 void frmList::GlideTick()

@@ -17,15 +17,6 @@ namespace agendrix {
 namespace {
     QRect ToQRect(const PixelRect& r) { return QRect(r.X, r.Y, r.Width, r.Height); }
     QPoint Origin(const PixelRect& r) { return QPoint(r.X, r.Y); }
-
-    std::string Lowered(std::string_view text)
-    {
-        std::string lowered(text);
-        for (char& c : lowered)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        return lowered;
-    }
 } // namespace
 
 frmList::RowPart frmList::PartAt(int row, QPoint p) const
@@ -269,7 +260,7 @@ void frmList::GoToFile()
             OpenEditor(CurrentLine, {});
         return;
     }
-    if (path.size() >= 4 && Lowered(path.substr(path.size() - 4)) == ".agl") {
+    if (QString::fromStdString(path).endsWith(QLatin1String(".agl"), Qt::CaseInsensitive)) {
         AskToSave(PromptButtons::YesNo);
         LoadList(path);
         ShowListItems();
