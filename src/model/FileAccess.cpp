@@ -194,13 +194,25 @@ const char* LineCursor::Find(const char* from, char c) const
     return found ? static_cast<const char*>(found) : End;
 }
 
+std::size_t LineCursor::LineEndLength(const char* lineEnd) const
+{
+    if (*lineEnd == '\n' || NextLf == End)
+        return 1;
+    if (lineEnd + 1 == NextLf)
+        return 2;
+    // CR CR LF is what a CR LF file becomes after one more LF to CR LF conversion: one line end.
+    if (lineEnd + 2 == NextLf && lineEnd[1] == '\r')
+        return 3;
+    return 1;
+}
+
 std::optional<std::string_view> LineCursor::Next()
 {
     if (Start >= End)
         return std::nullopt;
     const char* lineEnd = std::min(NextCr, NextLf);
     const std::string_view line(Start, static_cast<std::size_t>(lineEnd - Start));
-    Start = lineEnd == End ? End : lineEnd + (lineEnd == NextCr && lineEnd + 1 == NextLf ? 2 : 1);
+    Start = lineEnd == End ? End : lineEnd + LineEndLength(lineEnd);
     if (NextCr < Start)
         NextCr = Find(Start, '\r');
     if (NextLf < Start)

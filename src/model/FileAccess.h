@@ -36,8 +36,8 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops = SystemFileOps()
 // Returns an empty error Message on success.
 FileError SaveFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops = SystemFileOps());
 
-// Walks text line by line, taking CR LF, LF or a lone CR as a line end. A final line end does
-// not start another line.
+// Walks text line by line, taking CR LF, LF, a lone CR or CR CR LF as a line end. A final line
+// end does not start another line.
 class LineCursor {
 public:
     explicit LineCursor(std::string_view text);
@@ -46,6 +46,8 @@ public:
 
 private:
     const char* Find(const char* from, char c) const;
+    // Bytes of the line end at `lineEnd`, a CR or an LF.
+    std::size_t LineEndLength(const char* lineEnd) const;
 
     const char* Start;
     const char* End;

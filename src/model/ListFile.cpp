@@ -5,6 +5,7 @@
 #include "LargeBuffer.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace agendrix {
 
@@ -48,27 +49,46 @@ namespace {
             return true;
         return version[0] >= '3';
     }
+
+    constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+
+    // Counts the non-empty lines left after reading stopped.
+    std::size_t NonEmptyLines(LineCursor& cursor)
+    {
+        std::size_t count = 0;
+        while (const auto line = cursor.Next())
+            count += line->empty() ? 0 : 1;
+        return count;
+    }
 } // namespace
 
 ParsedList ParseListFile(std::string bytes, const CivilDate& today)
 {
     ParsedList parsed;
+    if (bytes.starts_with(Utf8Mark)) {
+        EncodedText converted = Utf8ToWindows1252(std::string_view(bytes).substr(Utf8Mark.size()));
+        bytes = std::move(converted.bytes);
+        parsed.Encoding = SourceEncoding::Utf8;
+        parsed.Conversion = converted.lossiness;
+    }
     if (bytes.empty())
         return parsed;
     LoadedLines& loaded = parsed.Loaded;
     const std::string_view text = loaded.Arena.Adopt(std::move(bytes));
     LineCursor cursor(text);
     std::optional<std::string_view> line = cursor.Next();
+    std::size_t lineNumber = 1;
     if (line && line->starts_with('F')) {
         parsed.Format = IsCurrentVersion(*line) ? ListFormat::Current : ListFormat::Version20;
         line = cursor.Next();
+        ++lineNumber;
     } else {
         parsed.Format = ListFormat::Version1;
     }
     // About 60 bytes a line is typical; reserving avoids most regrowth of a long list.
     loaded.Lines.reserve(text.size() / 48 + 1);
     AdviseHugePages(loaded.Lines.data(), loaded.Lines.capacity() * sizeof(std::string_view));
-    for (; line && !line->empty(); line = cursor.Next()) {
+    for (; line && !line->empty(); line = cursor.Next(), ++lineNumber) {
         switch (parsed.Format) {
         case ListFormat::Current:
             loaded.Lines.push_back(*line);
@@ -80,6 +100,10 @@ ParsedList ParseListFile(std::string bytes, const CivilDate& today)
             loaded.Lines.push_back(loaded.Arena.Append(ConvertVersion1Line(*line, today)));
             break;
         }
+    }
+    if (line) {
+        if (const std::size_t after = NonEmptyLines(cursor); after > 0)
+            parsed.Stopped = ReadStop { lineNumber, after };
     }
     return parsed;
 }
@@ -103,6 +127,26 @@ std::string Version1Message()
            "NOTE: Agendrix Version 1 cannot read V2.1 files.";
 }
 
+std::string ReadStopMessage(std::string_view path, const ReadStop& stop)
+{
+    const std::string count = stop.LinesAfter == 1
+        ? "the line after it was"
+        : "the " + std::to_string(stop.LinesAfter) + " lines after it were";
+    return "\"" + std::string(path) + "\" has an empty line at line " + std::to_string(stop.EmptyLine)
+        + ". A list ends at its first empty line, so " + count
+        + " not read and will be lost if this list is saved.";
+}
+
+std::string Utf8ListMessage(std::string_view path, Lossiness conversion)
+{
+    std::string text = "\"" + std::string(path)
+        + "\" is UTF-8 text. Task lists are kept in Windows-1252, so its text was converted and will be "
+          "saved in Windows-1252.";
+    if (conversion == Lossiness::Replaced)
+        text += " Characters that Windows-1252 cannot hold were replaced by \"?\".";
+    return text;
+}
+
 FileError SaveList(ListDocument& document, FileOps& ops)
 {
     FileError error = SaveFileAtomically(document.ListName, EncodeListFile(document.Tasks.Lines()), ops);
@@ -122,7 +166,8 @@ GetListResult GetList(
     }
     UpdateRecentLists(recent, document.ListName);
     ReadResult read = ReadWholeFile(document.ListName, ops);
-    if (read.What == ReadResult::Status::Missing) {
+    // A command line naming a file that does not exist leaves only its folder: no list there yet.
+    if (read.What == ReadResult::Status::Missing || read.Error.ErrorNumber == EISDIR) {
         result.What = GetListResult::Status::Missing;
         return result;
     }
@@ -133,6 +178,10 @@ GetListResult GetList(
     }
     ParsedList parsed = ParseListFile(std::move(read.Bytes), today);
     result.Format = parsed.Format;
+    result.Stopped = parsed.Stopped;
+    result.Encoding = parsed.Encoding;
+    if (parsed.Encoding == SourceEncoding::Utf8)
+        prompts.Tell(Utf8ListMessage(document.ListName, parsed.Conversion));
     // The version 2.0 message comes before the first converted line, so a file without lines
     // shows none; the version 1 message comes after reading, lines or not.
     if (parsed.Format == ListFormat::Version20 && !parsed.Loaded.Lines.empty())
@@ -140,6 +189,8 @@ GetListResult GetList(
     document.Tasks.Load(std::move(parsed.Loaded));
     if (parsed.Format == ListFormat::Version1)
         prompts.Tell(Version1Message());
+    if (parsed.Stopped)
+        prompts.Tell(ReadStopMessage(document.ListName, *parsed.Stopped), PromptIcon::Exclamation);
     document.Dirty = false;
     return result;
 }

@@ -6,10 +6,12 @@
 #include "Prompts.h"
 #include "RecentLists.h"
 #include "TaskStore.h"
+#include "Windows1252.h"
 
 #include "LargeBuffer.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,13 +52,30 @@ enum class ListFormat {
     Current, // 2.1.0, 3 and later
 };
 
+// Where reading stopped early: a list ends at its first empty line, and this one had lines after
+// it that the list does not hold.
+struct ReadStop {
+    std::size_t EmptyLine = 0; // 1-based line number in the file
+    std::size_t LinesAfter = 0; // non-empty lines after it
+
+    bool operator==(const ReadStop&) const = default;
+};
+
+// The text encoding the file was found in. Lists are Windows-1252; a file that starts with the
+// UTF-8 byte-order mark is UTF-8 text, which is converted as it is read.
+enum class SourceEncoding { Windows1252, Utf8 };
+
 struct ParsedList {
     ListFormat Format = ListFormat::Current;
     LoadedLines Loaded; // unsorted, in file order, already converted
+    std::optional<ReadStop> Stopped;
+    SourceEncoding Encoding = SourceEncoding::Windows1252;
+    Lossiness Conversion = Lossiness::Exact; // of a UTF-8 file's text to Windows-1252
 };
 
 // Reads the bytes of a list file, stopping at the first empty line; the lines of a current file
-// stay in `bytes`, which the result takes over. An empty file is an empty current list.
+// stay in `bytes`, which the result takes over. An empty file is an empty current list. CR LF,
+// LF, a lone CR and CR CR LF each end a line.
 ParsedList ParseListFile(std::string bytes, const CivilDate& today);
 
 // Replaces the date field (between the 4th and 5th Tab) by today as yyyymmdd; a line without
@@ -67,6 +86,10 @@ std::string ConvertVersion1Line(std::string_view line, const CivilDate& today);
 
 std::string Version20Message();
 std::string Version1Message();
+// Warns that the lines after an empty line were not read and would be lost by a save.
+std::string ReadStopMessage(std::string_view path, const ReadStop& stop);
+// Says that a UTF-8 file was converted to the encoding of task lists.
+std::string Utf8ListMessage(std::string_view path, Lossiness conversion);
 
 // Writes the document's tasks to its ListName; clears Dirty on success. On failure the old file
 // is left as it was, Dirty stays set and the error names the file and the reason.
@@ -82,10 +105,14 @@ struct GetListResult {
     Status What = Status::Loaded;
     ListFormat Format = ListFormat::Current;
     FileError Error; // set when Failed
+    std::optional<ReadStop> Stopped; // set when Loaded and lines after an empty line were left out
+    SourceEncoding Encoding = SourceEncoding::Windows1252;
 };
 
 // Loads the file named by document.ListName into its store, notes it in the recent lists, and
-// tells the user through `prompts` when an older format was converted. Clears Dirty when loaded.
+// tells the user through `prompts` when an older format or a UTF-8 file was converted and when
+// lines after an empty line were left out. A name that is a folder, not a file, is Missing.
+// Clears Dirty when loaded.
 GetListResult GetList(ListDocument& document, RecentLists& recent, Prompts& prompts, const CivilDate& today,
     FileOps& ops = SystemFileOps());
 

@@ -22,6 +22,22 @@ namespace {
     const CivilDate Today { 2026, 3, 14 };
     const std::string SampleFolder = std::string(AGENDRIX_TEST_DATA) + "/lists/";
 
+    // The requests with `folder` taken out of the file names their texts give.
+    std::vector<PromptRequest> WithoutFolder(std::vector<PromptRequest> asked, const std::string& folder)
+    {
+        for (PromptRequest& request : asked) {
+            for (std::size_t at; (at = request.Text.find(folder + "/")) != std::string::npos;)
+                request.Text.erase(at, folder.size() + 1);
+        }
+        return asked;
+    }
+
+    PromptRequest Stopped(std::size_t emptyLine, std::size_t linesAfter)
+    {
+        return PromptRequest { "Agendrix", ReadStopMessage("l.agl", ReadStop { emptyLine, linesAfter }),
+            PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok };
+    }
+
     // GetList of `path` over a changed document that holds `before`.
     struct Opened {
         ListDocument Document;
@@ -96,7 +112,8 @@ namespace {
         using F = ListFormat;
         const std::tuple<const char*, std::string, F, std::vector<std::string>, std::vector<PromptRequest>>
             cases[] = {
-                { "version1EmptyFirstLine", "\r\n08\tafter the empty line\r\n", F::Version1, {}, v1 },
+                { "version1EmptyFirstLine", "\r\n08\tafter the empty line\r\n", F::Version1, {},
+                    { v1[0], Stopped(1, 1) } },
                 { "version20HeaderOnly", "Format: 2.0.0\r\n", F::Version20, {}, none },
                 { "version199", file("Format: 1.9.9"), F::Version20, reset, v20 },
                 { "version200", file("Format: 2.0.0"), F::Version20, reset, v20 },
@@ -108,7 +125,10 @@ namespace {
                 { "version302", file("Format: 3.0.2"), F::Current, kept, none },
                 { "version500", file("Format: 5.0.0"), F::Current, kept, none },
                 { "emptyLineStops", "Format: 5.0.0\r\n04\ta\r\n09\tb\r\n\r\n02\tlost\r\n", F::Current, ab,
-                    none },
+                    { Stopped(4, 1) } },
+                { "emptyLinesBeforeMore", "Format: 5.0.0\n04\ta\n09\tb\n\n\n02\tc\n\n03\td", F::Current, ab,
+                    { Stopped(4, 2) } },
+                { "crCrLfEnds", "Format: 5.0.0\r\r\n04\ta\r\r\n09\tb\r\r\n", F::Current, ab, none },
                 { "loneCr", "Format: 5.0.0\r04\ta\r09\tb\r", F::Current, ab, none },
                 { "noFinalLineEnd", "Format: 5.0.0\r\n04\ta\r\n09\tb", F::Current, ab, none },
                 { "emptyLineAtEnd", "Format: 5.0.0\n04\ta\n09\tb\n\n", F::Current, ab, none },
@@ -120,7 +140,7 @@ namespace {
             EXPECT_EQ(opened.Result.What, GetListResult::Status::Loaded) << name;
             EXPECT_EQ(opened.Result.Format, format) << name;
             EXPECT_EQ(Texts(opened.Document.Tasks.Lines()), lines) << name;
-            EXPECT_EQ(opened.User.Asked, told) << name;
+            EXPECT_EQ(WithoutFolder(opened.User.Asked, folder.Path()), told) << name;
             EXPECT_FALSE(opened.Document.Dirty) << name;
         }
     }
@@ -145,7 +165,10 @@ namespace {
                         "09\tNo date" },
                     { InformationMessage(Version20Message()) } },
                 { "stopsAtEmptyLine", "stops-at-empty.agl", F::Current,
-                    { "04\tRead before the gap\t\t0\t\t1\t0\t" }, none },
+                    { "04\tRead before the gap\t\t0\t\t1\t0\t" },
+                    { PromptRequest { "Agendrix",
+                        ReadStopMessage(SampleFolder + "stops-at-empty.agl", ReadStop { 3, 1 }),
+                        PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok } } },
                 { "version21", "v21.agl", F::Current, {}, none },
                 { "current", "current.agl", F::Current, {}, none },
             };
@@ -156,7 +179,10 @@ namespace {
             RecentLists recent;
             ScriptedPrompts prompts;
             std::size_t linesWhenTold = 0;
-            prompts.OnAsk = [&](const PromptRequest&) { linesWhenTold = document.Tasks.Count(); };
+            prompts.OnAsk = [&](const PromptRequest& request) {
+                if (request.Text == Version1Message() || request.Text == Version20Message())
+                    linesWhenTold = document.Tasks.Count();
+            };
 
             const GetListResult result = GetList(document, recent, prompts, Today);
 
@@ -177,6 +203,40 @@ namespace {
         opened.Document.ListName = folder / "copy.agl";
         ASSERT_EQ(SaveList(opened.Document).Message, "");
         EXPECT_EQ(ReadBytes(folder / "copy.agl"), ReadBytes(SampleFolder + "current.agl"));
+    }
+
+    TEST(ListFileTest, Utf8MarkIsSkippedAndTheTextConverted)
+    {
+        const std::string mark = "\xEF\xBB\xBF";
+        using F = ListFormat;
+        const auto exact = Utf8ListMessage("l.agl", Lossiness::Exact);
+        const auto replaced = Utf8ListMessage("l.agl", Lossiness::Replaced);
+        const std::tuple<const char*, std::string, F, std::vector<std::string>, std::vector<std::string>>
+            cases[] = {
+                { "markOnly", mark, F::Current, {}, { exact } },
+                { "notUtf8AfterMark", mark + "Format: 5.0.0\r\n04\tCaf\xE9\r\n", F::Current, { "04\tCaf?" },
+                    { replaced } },
+                { "currentHeader", mark + "Format: 5.0.0\r\n04\tCaf\xC3\xA9 \xE2\x82\xAC\xC2\xB6\r\n",
+                    F::Current, { "04\tCaf\xE9 \x80\xB6" }, { exact } },
+                { "unmappable", mark + "Format: 5.0.0\n04\tDone \xE2\x9C\x93\n", F::Current, { "04\tDone ?" },
+                    { replaced } },
+                { "version1", mark + "06\ttask\t\t0\t19990101\t1\t0\t\r\n", F::Version1,
+                    { "04\ttask\t\t0\t20260314\t1\t0\t" }, { exact, Version1Message() } },
+            };
+        for (const auto& [name, bytes, format, lines, texts] : cases) {
+            TempFolder folder;
+            WriteBytes(folder / "l.agl", bytes);
+            const Opened opened(folder / "l.agl");
+            EXPECT_EQ(opened.Result.What, GetListResult::Status::Loaded) << name;
+            EXPECT_EQ(opened.Result.Encoding, SourceEncoding::Utf8) << name;
+            EXPECT_EQ(opened.Result.Format, format) << name;
+            EXPECT_EQ(Texts(opened.Document.Tasks.Lines()), lines) << name;
+            std::vector<std::string> told;
+            for (const PromptRequest& request : WithoutFolder(opened.User.Asked, folder.Path()))
+                told.push_back(request.Text);
+            EXPECT_EQ(told, texts) << name;
+            EXPECT_FALSE(opened.Document.Dirty) << name;
+        }
     }
 
     TEST(ListFileTest, OldFormatMessagesHaveTheirExactWording)
@@ -232,11 +292,21 @@ namespace {
         EXPECT_TRUE(missing.Document.Dirty);
         EXPECT_EQ(missing.Recent[0], folder / "gone.agl");
 
-        const Opened unreadable(folder.Path(), { "04\tkept" });
-        EXPECT_EQ(unreadable.Result.What, GetListResult::Status::Failed);
-        EXPECT_NE(unreadable.Result.Error.Message.find(folder.Path()), std::string::npos);
-        EXPECT_EQ(Texts(unreadable.Document.Tasks.Lines()), std::vector<std::string> { "04\tkept" });
-        EXPECT_TRUE(unreadable.Document.Dirty);
+        // A command line naming a missing file leaves its folder, which opens as no file at all.
+        const Opened onlyFolder(folder.Path() + "/", { "04\tkept" });
+        EXPECT_EQ(onlyFolder.Result.What, GetListResult::Status::Missing);
+        EXPECT_TRUE(onlyFolder.User.Asked.empty());
+        EXPECT_EQ(Texts(onlyFolder.Document.Tasks.Lines()), std::vector<std::string> { "04\tkept" });
+
+        WriteBytes(folder / "l.agl", "Format: 5.0.0\r\n04\tnew\r\n");
+        ListDocument document2 { folder / "l.agl", true, {} };
+        document2.Tasks.Add("04\tkept");
+        test::FailingFileOps ops(test::FileStep::Read, 1, EIO);
+        const GetListResult unreadable = GetList(document2, recent, prompts, Today, ops);
+        EXPECT_EQ(unreadable.What, GetListResult::Status::Failed);
+        EXPECT_NE(unreadable.Error.Message.find(folder / "l.agl"), std::string::npos);
+        EXPECT_EQ(Texts(document2.Tasks.Lines()), std::vector<std::string> { "04\tkept" });
+        EXPECT_TRUE(document2.Dirty);
     }
 
     TEST(ListFileTest, ShortNameCaptionAndTitle)
