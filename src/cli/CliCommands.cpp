@@ -33,7 +33,10 @@ namespace {
             return false;
         }
         if (result.What == GetListResult::Status::Missing && whenMissing == WhenMissing::Fail) {
-            context.Err << "agendrix-cli: There is no list file \"" << document.ListName << "\".\n";
+            if (!result.Error.Message.empty())
+                context.Err << "agendrix-cli: " << result.Error.Message << '\n';
+            else
+                context.Err << "agendrix-cli: There is no list file \"" << document.ListName << "\".\n";
             return false;
         }
         AssessDateItems(document.Tasks, context.Now, context.DaysPerLevel);
@@ -42,7 +45,7 @@ namespace {
 
     ExitCode Save(ListDocument& document, CliContext& context)
     {
-        const FileError error = SaveList(document, context.Ops);
+        const FileError error = SaveListLocked(document, context.Ops);
         if (error.Message.empty())
             return ExitCode::Success;
         context.Err << "agendrix-cli: " << error.Message << '\n';

@@ -38,7 +38,7 @@ bool frmList::SaveTo(const std::string& path)
 {
     const std::string previous = List.ListName;
     List.ListName = path;
-    const FileError error = SaveList(List);
+    const FileError error = SaveListLocked(List);
     if (!error.Message.empty()) {
         List.ListName = previous;
         Services.ThePrompts.Tell(error.Message, PromptIcon::Critical);

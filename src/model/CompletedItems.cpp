@@ -44,15 +44,18 @@ namespace {
     }
 
     // Moves the file aside under the dated name, or that name with "-2", "-3", ... before ".CTI"
-    // when another export of the same second got there first.
-    FileError MoveOlderFileAside(const std::string& ctiPath, const DateTime& now, FileOps& ops)
+    // when another export of the same second got there first; `movedTo` is the name taken.
+    FileError MoveOlderFileAside(
+        const std::string& ctiPath, const DateTime& now, FileOps& ops, std::string& movedTo)
     {
         const std::string dated = OlderCompletedItemsName(ctiPath, now);
         const std::string stem = dated.substr(0, dated.size() - 4);
         for (int n = 1; n < 1000; ++n) {
             const std::string name = n == 1 ? dated : stem + "-" + std::to_string(n) + ".CTI";
-            if (ops.RenameNoReplace(ctiPath, name) == 0)
+            if (ops.RenameNoReplace(ctiPath, name) == 0) {
+                movedTo = name;
                 return {};
+            }
             if (errno != EEXIST) {
                 const int errorNumber = errno;
                 return FileError { ctiPath, errorNumber,
@@ -67,6 +70,8 @@ namespace {
     struct CtiStart {
         std::string Bytes;
         FileError Error;
+        std::optional<std::size_t> PreviousSize; // of the file, when it exists and stays
+        std::string MovedAside;
     };
 
     CtiStart StartOfCtiFile(const std::string& ctiPath, Prompts& prompts, const DateTime& now, FileOps& ops)
@@ -74,23 +79,22 @@ namespace {
         const std::string header = HeaderLine() + "\r\n";
         ReadResult existing = ReadWholeFile(ctiPath, ops);
         if (existing.What == ReadResult::Status::Missing)
-            return { header, {} };
+            return { header, {}, std::nullopt, {} };
         if (existing.What == ReadResult::Status::Failed)
-            return { {}, existing.Error };
-        const std::vector<std::string_view> lines = SplitLines(existing.Bytes);
-        if (!IsCurrentCompletedHeader(lines.empty() ? std::string_view {} : lines.front())) {
+            return { {}, existing.Error, std::nullopt, {} };
+        if (!IsCurrentCompletedHeader(LineCursor(existing.Bytes).Next().value_or(std::string_view {}))) {
             prompts.Ask(PromptRequest { "Agendrix",
                 "A completed task items list in an older format already exists. It will be renamed to avoid "
                 "overwriting.",
                 PromptIcon::None, PromptButtons::Ok, PromptAnswer::Ok });
-            FileError moved = MoveOlderFileAside(ctiPath, now, ops);
-            if (!moved.Message.empty())
-                return { {}, moved };
-            return { header, {} };
+            CtiStart start { header, {}, std::nullopt, {} };
+            start.Error = MoveOlderFileAside(ctiPath, now, ops, start.MovedAside);
+            return start;
         }
+        const std::size_t previousSize = existing.Bytes.size();
         if (!existing.Bytes.empty() && existing.Bytes.back() != '\n' && existing.Bytes.back() != '\r')
             existing.Bytes += "\r\n";
-        return { std::move(existing.Bytes), {} };
+        return { std::move(existing.Bytes), {}, previousSize, {} };
     }
 
 } // namespace
@@ -127,10 +131,16 @@ ExportResult ExportCompleted(ListDocument& document, Prompts& prompts, const Dat
     }
     result.Error = SaveFileAtomically(result.CtiPath, start.Bytes, ops);
     if (!result.Error.Message.empty()) {
+        // The older file goes back under its name: a failed export changes nothing.
+        if (!start.MovedAside.empty())
+            ops.RenameNoReplace(start.MovedAside, result.CtiPath);
         prompts.Tell(result.Error.Message, PromptIcon::Critical);
         result.What = ExportResult::Status::Failed;
         return result;
     }
+    result.PreviousSize = start.PreviousSize;
+    result.MovedAside = std::move(start.MovedAside);
+    result.Written = std::move(start.Bytes);
     while (EndsWithCompleted(document.Tasks)) {
         document.Tasks.Remove(document.Tasks.Count() - 1);
         ++result.Count;
@@ -138,6 +148,27 @@ ExportResult ExportCompleted(ListDocument& document, Prompts& prompts, const Dat
     document.Dirty = true;
     prompts.Tell("Completed items have been saved to:\n" + result.CtiPath);
     return result;
+}
+
+FileError RestoreCompletedItems(const ExportResult& result, FileOps& ops)
+{
+    if (result.What != ExportResult::Status::Exported)
+        return {};
+    if (result.PreviousSize)
+        return SaveFileAtomically(
+            result.CtiPath, std::string_view(result.Written).substr(0, *result.PreviousSize), ops);
+    if (ops.Unlink(result.CtiPath) != 0 && errno != ENOENT) {
+        const int errorNumber = errno;
+        return FileError { result.CtiPath, errorNumber,
+            "Could not remove \"" + result.CtiPath + "\" again: " + std::strerror(errorNumber) + "." };
+    }
+    if (!result.MovedAside.empty() && ops.RenameNoReplace(result.MovedAside, result.CtiPath) != 0) {
+        const int errorNumber = errno;
+        return FileError { result.CtiPath, errorNumber,
+            "Could not rename \"" + result.MovedAside + "\" back to \"" + result.CtiPath
+                + "\": " + std::strerror(errorNumber) + "." };
+    }
+    return {};
 }
 
 PurgeResult PurgeCompleted(ListDocument& document, Prompts& prompts)

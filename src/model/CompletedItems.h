@@ -5,6 +5,7 @@
 #include "ListDocument.h"
 #include "Prompts.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,13 @@ struct ExportResult {
     std::size_t Count = 0; // tasks moved out of the list
     std::string CtiPath;
     FileError Error; // set when Failed
+
+    // What undoing an export's change to the completed-items file needs: the size it had before
+    // (nothing when the export created it), the bytes written, which begin with the old ones, and
+    // where an older-format file was moved aside.
+    std::optional<std::size_t> PreviousSize;
+    std::string Written;
+    std::string MovedAside;
 };
 
 // Moves every completed task from the end of the list to the end of its ".cti" file and tells
@@ -35,6 +43,11 @@ struct ExportResult {
 // older-format file is first renamed aside (with a numbered suffix when that name is taken).
 ExportResult ExportCompleted(
     ListDocument& document, Prompts& prompts, const DateTime& now, FileOps& ops = SystemFileOps());
+
+// Gives the completed-items file back the state it had before `result`'s export, byte for byte,
+// for when the list that the tasks were taken from could not be saved: without this, each retry
+// would add the same tasks to the file again.
+FileError RestoreCompletedItems(const ExportResult& result, FileOps& ops = SystemFileOps());
 
 enum class PurgeResult { NothingToPurge, Declined, Purged };
 

@@ -1,14 +1,17 @@
 #include "FileAccess.h"
 
 #include "LargeBuffer.h"
+#include "ListDocument.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <random>
 #include <sys/stat.h>
+#include <utility>
 
 namespace agendrix {
 
@@ -28,28 +31,24 @@ namespace {
         return slash == 0 ? "/" : path.substr(0, slash);
     }
 
-    // The file a save must replace: the target of a symbolic link, the path itself otherwise.
-    std::string ResolveTarget(const std::string& path)
-    {
-        std::error_code error;
-        if (std::filesystem::is_symlink(path, error)) {
-            const auto resolved = std::filesystem::weakly_canonical(path, error);
-            if (!error)
-                return resolved.string();
-        }
-        return path;
-    }
-
     std::string TemporaryName(const std::string& target)
     {
         static std::mt19937_64 random { std::random_device {}() };
-        const std::string folder = FolderOf(target);
-        // A short prefix of the name says whose file it is while keeping within the 255-byte
-        // limit of a file name, however long the target's own name is.
-        const std::size_t slash = target.rfind('/');
-        const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1, 32);
-        return (folder == "/" ? "" : folder) + "/." + name + "." + std::to_string(random() % 1000000000)
-            + ".tmp";
+        return SiblingPath(target, "." + std::to_string(random() % 1000000000) + ".tmp");
+    }
+
+    // True for a name that TemporaryName gives for `target`: the sibling stem, a dot, digits and
+    // ".tmp".
+    bool IsTemporaryOf(const std::string& target, std::string_view name)
+    {
+        const std::string prefix(FileNameOf(SiblingPath(target, ".")));
+        constexpr std::string_view suffix = ".tmp";
+        if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix)
+            || !name.ends_with(suffix))
+            return false;
+        const std::string_view digits
+            = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+        return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
     }
 
     bool WriteAll(FileOps& ops, int fd, std::string_view bytes)
@@ -68,13 +67,85 @@ namespace {
         return true;
     }
 
-    // Cleans up after a failed step and returns its error.
-    FileError Abandon(FileOps& ops, int fd, const std::string& temporary, FileError error)
+    // The file a save writes before it takes the target's place: unnamed where the file system
+    // allows it, so that a killed save leaves nothing behind, else under a temporary name.
+    struct NewFile {
+        int Fd = -1;
+        std::string Name; // empty while unnamed
+    };
+
+    NewFile CreateNewFile(const std::string& target, FileOps& ops)
     {
-        if (fd >= 0)
-            ops.Close(fd);
-        ops.Unlink(temporary);
+        NewFile file { ops.CreateUnnamed(FolderOf(target)), {} };
+        if (file.Fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+            return file;
+        for (int attempt = 0; attempt < 16 && file.Fd < 0; ++attempt) {
+            file.Name = TemporaryName(target);
+            file.Fd = ops.CreateExclusive(file.Name);
+            if (file.Fd < 0 && errno != EEXIST)
+                break;
+        }
+        return file;
+    }
+
+    // Gives an unnamed file a temporary name beside the target, for the rename.
+    bool NameNewFile(NewFile& file, const std::string& target, FileOps& ops)
+    {
+        for (int attempt = 0; attempt < 16 && file.Name.empty(); ++attempt) {
+            const std::string name = TemporaryName(target);
+            if (ops.LinkUnnamed(file.Fd, name) == 0)
+                file.Name = name;
+            else if (errno != EEXIST)
+                return false;
+        }
+        return !file.Name.empty();
+    }
+
+    // Cleans up after a failed step and returns its error.
+    FileError Abandon(FileOps& ops, NewFile& file, FileError error)
+    {
+        if (file.Fd >= 0)
+            ops.Close(file.Fd);
+        if (!file.Name.empty())
+            ops.Unlink(file.Name);
         return error;
+    }
+
+    // The replaced file's owner and group go to the new one; a user who may not give a file away
+    // keeps at least the group when that is allowed. The mode comes after, as a change of owner
+    // clears the set-user-ID and set-group-ID bits.
+    bool TakeOverOwnerAndMode(FileOps& ops, int fd, const struct stat* replaced)
+    {
+        if (replaced != nullptr && ops.SetOwner(fd, replaced->st_uid, replaced->st_gid) != 0) {
+            if (errno != EPERM)
+                return false;
+            if (ops.SetOwner(fd, static_cast<uid_t>(-1), replaced->st_gid) != 0 && errno != EPERM)
+                return false;
+        }
+        return ops.SetMode(fd, replaced != nullptr ? replaced->st_mode & 07777 : 0644) == 0;
+    }
+
+    FileError NotRegularFile(const std::string& path, const char* what, mode_t mode)
+    {
+        if (S_ISDIR(mode))
+            return MakeError(path, what, EISDIR);
+        return FileError { path, EINVAL, std::string(what) + " \"" + path + "\": it is not a regular file." };
+    }
+
+    // The new name must reach the disk too; a folder that cannot be synced is reported, although
+    // the file itself is already complete under its name.
+    FileError SyncFolderOf(const std::string& path, const std::string& target, FileOps& ops)
+    {
+        const int folder = ops.OpenFolder(FolderOf(target));
+        if (folder < 0)
+            return MakeError(path, "Saved, but could not sync the folder of", errno);
+        const int synced = ops.SyncAll(folder);
+        const int syncError = errno;
+        ops.Close(folder);
+        // Some file systems cannot sync a folder at all; the rename is as durable as they allow.
+        if (synced != 0 && syncError != EINVAL && syncError != ENOTSUP)
+            return MakeError(path, "Saved, but could not sync the folder of", syncError);
+        return {};
     }
 
 } // namespace
@@ -88,11 +159,17 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops)
         result.Error = MakeError(path, "Could not open", errno);
         return result;
     }
-    // Reads straight into the string, which grows as needed: a regular file's size is known
-    // up front, a pipe's or a special file's is not.
+    // Only regular files are read: a device or a FIFO may never end or may block.
     struct stat info { };
+    if (::fstat(fd, &info) == 0 && !S_ISREG(info.st_mode)) {
+        ops.Close(fd);
+        result.What = ReadResult::Status::Failed;
+        result.Error = NotRegularFile(path, "Could not read", info.st_mode);
+        return result;
+    }
+    // Reads straight into the string, which grows as needed should the file grow meanwhile.
     std::size_t capacity = 65536;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    if (info.st_size > 0) {
         if (static_cast<std::uint64_t>(info.st_size) > MaxFileSize) {
             ops.Close(fd);
             result.What = ReadResult::Status::Failed;
@@ -140,44 +217,63 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops)
 
 FileError SaveFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops)
 {
-    const std::string target = ResolveTarget(path);
     struct stat existing { };
-    const bool hadFile = ::stat(target.c_str(), &existing) == 0;
+    const bool hadFile = ::stat(path.c_str(), &existing) == 0;
+    if (hadFile && !S_ISREG(existing.st_mode))
+        return NotRegularFile(path, "Could not save", existing.st_mode);
+    const std::string target = SaveTarget(path);
 
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = TemporaryName(target);
-        fd = ops.CreateExclusive(temporary);
-        if (fd < 0 && errno != EEXIST)
-            break;
+    NewFile file = CreateNewFile(target, ops);
+    if (file.Fd < 0)
+        return Abandon(ops, file, MakeError(path, "Could not save", errno));
+    if (!TakeOverOwnerAndMode(ops, file.Fd, hadFile ? &existing : nullptr) || !WriteAll(ops, file.Fd, bytes)
+        || ops.SyncData(file.Fd) != 0 || !NameNewFile(file, target, ops))
+        return Abandon(ops, file, MakeError(path, "Could not save", errno));
+    const int fd = std::exchange(file.Fd, -1);
+    if (ops.Close(fd) != 0 || ops.Rename(file.Name, target) != 0)
+        return Abandon(ops, file, MakeError(path, "Could not save", errno));
+    return SyncFolderOf(path, target, ops);
+}
+
+std::string SaveTarget(const std::string& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_symlink(path, error)) {
+        const auto resolved = std::filesystem::weakly_canonical(path, error);
+        if (!error)
+            return resolved.string();
     }
-    if (fd < 0)
-        return MakeError(path, "Could not save", errno);
-    const mode_t mode = hadFile ? (existing.st_mode & 07777) : static_cast<mode_t>(0644);
-    if (ops.SetMode(fd, mode) != 0)
-        return Abandon(ops, fd, temporary, MakeError(path, "Could not save", errno));
-    if (!WriteAll(ops, fd, bytes))
-        return Abandon(ops, fd, temporary, MakeError(path, "Could not save", errno));
-    if (ops.SyncData(fd) != 0)
-        return Abandon(ops, fd, temporary, MakeError(path, "Could not save", errno));
-    if (ops.Close(fd) != 0)
-        return Abandon(ops, -1, temporary, MakeError(path, "Could not save", errno));
-    if (ops.Rename(temporary, target) != 0)
-        return Abandon(ops, -1, temporary, MakeError(path, "Could not save", errno));
+    return path;
+}
 
-    // The new name must reach the disk too; a folder that cannot be synced is reported, although
-    // the file itself is already complete under its name.
-    const int folder = ops.OpenFolder(FolderOf(target));
-    if (folder < 0)
-        return MakeError(path, "Saved, but could not sync the folder of", errno);
-    const int synced = ops.SyncAll(folder);
-    const int syncError = errno;
-    ops.Close(folder);
-    // Some file systems cannot sync a folder at all; the rename is as durable as they allow.
-    if (synced != 0 && syncError != EINVAL && syncError != ENOTSUP)
-        return MakeError(path, "Saved, but could not sync the folder of", syncError);
-    return {};
+void RemoveStaleTemporaries(const std::string& path, FileOps& ops)
+{
+    const std::string target = SaveTarget(path);
+    std::error_code error;
+    std::filesystem::directory_iterator entries(FolderOf(target), error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::string name = entries->path().filename().string();
+        if (IsTemporaryOf(target, name) && entries->is_regular_file(error))
+            ops.Unlink(entries->path().string());
+    }
+}
+
+std::string SiblingPath(const std::string& path, std::string_view suffix)
+{
+    const std::string folder = FolderOf(path);
+    const std::string_view name = FileNameOf(path);
+    // A name stays within the 255-byte limit of a file name however long the list's own name
+    // is: a long one is cut and told apart from others with the same start by its hash.
+    std::string stem(name);
+    if (name.size() > 200) {
+        std::uint64_t hash = 14695981039346656037ULL; // FNV-1a
+        for (const char c : name)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+        char hex[17];
+        std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+        stem = std::string(name.substr(0, 32)) + "." + hex;
+    }
+    return (folder == "/" ? "" : folder) + "/." + stem + std::string(suffix);
 }
 
 LineCursor::LineCursor(std::string_view text)

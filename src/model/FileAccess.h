@@ -27,14 +27,28 @@ struct ReadResult {
 // Our files are small; a larger one is refused rather than read into memory.
 inline constexpr std::uint64_t MaxFileSize = 1ULL << 30;
 
+// Reads a regular file whole; a folder, a device or a FIFO is refused with an error naming it.
 ReadResult ReadWholeFile(const std::string& path, FileOps& ops = SystemFileOps());
 
 // Writes `bytes` as the whole new content of `path` without ever leaving a half-written file:
-// a temporary file in the same folder is written, synced and renamed over the target, and the
-// folder is synced. The target keeps its permission bits; a symbolic link is written through.
-// On failure the old file is untouched, the temporary file is removed and the error says why.
-// Returns an empty error Message on success.
+// a new file is written in the same folder (without a name where the file system allows it),
+// synced and renamed over the target, and the folder is synced. Only a regular file is replaced
+// (a symbolic link is written through to it); anything else is refused. The new file takes over
+// the replaced file's owner, group and permission bits. On failure the old file is untouched,
+// nothing of the new one is left and the error says why. Returns an empty error Message on
+// success.
 FileError SaveFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops = SystemFileOps());
+
+// Removes the temporary files that saves of `path` left behind when they were killed between
+// naming their new file and renaming it. Call it only while holding the path's FileLock, so
+// that no other save of the same file is under way.
+void RemoveStaleTemporaries(const std::string& path, FileOps& ops = SystemFileOps());
+
+// The file a save of `path` replaces: the target of a symbolic link, the path itself otherwise.
+std::string SaveTarget(const std::string& path);
+
+// A hidden file beside `path` that belongs to it: "/lists/.home.agl" + suffix.
+std::string SiblingPath(const std::string& path, std::string_view suffix);
 
 // Walks text line by line, taking CR LF, LF, a lone CR or CR CR LF as a line end. A final line
 // end does not start another line.

@@ -3,17 +3,38 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace agendrix {
 
-int FileOps::OpenRead(const std::string& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+// Without O_NONBLOCK, opening a FIFO would wait for a writer before the reader could refuse it.
+int FileOps::OpenRead(const std::string& path)
+{
+    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
 
 int FileOps::CreateExclusive(const std::string& path)
 {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
 }
+
+int FileOps::CreateUnnamed(const std::string& folder)
+{
+    return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+}
+
+int FileOps::LinkUnnamed(int fd, const std::string& path)
+{
+    // Linking a descriptor itself needs a privilege that only root has; its /proc name does not.
+    if (::linkat(fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0)
+        return 0;
+    const std::string procName = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, procName.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
+}
+
+int FileOps::SetOwner(int fd, uid_t owner, gid_t group) { return ::fchown(fd, owner, group); }
 
 int FileOps::OpenFolder(const std::string& path)
 {

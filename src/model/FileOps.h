@@ -16,6 +16,12 @@ public:
     virtual int OpenRead(const std::string& path);
     // Creates a new file that did not exist (O_EXCL), readable and writable by its owner only.
     virtual int CreateExclusive(const std::string& path);
+    // Creates a file without a name in `folder` (O_TMPFILE): a crash leaves nothing behind. Fails
+    // with EOPNOTSUPP, EISDIR or EINVAL where the file system cannot do this.
+    virtual int CreateUnnamed(const std::string& folder);
+    // Gives a file made by CreateUnnamed the name `path`, which must not exist yet.
+    virtual int LinkUnnamed(int fd, const std::string& path);
+    virtual int SetOwner(int fd, uid_t owner, gid_t group);
     virtual int OpenFolder(const std::string& path);
     virtual ssize_t Read(int fd, char* buffer, std::size_t size);
     virtual ssize_t Write(int fd, const char* data, std::size_t size);

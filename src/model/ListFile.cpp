@@ -147,12 +147,22 @@ std::string Utf8ListMessage(std::string_view path, Lossiness conversion)
     return text;
 }
 
-FileError SaveList(ListDocument& document, FileOps& ops)
+FileError SaveList(ListDocument& document, const FileLock& lock, FileOps& ops)
 {
+    if (lock.What() == FileLock::State::Held)
+        RemoveStaleTemporaries(document.ListName, ops);
     FileError error = SaveFileAtomically(document.ListName, EncodeListFile(document.Tasks.Lines()), ops);
     if (error.Message.empty())
         document.Dirty = false;
     return error;
+}
+
+FileError SaveListLocked(ListDocument& document, FileOps& ops)
+{
+    const FileLock lock(document.ListName, SaveLockWaitMs);
+    if (lock.What() == FileLock::State::Busy)
+        return lock.Error();
+    return SaveList(document, lock, ops);
 }
 
 GetListResult GetList(
@@ -169,6 +179,8 @@ GetListResult GetList(
     // A command line naming a file that does not exist leaves only its folder: no list there yet.
     if (read.What == ReadResult::Status::Missing || read.Error.ErrorNumber == EISDIR) {
         result.What = GetListResult::Status::Missing;
+        if (read.What == ReadResult::Status::Failed)
+            result.Error = std::move(read.Error);
         return result;
     }
     if (read.What == ReadResult::Status::Failed) {

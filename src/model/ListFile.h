@@ -2,6 +2,7 @@
 
 #include "CivilDate.h"
 #include "FileAccess.h"
+#include "FileLock.h"
 #include "ListDocument.h"
 #include "Prompts.h"
 #include "RecentLists.h"
@@ -92,8 +93,16 @@ std::string ReadStopMessage(std::string_view path, const ReadStop& stop);
 std::string Utf8ListMessage(std::string_view path, Lossiness conversion);
 
 // Writes the document's tasks to its ListName; clears Dirty on success. On failure the old file
-// is left as it was, Dirty stays set and the error names the file and the reason.
-FileError SaveList(ListDocument& document, FileOps& ops = SystemFileOps());
+// is left as it was, Dirty stays set and the error names the file and the reason. `lock` is the
+// caller's lock on ListName; while it is held, the save also removes the temporary files that
+// killed saves of the list left behind.
+FileError SaveList(ListDocument& document, const FileLock& lock, FileOps& ops = SystemFileOps());
+
+// How long a save waits for another program that is saving the same list.
+inline constexpr int SaveLockWaitMs = 30000;
+
+// Takes the list's lock, then saves as SaveList does; a lock that stayed busy is the error.
+FileError SaveListLocked(ListDocument& document, FileOps& ops = SystemFileOps());
 
 struct GetListResult {
     enum class Status {
@@ -104,7 +113,7 @@ struct GetListResult {
     };
     Status What = Status::Loaded;
     ListFormat Format = ListFormat::Current;
-    FileError Error; // set when Failed
+    FileError Error; // set when Failed, and when Missing because the name is a folder
     std::optional<ReadStop> Stopped; // set when Loaded and lines after an empty line were left out
     SourceEncoding Encoding = SourceEncoding::Windows1252;
 };

@@ -183,6 +183,8 @@ namespace {
             { "readExisting", "Format: 5.0.0", FileStep::Read, EIO, std::strerror(EIO) },
             { "renameOlderFile", "Format: 4.2.0", FileStep::RenameNoReplace, EACCES, std::strerror(EACCES) },
             { "saveWrite", "Format: 5.0.0", FileStep::Write, ENOSPC, std::strerror(ENOSPC) },
+            // The older file was already moved aside when the new one could not be written.
+            { "saveAfterMovingOlderFile", "Format: 4.2.0", FileStep::Write, ENOSPC, std::strerror(ENOSPC) },
         };
         for (const auto& [name, header, step, errorNumber, reason] : cases) {
             Scene scene;
@@ -204,6 +206,34 @@ namespace {
             EXPECT_EQ(told.Buttons, PromptButtons::Ok) << name;
             EXPECT_NE(told.Text.find(scene.Cti), std::string::npos) << told.Text;
             EXPECT_NE(told.Text.find(reason), std::string::npos) << told.Text;
+        }
+    }
+
+    // When the list cannot be saved after an export, the completed-items file gets back exactly
+    // what it held, under its own name, so that a retry does not add the tasks twice.
+    TEST(CompletedItemsTest, RestoreGivesTheFileBackAsItWas)
+    {
+        const std::tuple<const char*, std::optional<std::string>> cases[] = {
+            { "noFileBefore", std::nullopt },
+            { "currentFile", CrLf({ "Format: 5.0.0", "10\tfrom before" }) },
+            { "currentFileWithoutFinalLineEnd", "Format: 3.0.0\r\n10\tfrom before" },
+            { "olderFileMovedAside", CrLf({ "Format: 4.2.0", "10\told" }) },
+        };
+        for (const auto& [name, before] : cases) {
+            Scene scene;
+            if (before)
+                WriteBytes(scene.Cti, *before);
+            const std::vector<std::string> namesBefore = scene.Folder.Names();
+
+            const ExportResult result = scene.Export();
+            ASSERT_EQ(result.What, ExportResult::Status::Exported) << name;
+            EXPECT_NE(ReadBytes(scene.Cti), before.value_or("")) << name;
+            EXPECT_EQ(RestoreCompletedItems(result).Message, "") << name;
+
+            EXPECT_EQ(scene.Folder.Names(), namesBefore) << name;
+            if (before) {
+                EXPECT_EQ(ReadBytes(scene.Cti), *before) << name;
+            }
         }
     }
 

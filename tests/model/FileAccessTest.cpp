@@ -2,12 +2,14 @@
 
 #include "TestSupport.h"
 
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <grp.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <tuple>
 
 namespace agendrix {
@@ -70,7 +72,7 @@ namespace {
         EXPECT_TRUE(failed.Bytes.empty());
     }
 
-    TEST(ReadWholeFileTest, ReadsLargeFileAndPipeWholeAndRetriesInterruptedRead)
+    TEST(ReadWholeFileTest, ReadsLargeFileWholeAndRetriesInterruptedRead)
     {
         TempFolder folder;
         std::string bytes;
@@ -82,29 +84,29 @@ namespace {
         ASSERT_EQ(result.What, ReadResult::Status::Read);
         EXPECT_TRUE(ops.Injected());
         EXPECT_EQ(result.Bytes, bytes);
+    }
 
-        // A pipe has no size to read up front: the buffer must grow.
-        const std::string fifo = folder / "pipe";
-        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-        std::fflush(nullptr);
-        const pid_t writer = ::fork();
-        ASSERT_GE(writer, 0);
-        if (writer == 0) {
-            const int fd = ::open(fifo.c_str(), O_WRONLY);
-            for (std::string_view rest = bytes; fd >= 0 && !rest.empty();) {
-                const ssize_t written = ::write(fd, rest.data(), rest.size());
-                if (written <= 0)
-                    ::_exit(1);
-                rest.remove_prefix(static_cast<std::size_t>(written));
-            }
-            ::_exit(fd >= 0 ? 0 : 1);
+    // A device may never end and a FIFO may block for ever: only regular files are read, and a
+    // FIFO without a writer must not hold the reader up either.
+    TEST(ReadWholeFileTest, RefusesWhatIsNotARegularFile)
+    {
+        TempFolder folder;
+        ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+        std::filesystem::create_symlink("/dev/zero", folder / "zero.agl");
+        const std::tuple<const char*, std::string, int> cases[] = {
+            { "fifoWithoutWriter", folder / "pipe", EINVAL },
+            { "deviceZero", "/dev/zero", EINVAL },
+            { "linkToDeviceZero", folder / "zero.agl", EINVAL },
+            { "deviceNull", "/dev/null", EINVAL },
+            { "folder", folder.Path(), EISDIR },
+        };
+        for (const auto& [name, path, errorNumber] : cases) {
+            const ReadResult result = ReadWholeFile(path);
+            EXPECT_EQ(result.What, ReadResult::Status::Failed) << name;
+            EXPECT_EQ(result.Error.ErrorNumber, errorNumber) << name;
+            EXPECT_NE(result.Error.Message.find("\"" + path + "\""), std::string::npos) << name;
+            EXPECT_TRUE(result.Bytes.empty()) << name;
         }
-        const ReadResult piped = ReadWholeFile(fifo);
-        int status = 0;
-        ::waitpid(writer, &status, 0);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        ASSERT_EQ(piped.What, ReadResult::Status::Read);
-        EXPECT_EQ(piped.Bytes, bytes);
     }
 
     // A sparse file far larger than memory is refused up front, neither allocated nor thrown at
@@ -166,44 +168,170 @@ namespace {
     TEST(SaveFileAtomicallyTest, FailedStepReportsAndLeavesNoTemporaryFile)
     {
         enum Outcome { OldKept, NewInPlace, Saved }; // what the target holds afterwards
+        enum Files { Unnamed, Named, Both }; // the kind of new file the case applies to
         // The step, which call of it fails and how, and at most how many bytes each write takes.
-        const std::tuple<const char*, FileStep, int, int, Outcome, std::size_t> cases[] = {
-            { "createExclusive", FileStep::CreateExclusive, 1, EACCES, OldKept, 0 },
-            { "setMode", FileStep::SetMode, 1, EPERM, OldKept, 0 },
-            { "write", FileStep::Write, 1, ENOSPC, OldKept, 0 },
-            { "shortWritesThenFailure", FileStep::Write, 3, ENOSPC, OldKept, 1000 },
-            { "syncData", FileStep::SyncData, 1, EIO, OldKept, 0 },
-            { "close", FileStep::Close, 1, EIO, OldKept, 0 },
-            { "rename", FileStep::Rename, 1, EXDEV, OldKept, 0 },
+        const std::tuple<const char*, Files, FileStep, int, int, Outcome, std::size_t> cases[] = {
+            { "createUnnamed", Unnamed, FileStep::CreateUnnamed, 1, EACCES, OldKept, 0 },
+            { "createExclusive", Named, FileStep::CreateExclusive, 1, EACCES, OldKept, 0 },
+            { "setOwner", Both, FileStep::SetOwner, 1, EIO, OldKept, 0 },
+            { "setMode", Both, FileStep::SetMode, 1, EPERM, OldKept, 0 },
+            { "write", Both, FileStep::Write, 1, ENOSPC, OldKept, 0 },
+            { "shortWritesThenFailure", Both, FileStep::Write, 3, ENOSPC, OldKept, 1000 },
+            { "syncData", Both, FileStep::SyncData, 1, EIO, OldKept, 0 },
+            { "linkUnnamed", Unnamed, FileStep::LinkUnnamed, 1, ENOSPC, OldKept, 0 },
+            { "close", Both, FileStep::Close, 1, EIO, OldKept, 0 },
+            { "rename", Both, FileStep::Rename, 1, EXDEV, OldKept, 0 },
             // The rename had already happened: the file is complete under its name.
-            { "openFolder", FileStep::OpenFolder, 1, EACCES, NewInPlace, 0 },
-            { "syncFolder", FileStep::SyncAll, 1, EIO, NewInPlace, 0 },
-            { "temporaryNameTaken", FileStep::CreateExclusive, 1, EEXIST, Saved, 0 },
-            { "writeInterrupted", FileStep::Write, 1, EINTR, Saved, 0 },
-            { "shortWrites", FileStep::Write, 99, EIO, Saved, 1000 },
-            { "syncFolderNotSupported", FileStep::SyncAll, 1, EINVAL, Saved, 0 },
+            { "openFolder", Both, FileStep::OpenFolder, 1, EACCES, NewInPlace, 0 },
+            { "syncFolder", Both, FileStep::SyncAll, 1, EIO, NewInPlace, 0 },
+            { "unnamedNotSupported", Unnamed, FileStep::CreateUnnamed, 1, EOPNOTSUPP, Saved, 0 },
+            { "temporaryNameTaken", Named, FileStep::CreateExclusive, 1, EEXIST, Saved, 0 },
+            { "linkNameTaken", Unnamed, FileStep::LinkUnnamed, 1, EEXIST, Saved, 0 },
+            // Giving the file away is not allowed to a user: the group is kept instead.
+            { "ownerNotPermitted", Both, FileStep::SetOwner, 1, EPERM, Saved, 0 },
+            { "writeInterrupted", Both, FileStep::Write, 1, EINTR, Saved, 0 },
+            { "shortWrites", Both, FileStep::Write, 99, EIO, Saved, 1000 },
+            { "syncFolderNotSupported", Both, FileStep::SyncAll, 1, EINVAL, Saved, 0 },
         };
         const std::string old = "Format: 5.0.0\r\n04\tOld task\x00\xE9\r\n"s;
         const std::string bytes = "Format: 5.0.0\r\n" + std::string(5000, 'n');
-        for (const auto& [name, step, call, errorNumber, outcome, shortWrite] : cases) {
+        for (const auto& [name, files, step, call, errorNumber, outcome, shortWrite] : cases) {
+            for (const bool unnamed : { true, false }) {
+                if ((files == Unnamed && !unnamed) || (files == Named && unnamed))
+                    continue;
+                const std::string label = std::string(name) + (unnamed ? " (unnamed)" : " (named)");
+                TempFolder folder;
+                const std::string path = folder / "list.agl";
+                WriteBytes(path, old);
+                FailingFileOps ops(step, call, errorNumber);
+                ops.ShortWrite = shortWrite;
+                ops.NoUnnamedFiles = !unnamed;
+
+                const FileError error = SaveFileAtomically(path, bytes, ops);
+
+                EXPECT_EQ(ops.Injected(), call == 1 || outcome != Saved) << label;
+                if (outcome == Saved) {
+                    EXPECT_EQ(error.Message, "") << label;
+                } else {
+                    EXPECT_EQ(error.Path, path) << label;
+                    EXPECT_TRUE(NamesFileAndReason(error, path, errorNumber)) << label;
+                }
+                EXPECT_EQ(ReadBytes(path), outcome == OldKept ? old : bytes) << label;
+                EXPECT_EQ(folder.Names(), std::vector<std::string> { "list.agl" }) << label;
+            }
+        }
+    }
+
+    // A save replaces a regular file only: never a device, a FIFO or what a link leads to that
+    // is not a regular file, which would otherwise be replaced by a plain file.
+    TEST(SaveFileAtomicallyTest, RefusesToReplaceWhatIsNotARegularFile)
+    {
+        TempFolder folder;
+        ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+        int pipeEnds[2];
+        ASSERT_EQ(::pipe(pipeEnds), 0);
+        std::filesystem::create_symlink("/proc/self/fd/" + std::to_string(pipeEnds[1]), folder / "out.agl");
+        std::filesystem::create_symlink("pipe", folder / "pipe.agl");
+        std::filesystem::create_directory(folder / "folder.agl");
+        const bool device = ::mknod((folder / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+        const std::tuple<const char*, std::string, int> cases[] = {
+            { "fifo", folder / "pipe", EINVAL },
+            { "linkToFifo", folder / "pipe.agl", EINVAL },
+            { "linkToOwnPipe", folder / "out.agl", EINVAL },
+            { "folder", folder / "folder.agl", EISDIR },
+            { "device", device ? folder / "null" : folder / "pipe", EINVAL },
+        };
+        for (const auto& [name, path, errorNumber] : cases) {
+            const FileError error = SaveFileAtomically(path, "Format: 5.0.0\r\n");
+            EXPECT_EQ(error.ErrorNumber, errorNumber) << name;
+            EXPECT_NE(error.Message.find("\"" + path + "\""), std::string::npos) << name;
+        }
+        ::close(pipeEnds[0]);
+        ::close(pipeEnds[1]);
+        struct stat info { };
+        EXPECT_TRUE(::lstat((folder / "pipe").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+        EXPECT_TRUE(!device || (::lstat((folder / "null").c_str(), &info) == 0 && S_ISCHR(info.st_mode)));
+        EXPECT_TRUE(std::filesystem::is_symlink(folder / "out.agl"));
+        std::vector<std::string> names { "folder.agl", "out.agl", "pipe", "pipe.agl" };
+        if (device)
+            names.insert(names.begin() + 1, "null");
+        EXPECT_EQ(folder.Names(), names) << "nothing else appeared";
+    }
+
+    // Root saving a user's file must leave it the user's, with its mode.
+    TEST(SaveFileAtomicallyTest, KeepsOwnerGroupAndModeOfTheReplacedFile)
+    {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "only root can give a file to another user";
+        TempFolder folder;
+        const std::string path = folder / "list.agl";
+        WriteBytes(path, "old");
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+        ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+        for (const bool unnamed : { true, false }) {
+            FailingFileOps ops(FileStep::Read, 99, 0);
+            ops.NoUnnamedFiles = !unnamed;
+            ASSERT_EQ(SaveFileAtomically(path, "new", ops).Message, "");
+            struct stat info { };
+            ASSERT_EQ(::stat(path.c_str(), &info), 0);
+            EXPECT_EQ(info.st_uid, 65534u) << unnamed;
+            EXPECT_EQ(info.st_gid, 65534u) << unnamed;
+            EXPECT_EQ(info.st_mode & 07777, 0600u) << unnamed;
+            EXPECT_EQ(ReadBytes(path), "new");
+        }
+    }
+
+    // A save killed in the middle leaves nothing when the new file has no name yet; one that had
+    // to use a temporary name leaves it, and the next save under the lock removes exactly such
+    // files of that list.
+    TEST(SaveFileAtomicallyTest, KilledSaveLeavesNothingOrWhatTheNextCleanUpRemoves)
+    {
+        for (const bool unnamed : { true, false }) {
             TempFolder folder;
             const std::string path = folder / "list.agl";
-            WriteBytes(path, old);
-            FailingFileOps ops(step, call, errorNumber);
-            ops.ShortWrite = shortWrite;
-
-            const FileError error = SaveFileAtomically(path, bytes, ops);
-
-            EXPECT_EQ(ops.Injected(), call == 1 || outcome != Saved) << name;
-            if (outcome == Saved) {
-                EXPECT_EQ(error.Message, "") << name;
-            } else {
-                EXPECT_EQ(error.Path, path) << name;
-                EXPECT_TRUE(NamesFileAndReason(error, path, errorNumber)) << name;
-            }
-            EXPECT_EQ(ReadBytes(path), outcome == OldKept ? old : bytes) << name;
-            EXPECT_EQ(folder.Names(), std::vector<std::string> { "list.agl" }) << name;
+            WriteBytes(path, "old");
+            const std::string report = test::RunInChild([&]() -> std::string {
+                FailingFileOps ops(FileStep::Read, 99, 0);
+                ops.NoUnnamedFiles = !unnamed;
+                ops.BeforeWrite = [] { ::raise(SIGKILL); };
+                SaveFileAtomically(path, "new", ops);
+                return "the save went on after the kill";
+            });
+            EXPECT_NE(report.find("the child process failed"), std::string::npos) << unnamed;
+            EXPECT_EQ(ReadBytes(path), "old");
+            EXPECT_EQ(folder.Names().size(), unnamed ? 1u : 2u) << unnamed;
         }
+
+        TempFolder folder;
+        const std::string path = folder / "list.agl";
+        const std::vector<std::string> others { ".list.agl.12x.tmp", ".list.agl.tmp", ".list.agl.lock",
+            ".list.agl.5.tmp.7.tmp", ".other.agl.123.tmp", ".list.agl.5.bak", "list.agl" };
+        for (const std::string& name : others)
+            WriteBytes(folder / name, "keep");
+        for (const char* name : { ".list.agl.1.tmp", ".list.agl.987654321.tmp" })
+            WriteBytes(folder / name, "stale");
+        RemoveStaleTemporaries(path);
+        std::vector<std::string> sorted = others;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(folder.Names(), sorted);
+    }
+
+    TEST(SaveFileAtomicallyTest, SiblingNamesStayWithinTheNameLimit)
+    {
+        const std::string longName = std::string(240, 'n') + ".agl";
+        const std::string otherLong = std::string(240, 'n') + ".AGL";
+        const std::tuple<const char*, std::string, std::string> cases[] = {
+            { "relative", "list.agl", "./.list.agl.lock" },
+            { "root", "/list.agl", "/.list.agl.lock" },
+            { "nested", "/a/b/list.agl", "/a/b/.list.agl.lock" },
+        };
+        for (const auto& [name, path, sibling] : cases)
+            EXPECT_EQ(SiblingPath(path, ".lock"), sibling) << name;
+        const std::string a = SiblingPath("/x/" + longName, ".lock");
+        const std::string b = SiblingPath("/x/" + otherLong, ".lock");
+        EXPECT_NE(a, b);
+        EXPECT_LE(a.size() - 3, 255u);
+        EXPECT_TRUE(a.starts_with("/x/." + std::string(32, 'n') + "."));
     }
 
     // As root, mode bits do not stop writes: a child that gave up root tries the save.

@@ -58,16 +58,16 @@ namespace {
     {
         TempFolder folder;
         ListDocument document { folder / "l.agl", true, {} };
-        ASSERT_EQ(SaveList(document).Message, "");
+        ASSERT_EQ(SaveListLocked(document).Message, "");
         EXPECT_FALSE(document.Dirty);
         EXPECT_EQ(ReadBytes(folder / "l.agl"), "Format: 5.0.0\r\n");
         document.Tasks.Load({ "09\tb", "04\ta" });
         document.Dirty = true;
         test::FailingFileOps ops(test::FileStep::Rename, 1, EACCES);
-        EXPECT_NE(SaveList(document, ops).Message.find(folder / "l.agl"), std::string::npos);
+        EXPECT_NE(SaveListLocked(document, ops).Message.find(folder / "l.agl"), std::string::npos);
         EXPECT_TRUE(document.Dirty);
         EXPECT_EQ(ReadBytes(folder / "l.agl"), "Format: 5.0.0\r\n");
-        ASSERT_EQ(SaveList(document).Message, "");
+        ASSERT_EQ(SaveListLocked(document).Message, "");
         EXPECT_FALSE(document.Dirty);
         EXPECT_EQ(ReadBytes(folder / "l.agl"), "Format: 5.0.0\r\n04\ta\r\n09\tb\r\n");
     }
@@ -95,7 +95,7 @@ namespace {
         ASSERT_EQ(opened.Result.What, GetListResult::Status::Loaded);
         EXPECT_EQ(Texts(opened.Document.Tasks.Lines()), lines);
         opened.Document.ListName = folder / "out.agl";
-        ASSERT_EQ(SaveList(opened.Document).Message, "");
+        ASSERT_EQ(SaveListLocked(opened.Document).Message, "");
         EXPECT_EQ(ReadBytes(folder / "out.agl"), bytes);
     }
 
@@ -201,7 +201,7 @@ namespace {
         TempFolder folder;
         Opened opened(SampleFolder + "current.agl");
         opened.Document.ListName = folder / "copy.agl";
-        ASSERT_EQ(SaveList(opened.Document).Message, "");
+        ASSERT_EQ(SaveListLocked(opened.Document).Message, "");
         EXPECT_EQ(ReadBytes(folder / "copy.agl"), ReadBytes(SampleFolder + "current.agl"));
     }
 

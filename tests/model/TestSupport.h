@@ -144,6 +144,9 @@ inline PromptRequest InformationMessage(std::string text)
 
 enum class FileStep {
     Read,
+    CreateUnnamed,
+    LinkUnnamed,
+    SetOwner,
     CreateExclusive,
     OpenFolder,
     Write,
@@ -167,12 +170,32 @@ public:
 
     // When above 0, writes before the failing one hand on at most this many bytes each.
     std::size_t ShortWrite = 0;
+    // Makes every file system look like one without unnamed files, as some are.
+    bool NoUnnamedFiles = false;
+    // Runs before each write, for tests that end the process in the middle of a save.
+    std::function<void()> BeforeWrite;
 
     bool Injected() const { return Injected_; }
 
     int CreateExclusive(const std::string& path) override
     {
         return Fails(FileStep::CreateExclusive) ? -1 : FileOps::CreateExclusive(path);
+    }
+    int CreateUnnamed(const std::string& folder) override
+    {
+        if (NoUnnamedFiles) {
+            errno = EOPNOTSUPP;
+            return -1;
+        }
+        return Fails(FileStep::CreateUnnamed) ? -1 : FileOps::CreateUnnamed(folder);
+    }
+    int LinkUnnamed(int fd, const std::string& path) override
+    {
+        return Fails(FileStep::LinkUnnamed) ? -1 : FileOps::LinkUnnamed(fd, path);
+    }
+    int SetOwner(int fd, uid_t owner, gid_t group) override
+    {
+        return Fails(FileStep::SetOwner) ? -1 : FileOps::SetOwner(fd, owner, group);
     }
     int OpenFolder(const std::string& path) override
     {
@@ -184,6 +207,8 @@ public:
     }
     ssize_t Write(int fd, const char* data, std::size_t size) override
     {
+        if (BeforeWrite)
+            BeforeWrite();
         if (Fails(FileStep::Write))
             return -1;
         return FileOps::Write(fd, data, ShortWrite > 0 ? std::min(size, ShortWrite) : size);
