@@ -17,6 +17,7 @@
 #include "model/ListFile.h"
 #include "model/TaskLine.h"
 #include "model/TaskStore.h"
+#include "model/Windows1252.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -35,7 +36,8 @@ constexpr DateTime Noon { Today, 12 * 3600 };
 constexpr DateTime Midnight { Today, 0 };
 constexpr std::string_view CurrentHeader = "Format: 5.0.0\r\n";
 
-// The lines of a file, split the way the file format defines them: CR LF, LF or a lone CR.
+// The lines of a file, split the way the file format defines them: CR LF, LF, a lone CR or
+// CR CR LF.
 std::vector<std::string_view> ReferenceLines(std::string_view bytes)
 {
     std::vector<std::string_view> lines;
@@ -44,7 +46,10 @@ std::vector<std::string_view> ReferenceLines(std::string_view bytes)
     while (i < bytes.size()) {
         if (bytes[i] == '\r' || bytes[i] == '\n') {
             lines.push_back(bytes.substr(start, i - start));
-            i += (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+            if (bytes.substr(i, 3) == "\r\r\n")
+                i += 3;
+            else
+                i += (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
             start = i;
         } else {
             ++i;
@@ -56,15 +61,17 @@ std::vector<std::string_view> ReferenceLines(std::string_view bytes)
 }
 
 // How many task lines the file holds: after the header (if the first line starts with "F"),
-// up to the first empty line.
-std::size_t ExpectedLineCount(std::string_view bytes)
+// up to the first empty line; and whether a non-empty line comes after that empty line.
+std::pair<std::size_t, bool> ExpectedLineCount(std::string_view bytes)
 {
     const std::vector<std::string_view> lines = ReferenceLines(bytes);
     std::size_t next = !lines.empty() && lines.front().starts_with('F') ? 1 : 0;
     std::size_t count = 0;
     for (; next < lines.size() && !lines[next].empty(); ++next)
         ++count;
-    return count;
+    const bool more = std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(next), lines.end(),
+        [](std::string_view line) { return !line.empty(); });
+    return { count, more };
 }
 
 // The lines of a current-format file made only of non-empty lines each ended by CR LF (the last
@@ -199,10 +206,17 @@ void CheckDateCodes(const TaskStore& store, const DateTime& now, int daysPerLeve
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string_view raw(reinterpret_cast<const char*>(data), size);
+    // A file that starts with the UTF-8 mark is read as its Windows-1252 conversion.
+    const bool utf8 = raw.starts_with("\xEF\xBB\xBF");
+    const std::string converted = utf8 ? Utf8ToWindows1252(raw.substr(3)).bytes : std::string(raw);
+    const std::string_view bytes = converted;
 
-    ParsedList parsed = ParseListFile(std::string(bytes), Today);
-    FUZZ_CHECK(parsed.Loaded.Lines.size() == ExpectedLineCount(bytes));
+    ParsedList parsed = ParseListFile(std::string(raw), Today);
+    FUZZ_CHECK((parsed.Encoding == SourceEncoding::Utf8) == utf8);
+    const auto [expectedCount, stoppedEarly] = ExpectedLineCount(bytes);
+    FUZZ_CHECK(parsed.Loaded.Lines.size() == expectedCount);
+    FUZZ_CHECK(parsed.Stopped.has_value() == stoppedEarly);
     for (const std::string_view line : parsed.Loaded.Lines) {
         FUZZ_CHECK(!line.empty());
         FUZZ_CHECK(line.find_first_of("\r\n") == std::string_view::npos);
@@ -220,7 +234,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(IsSorted(store.Lines()));
 
     // A plain current-format file: the encoder writes the header and the lines, sorted.
-    if (const auto plain = PlainCurrentLines(bytes)) {
+    if (const auto plain = utf8 ? std::nullopt : PlainCurrentLines(bytes)) {
         FUZZ_CHECK(parsed.Format == ListFormat::Current);
         std::vector<std::string> sorted(plain->begin(), plain->end());
         std::stable_sort(sorted.begin(), sorted.end(), TaskLineLess);
