@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 namespace agendrix {
@@ -31,6 +32,7 @@ namespace {
         case PromptButtons::OkCancel:
             return QMessageBox::Ok | QMessageBox::Cancel;
         case PromptButtons::YesNo:
+        case PromptButtons::RestoreDiscard:
             return QMessageBox::Yes | QMessageBox::No;
         case PromptButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -88,6 +90,10 @@ PromptAnswer QtPrompts::Ask(const PromptRequest& request)
     QMessageBox box(IconOf(request.Icon), QString::fromStdString(request.Title),
         QString::fromStdString(request.Text), ButtonsOf(request.Buttons), Parent);
     box.setDefaultButton(ButtonOf(request.Default));
+    if (request.Buttons == PromptButtons::RestoreDiscard) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Restore"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Discard"));
+    }
     return AnswerOf(box.exec());
 }
 

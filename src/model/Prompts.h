@@ -6,7 +6,8 @@
 namespace agendrix {
 
 enum class PromptIcon { None, Information, Question, Exclamation, Critical };
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// RestoreDiscard: a yes-or-no question whose buttons say "Restore" (Yes) and "Discard" (No).
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, RestoreDiscard };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 // A message box or question as the user sees it. Texts are UTF-8; "\n" breaks a line.

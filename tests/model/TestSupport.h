@@ -33,7 +33,7 @@ namespace agendrix {
 inline void PrintTo(const PromptRequest& request, std::ostream* out)
 {
     static constexpr std::array icons { "None", "Information", "Question", "Exclamation", "Critical" };
-    static constexpr std::array buttons { "Ok", "OkCancel", "YesNo", "YesNoCancel" };
+    static constexpr std::array buttons { "Ok", "OkCancel", "YesNo", "YesNoCancel", "RestoreDiscard" };
     static constexpr std::array answers { "Ok", "Cancel", "Yes", "No" };
     *out << "{title \"" << request.Title << "\", text \"" << request.Text << "\", icon "
          << icons.at(static_cast<std::size_t>(request.Icon)) << ", buttons "

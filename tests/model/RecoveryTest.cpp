@@ -1,0 +1,81 @@
+#include "model/Recovery.h"
+
+#include "TestSupport.h"
+
+#include <tuple>
+
+namespace agendrix {
+namespace {
+
+    using test::ReadBytes;
+    using test::ScriptedPrompts;
+    using test::TempFolder;
+    using test::Texts;
+    using test::WriteBytes;
+
+    const CivilDate Today { 2026, 12, 6 };
+
+    TEST(RecoveryTest, CopyLivesBesideTheListOrInTheProgramFolder)
+    {
+        const std::tuple<const char*, const char*, const char*> cases[] = {
+            { "untitled", "New Task List 1", "/prog/.untitled.agl.recovered" },
+            { "onlyAFolder", "/lists/", "/prog/.untitled.agl.recovered" },
+            { "saved", "/lists/home.agl", "/lists/.home.agl.recovered" },
+            { "savedInRoot", "/home.agl", "/.home.agl.recovered" },
+        };
+        for (const auto& [name, listName, path] : cases)
+            EXPECT_EQ(RecoveryPath(listName, "/prog"), path) << name;
+    }
+
+    TEST(RecoveryTest, OfferRestoresOrDiscardsAndRemovesTheCopyOnlyOnceChosen)
+    {
+        const std::vector<std::string> changed { "04\tchanged", "09\tnew task" };
+        const std::vector<std::string> onDisk { "04\ton disk" };
+        // The user's answer, what the list holds afterwards, and whether the copy is still there.
+        const std::tuple<const char*, PromptAnswer, RecoveryChoice, std::vector<std::string>, bool> cases[]
+            = {
+                  { "noAnswer", PromptAnswer::Cancel, RecoveryChoice::NoCopy, onDisk, true },
+                  { "discard", PromptAnswer::No, RecoveryChoice::Discarded, onDisk, false },
+                  { "restore", PromptAnswer::Yes, RecoveryChoice::Restored, changed, false },
+              };
+        for (const auto& [name, answer, choice, lines, copyKept] : cases) {
+            TempFolder folder;
+            ListDocument document { folder / "home.agl", true, {} };
+            document.Tasks.Load(changed);
+            ASSERT_EQ(WriteRecoveryCopy(document, folder / "prog").Message, "") << name;
+            EXPECT_EQ(folder.Names(), std::vector<std::string> { ".home.agl.recovered" }) << name;
+
+            document.Tasks.Load(onDisk);
+            document.Dirty = false;
+            ScriptedPrompts user;
+            user.Answers = { answer };
+            EXPECT_EQ(OfferRecoveryCopy(document, folder / "prog", user, Today), choice) << name;
+
+            EXPECT_EQ(user.Asked, std::vector<PromptRequest> { RecoveryQuestion(document.ListName) }) << name;
+            EXPECT_EQ(Texts(document.Tasks.Lines()), lines) << name;
+            EXPECT_EQ(document.Dirty, choice == RecoveryChoice::Restored) << name;
+            EXPECT_EQ(folder.Names().size(), copyKept ? 1u : 0u) << name;
+        }
+        EXPECT_EQ(RecoveryQuestion("/lists/home.agl").Text,
+            "Agendrix had to close before the changes to \"home.agl\" were saved, and kept them in a copy. "
+            "Restore the changes, or discard them?");
+        EXPECT_EQ(RecoveryQuestion("/lists/home.agl").Buttons, PromptButtons::RestoreDiscard);
+    }
+
+    TEST(RecoveryTest, NoCopyAsksNothingAndTheListFileIsNeverWritten)
+    {
+        TempFolder folder;
+        WriteBytes(folder / "home.agl", "Format: 5.0.0\r\n04\ton disk\r\n");
+        ListDocument document { folder / "home.agl", true, {} };
+        document.Tasks.Load({ "04\tunsaved" });
+        ScriptedPrompts user;
+        EXPECT_EQ(OfferRecoveryCopy(document, folder.Path(), user, Today), RecoveryChoice::NoCopy);
+        EXPECT_TRUE(user.Asked.empty());
+
+        ASSERT_EQ(WriteRecoveryCopy(document, folder.Path()).Message, "");
+        EXPECT_EQ(ReadBytes(folder / "home.agl"), "Format: 5.0.0\r\n04\ton disk\r\n");
+        EXPECT_EQ(ReadBytes(folder / ".home.agl.recovered"), "Format: 5.0.0\r\n04\tunsaved\r\n");
+    }
+
+} // namespace
+} // namespace agendrix
