@@ -32,7 +32,20 @@ namespace {
             BadCase { "TodayWithoutValue", { "--today" }, "--today needs a value" },
             BadCase { "DaysPerLevelZero", { "--days-per-level", "0", "show", "a.agl" }, "from 1 to 4681" },
             BadCase { "DaysPerLevelText", { "--days-per-level", "x", "show", "a.agl" }, "from 1 to 4681" },
-            BadCase { "ShowExtra", { "show", "a.agl", "--xml" }, "unexpected argument \"--xml\"" },
+            BadCase {
+                "ShowUnknownOption", { "show", "--xml", "a.agl" }, "show does not know the option --xml" },
+            BadCase { "ShowSecondFile", { "show", "a.agl", "b.agl" }, "unexpected argument \"b.agl\"" },
+            BadCase { "OptionAfterDoubleDash", { "show", "--", "a.agl", "--json" },
+                "unexpected argument \"--json\"" },
+            BadCase { "CommandOptionBeforeCommand", { "--json", "show", "a.agl" }, "unknown option --json" },
+            BadCase { "OptionOfAnotherCommand", { "show", "a.agl", "-o", "b.agl" },
+                "show does not know the option -o" },
+            BadCase { "FlagWithValue", { "show", "a.agl", "--json=yes" }, "--json takes no value" },
+            BadCase {
+                "ValueMissingAtTheEnd", { "add", "a.agl", "--description" }, "--description needs a value" },
+            BadCase {
+                "TodayAfterFileNotADate", { "show", "a.agl", "--today", "soon" }, "\"soon\" is not one" },
+            BadCase { "CompleteExtra", { "complete", "a.agl", "1", "2" }, "unexpected argument \"2\"" },
             BadCase { "AssessOutputMissing", { "assess", "a.agl", "-o" }, "-o needs a value" },
             BadCase { "AddWithoutDescription", { "add", "a.agl" }, "needs --description" },
             BadCase { "AddEmptyDescription", { "add", "a.agl", "--description", "" }, "needs --description" },
@@ -73,6 +86,63 @@ namespace {
         EXPECT_EQ(a.Command, CommandName::Show);
         EXPECT_EQ(a.Form, OutputForm::Json);
     }
+
+    // The parsed arguments in one canonical order, with every value that differs from its default.
+    std::string Canonical(const CliArguments& a)
+    {
+        std::string text = a.File;
+        if (a.Index != 0)
+            text += " " + std::to_string(a.Index);
+        if (a.Form == OutputForm::Json)
+            text += " --json";
+        if (!a.Output.empty())
+            text += " -o " + a.Output;
+        if (!a.Description.empty())
+            text += " --description " + a.Description;
+        if (a.Today)
+            text += " --today " + FormatIso(a.Today->Date);
+        if (a.DaysPerLevel)
+            text += " --days-per-level " + std::to_string(*a.DaysPerLevel);
+        return text;
+    }
+
+    struct GoodCase {
+        const char* Name;
+        std::vector<std::string> Args;
+        const char* Canonical;
+    };
+
+    class GoodArguments : public testing::TestWithParam<GoodCase> { };
+
+    TEST_P(GoodArguments, AreReadWhereverTheOptionsStand)
+    {
+        const ParsedArguments parsed = ParseArguments(GetParam().Args);
+        ASSERT_TRUE(parsed.Arguments) << parsed.Error;
+        EXPECT_EQ(Canonical(*parsed.Arguments), GetParam().Canonical);
+    }
+
+    INSTANTIATE_TEST_SUITE_P(Cli, GoodArguments,
+        testing::Values(GoodCase { "JsonBeforeFile", { "show", "--json", "a.agl" }, "a.agl --json" },
+            GoodCase { "JsonAfterFile", { "show", "a.agl", "--json" }, "a.agl --json" },
+            GoodCase { "OutputBeforeFile", { "assess", "-o", "b.agl", "a.agl" }, "a.agl -o b.agl" },
+            GoodCase { "OptionBetweenFileAndIndex", { "complete", "a.agl", "--days-per-level", "5", "7" },
+                "a.agl 7 --days-per-level 5" },
+            GoodCase { "AddOptionsBeforeFile", { "add", "--description", "Call Bob", "a.agl" },
+                "a.agl --description Call Bob" },
+            GoodCase { "GlobalOptionAfterCommand", { "show", "--today", "2026-12-04", "a.agl" },
+                "a.agl --today 2026-12-04" },
+            GoodCase { "GlobalOptionsAtTheEnd",
+                { "purge", "a.agl", "--days-per-level", "2", "--today", "2026-12-04" },
+                "a.agl --today 2026-12-04 --days-per-level 2" },
+            GoodCase { "ValuesAfterEquals", { "--today=2026-12-04", "add", "a.agl", "--description=a=b" },
+                "a.agl --description a=b --today 2026-12-04" },
+            GoodCase { "ValueBeginningWithADash", { "add", "a.agl", "--description", "-x" },
+                "a.agl --description -x" },
+            GoodCase {
+                "DoubleDashBeforeDashFile", { "show", "--json", "--", "-odd.agl" }, "-odd.agl --json" },
+            GoodCase { "DoubleDashBeforeCommand", { "--", "show", "--json" }, "--json" },
+            GoodCase { "DashAloneIsAFile", { "show", "-" }, "-" }),
+        [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
     TEST(CliArguments, TodayWithoutATimeMeansNoon)
     {

@@ -279,5 +279,16 @@ namespace {
         EXPECT_EQ(RunProgram("--help", output), 0);
     }
 
+    TEST(CliProgram, OptionsMayStandBeforeTheFile)
+    {
+        std::string output;
+        EXPECT_EQ(RunProgram("show --json --today 2026-12-06 " AGENDRIX_SAMPLES "/Sample.agl", output), 0)
+            << output;
+        EXPECT_EQ(output.substr(0, 5), "[\n  {");
+        EXPECT_EQ(RunProgram("show --bogus " AGENDRIX_SAMPLES "/Sample.agl", output), 1);
+        EXPECT_EQ(
+            output.substr(0, output.find('\n')), "agendrix-cli: show does not know the option --bogus.");
+    }
+
 } // namespace
 } // namespace agendrix::cli
