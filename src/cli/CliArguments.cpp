@@ -10,7 +10,7 @@ std::string UsageText()
 {
     return "Usage: agendrix-cli [--today YYYY-MM-DD[THH:MM[:SS]]] [--days-per-level N] COMMAND ...\n"
            "  show FILE [--json]\n"
-           "  assess FILE [-o OUT]\n"
+           "  assess FILE [-o OUT|-]\n"
            "  add FILE --description TEXT [--info TEXT] [--priority extreme|very-high|high|4|3|2|low|\n"
            "      unprioritized|completed|broken|1..7] [--due YYYY-MM-DD [--days N] [--kind "
            "weekdays|weekends|all]]\n"
@@ -19,7 +19,8 @@ std::string UsageText()
            "  export-completed FILE\n"
            "  purge FILE\n"
            "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
-           "-- ends the options, so that a FILE may begin with \"-\".\n";
+           "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
+           "output.\n";
 }
 
 std::optional<int> PriorityOptionFromName(const std::string& name)
@@ -236,6 +237,8 @@ namespace {
                 return ReadGlobalOption(option, value, Result);
             if (option == "-o") {
                 Result.Output = value;
+                if (value.empty())
+                    return "-o needs a file name, or - for standard output: the name given is empty.";
                 return {};
             }
             if (option == "--days" || option == "--kind")
@@ -271,6 +274,10 @@ namespace {
                 return false;
             }
             Result.File = Operands[0];
+            if (Result.File.empty()) {
+                Error = CommandWord + " needs a FILE: the name given is empty.";
+                return false;
+            }
             if (Result.Command == CommandName::Complete) {
                 const auto index = Operands.size() < 2 ? std::nullopt : WholeNumber(Operands[1]);
                 if (!index || *index < 0) {

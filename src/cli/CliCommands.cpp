@@ -62,11 +62,23 @@ namespace {
         return ExitCode::Success;
     }
 
+    // The bytes SaveList would write, on a stream.
+    void WriteListFile(std::ostream& out, const TaskStore& tasks)
+    {
+        out << HeaderLine() << "\r\n";
+        for (const std::string_view line : tasks.Lines())
+            out.write(line.data(), static_cast<std::streamsize>(line.size())) << "\r\n";
+    }
+
     ExitCode Assess(const CliArguments& arguments, CliContext& context)
     {
         ListDocument document;
         if (!LoadList(document, arguments.File, WhenMissing::Fail, context))
             return ExitCode::FileOrData;
+        if (arguments.Output == StandardOutput) {
+            WriteListFile(context.Out, document.Tasks);
+            return ExitCode::Success;
+        }
         if (!arguments.Output.empty())
             document.ListName = arguments.Output;
         return Save(document, context);

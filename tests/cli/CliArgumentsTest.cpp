@@ -22,6 +22,14 @@ namespace {
 
     INSTANTIATE_TEST_SUITE_P(Cli, BadArguments,
         testing::Values(BadCase { "Nothing", {}, "no command" },
+            BadCase { "ShowEmptyFile", { "show", "" }, "show needs a FILE: the name given is empty" },
+            BadCase { "AssessEmptyFile", { "assess", "", "-o", "b.agl" }, "assess needs a FILE: the name" },
+            BadCase { "AddEmptyFile", { "add", "", "--description", "x" }, "add needs a FILE: the name" },
+            BadCase { "CompleteEmptyFile", { "complete", "", "0" }, "complete needs a FILE: the name" },
+            BadCase {
+                "ExportEmptyFile", { "export-completed", "" }, "export-completed needs a FILE: the name" },
+            BadCase { "PurgeEmptyFile", { "purge", "--", "" }, "purge needs a FILE: the name" },
+            BadCase { "AssessEmptyOutput", { "assess", "a.agl", "-o", "" }, "-o needs a file name, or -" },
             BadCase { "UnknownCommand", { "explode", "a.agl" }, "unknown command \"explode\"" },
             BadCase { "UnknownOption", { "--verbose", "show", "a.agl" }, "unknown option --verbose" },
             BadCase { "MissingFile", { "show" }, "needs a FILE" },
@@ -141,7 +149,8 @@ namespace {
             GoodCase {
                 "DoubleDashBeforeDashFile", { "show", "--json", "--", "-odd.agl" }, "-odd.agl --json" },
             GoodCase { "DoubleDashBeforeCommand", { "--", "show", "--json" }, "--json" },
-            GoodCase { "DashAloneIsAFile", { "show", "-" }, "-" }),
+            GoodCase { "DashAloneIsAFile", { "show", "-" }, "-" },
+            GoodCase { "OutputToStandardOutput", { "assess", "a.agl", "-o", "-" }, "a.agl -o -" }),
         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
     TEST(CliArguments, TodayWithoutATimeMeansNoon)
