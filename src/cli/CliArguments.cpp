@@ -158,6 +158,9 @@ namespace {
         } else if (option == "--info") {
             result.Information = value;
         } else if (option == "--file") {
+            // A path with a line break or a Tab cannot be kept in a task line without changing it.
+            if (value.find_first_of("\r\n\t") != std::string::npos)
+                return "--file cannot hold a line break or a Tab: a task keeps its file path on one line.";
             result.AssociatedFile = value;
         } else if (option == "--priority") {
             result.PriorityOption = PriorityOptionFromName(value);

@@ -94,6 +94,21 @@ namespace {
         return std::move(encoded.bytes);
     }
 
+    // Every line break as LF, the one the information text stores as "\xB6" (the encoding drops
+    // CR): a CR LF pair stays one break and a lone CR is a break of its own.
+    std::string WithLfBreaks(std::string_view text)
+    {
+        std::string lf;
+        lf.reserve(text.size());
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '\r')
+                lf += text[i];
+            else if (i + 1 == text.size() || text[i + 1] != '\n')
+                lf += '\n';
+        }
+        return lf;
+    }
+
     ExitCode Add(const CliArguments& arguments, CliContext& context)
     {
         ListDocument document;
@@ -101,7 +116,7 @@ namespace {
             return ExitCode::FileOrData;
         TaskEditorInput input = NewTaskDefaults(context.Now.Date);
         input.Description = ToListText(arguments.Description, "description", context);
-        input.Information = ToListText(arguments.Information, "information text", context);
+        input.Information = ToListText(WithLfBreaks(arguments.Information), "information text", context);
         input.File = ToListText(arguments.AssociatedFile, "file path", context);
         if (arguments.Due) {
             input.PriorityOption = CodeNotAssessed;

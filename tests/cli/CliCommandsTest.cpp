@@ -180,6 +180,18 @@ namespace {
             Header + "03\tRenew passport\tline one\xB6line two\t1\t20261209\t2\t2\t/home/me/form.pdf\r\n");
     }
 
+    TEST_F(CliCommands, AddKeepsTheTaskOnOneLineWhateverLineBreaksItIsGiven)
+    {
+        ASSERT_EQ(Run({ "add", List("l.agl"), "--description", "Call\r\nBob\rnow\nplease\tsoon", "--info",
+                      "a\r\nb\rc\nd\r\n\r\ne\r" }),
+            ExitCode::Success)
+            << Err.str();
+        const std::string p = "\xB6"; // a stored line break
+        EXPECT_EQ(ReadBytes(Folder / "l.agl"),
+            Header + "09\tCall Bob now please soon\ta" + p + "b" + p + "c" + p + "d" + p + p + "e" + p
+                + "\t0\t20261220\t1\t0\t\r\n");
+    }
+
     TEST_F(CliCommands, AddCompletedPrefixesTheDateAndLevelsMapToCodes)
     {
         ASSERT_EQ(Run({ "add", List("l.agl"), "--description", "Done", "--priority", "completed" }),
