@@ -10,17 +10,19 @@ std::string UsageText()
 {
     return "Usage: agendrix-cli [--today YYYY-MM-DD[THH:MM[:SS]]] [--days-per-level N] COMMAND ...\n"
            "  show FILE [--json]\n"
-           "  assess FILE [-o OUT|-]\n"
+           "  assess FILE [-o OUT|-] [--force]\n"
            "  add FILE --description TEXT [--info TEXT] [--priority extreme|very-high|high|4|3|2|low|\n"
            "      unprioritized|completed|broken|1..7] [--due YYYY-MM-DD [--days N] [--kind "
            "weekdays|weekends|all]]\n"
-           "      [--file PATH]\n"
-           "  complete FILE INDEX\n"
-           "  export-completed FILE\n"
-           "  purge FILE\n"
+           "      [--file PATH] [--force]\n"
+           "  complete FILE INDEX [--force]\n"
+           "  export-completed FILE [--force]\n"
+           "  purge FILE [--force]\n"
            "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
            "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
-           "output.\n";
+           "output.\n"
+           "Commands that write the list refuse, with exit 2, to save a list whose reading stopped at an\n"
+           "empty line with more lines after it, unless --force is given.\n";
 }
 
 std::optional<int> PriorityOptionFromName(const std::string& name)
@@ -65,11 +67,15 @@ namespace {
         unsigned Commands; // the commands it belongs to, one bit each
     };
 
-    constexpr std::array<OptionRule, 11> Rules { {
+    constexpr unsigned Writers = Bit(CommandName::Assess) | Bit(CommandName::Add) | Bit(CommandName::Complete)
+        | Bit(CommandName::ExportCompleted) | Bit(CommandName::Purge);
+
+    constexpr std::array<OptionRule, 12> Rules { {
         { "--today", TakesValue::Yes, AnyCommand },
         { "--days-per-level", TakesValue::Yes, AnyCommand },
         { "--json", TakesValue::No, Bit(CommandName::Show) },
         { "-o", TakesValue::Yes, Bit(CommandName::Assess) },
+        { "--force", TakesValue::No, Writers },
         { "--description", TakesValue::Yes, Bit(CommandName::Add) },
         { "--info", TakesValue::Yes, Bit(CommandName::Add) },
         { "--priority", TakesValue::Yes, Bit(CommandName::Add) },
@@ -231,6 +237,8 @@ namespace {
         {
             if (option == "--json")
                 Result.Form = OutputForm::Json;
+            else
+                Result.Force = WhenReadStopped::WriteAnyway;
             return {};
         }
 

@@ -48,6 +48,9 @@ namespace {
             BadCase { "CommandOptionBeforeCommand", { "--json", "show", "a.agl" }, "unknown option --json" },
             BadCase { "OptionOfAnotherCommand", { "show", "a.agl", "-o", "b.agl" },
                 "show does not know the option -o" },
+            BadCase { "ShowForce", { "show", "a.agl", "--force" }, "show does not know the option --force" },
+            BadCase { "ForceBeforeCommand", { "--force", "purge", "a.agl" }, "unknown option --force" },
+            BadCase { "ForceWithValue", { "purge", "a.agl", "--force=yes" }, "--force takes no value" },
             BadCase { "FlagWithValue", { "show", "a.agl", "--json=yes" }, "--json takes no value" },
             BadCase {
                 "ValueMissingAtTheEnd", { "add", "a.agl", "--description" }, "--description needs a value" },
@@ -117,6 +120,8 @@ namespace {
             text += " --today " + FormatIso(a.Today->Date);
         if (a.DaysPerLevel)
             text += " --days-per-level " + std::to_string(*a.DaysPerLevel);
+        if (a.Force == WhenReadStopped::WriteAnyway)
+            text += " --force";
         return text;
     }
 
@@ -156,7 +161,13 @@ namespace {
                 "DoubleDashBeforeDashFile", { "show", "--json", "--", "-odd.agl" }, "-odd.agl --json" },
             GoodCase { "DoubleDashBeforeCommand", { "--", "show", "--json" }, "--json" },
             GoodCase { "DashAloneIsAFile", { "show", "-" }, "-" },
-            GoodCase { "OutputToStandardOutput", { "assess", "a.agl", "-o", "-" }, "a.agl -o -" }),
+            GoodCase { "OutputToStandardOutput", { "assess", "a.agl", "-o", "-" }, "a.agl -o -" },
+            GoodCase { "AssessForce", { "assess", "--force", "a.agl" }, "a.agl --force" },
+            GoodCase { "AddForce", { "add", "a.agl", "--force", "--description", "x" },
+                "a.agl --description x --force" },
+            GoodCase { "CompleteForce", { "complete", "a.agl", "3", "--force" }, "a.agl 3 --force" },
+            GoodCase { "ExportForce", { "export-completed", "--force", "a.agl" }, "a.agl --force" },
+            GoodCase { "PurgeForce", { "purge", "a.agl", "--force" }, "a.agl --force" }),
         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
     TEST(CliArguments, TodayWithoutATimeMeansNoon)
