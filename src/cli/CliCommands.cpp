@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "OutputBuffer.h"
 #include "StreamPrompts.h"
 #include "TaskTable.h"
 
@@ -55,19 +56,24 @@ namespace {
         if (!LoadList(document, arguments.File, WhenMissing::Fail, context))
             return ExitCode::FileOrData;
         if (arguments.Form == OutputForm::Json)
-            context.Out << FormatJson(document.Tasks, context.FormatDate);
+            WriteJson(context.Out, document.Tasks, context.FormatDate);
         else
-            context.Out << FormatTable(
-                document.Tasks, context.FormatDate, context.ColourOutput ? Colour::On : Colour::Off);
+            WriteTable(context.Out, document.Tasks, context.FormatDate,
+                context.ColourOutput ? Colour::On : Colour::Off);
         return ExitCode::Success;
     }
 
     // The bytes SaveList would write, on a stream.
     void WriteListFile(std::ostream& out, const TaskStore& tasks)
     {
-        out << HeaderLine() << "\r\n";
-        for (const std::string_view line : tasks.Lines())
-            out.write(line.data(), static_cast<std::streamsize>(line.size())) << "\r\n";
+        OutputBuffer buffer(out);
+        buffer.Append(HeaderLine());
+        buffer.Append("\r\n");
+        for (std::size_t i = 0; i < tasks.Count() && buffer.EndRow(); ++i) {
+            buffer.Append(tasks.Line(i));
+            buffer.Append("\r\n");
+        }
+        buffer.Flush();
     }
 
     ExitCode Assess(const CliArguments& arguments, CliContext& context)
