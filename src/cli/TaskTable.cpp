@@ -66,7 +66,7 @@ namespace {
 
     enum class Encoding { Utf8, Windows1252 };
 
-    // Descriptions show on one line: control characters are shown as blanks.
+    // Descriptions and statuses show on one line: control characters are shown as blanks.
     void AppendOneLine(OutputBuffer& out, std::string_view text, Encoding encoding)
     {
         const auto& high = HighBytesAsUtf8();
@@ -107,7 +107,7 @@ namespace {
         AppendOneLine(out, GetField(line, TaskField::Description), Encoding::Windows1252);
         out.PadFrom(start, 41);
         out.Append(' ');
-        AppendOneLine(out, status, Encoding::Windows1252);
+        AppendOneLine(out, status, Encoding::Utf8);
         if (colour == Colour::On && code)
             out.Append("\x1b[0m");
         out.Append('\n');

@@ -121,6 +121,28 @@ namespace {
         }
     }
 
+    // The status is UTF-8 already (the locale writes its dates so): the table shows it as the JSON does.
+    TEST(TaskTable, AStatusWithALocalesDateIsShownAsItIs)
+    {
+        TaskStore store;
+        store.Load({ "00\tCaf\xE9\t\t1\t20261210\t1\t2\t" });
+        AssessDateItems(store, DateTime { { 2026, 12, 6 }, 12 * 3600 }, 2);
+        const DateFormatter korean
+            = [](const CivilDate&) { return std::string("2026\xEB\x85\x84 12\xEC\x9B\x94 10\xEC\x9D\xBC"); };
+        std::ostringstream table;
+        WriteTable(table, store, korean, Colour::Off);
+        EXPECT_EQ(Lines(table.str()).at(1),
+            "0     High          Caf\xC3\xA9" + std::string(36, ' ')
+                + " Due on: 2026\xEB\x85\x84 12\xEC\x9B\x94 10\xEC\x9D\xBC, Start: 3 Days");
+        std::ostringstream json;
+        WriteJson(json, store, korean);
+        EXPECT_NE(
+            json.str().find(
+                "\"status\": \"Due on: 2026\xEB\x85\x84 12\xEC\x9B\x94 10\xEC\x9D\xBC, Start: 3 Days\""),
+            std::string::npos)
+            << json.str();
+    }
+
     // Once the output is gone (a full disk, a closed pipe), the rest of a long list is not formatted.
     TEST(TaskTable, WritingStopsOnceTheStreamHasFailed)
     {
