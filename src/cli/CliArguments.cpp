@@ -67,6 +67,7 @@ namespace {
         unsigned Commands; // the commands it belongs to, one bit each
     };
 
+    // The commands that save the list they read.
     constexpr unsigned Writers = Bit(CommandName::Assess) | Bit(CommandName::Add) | Bit(CommandName::Complete)
         | Bit(CommandName::ExportCompleted) | Bit(CommandName::Purge);
 
