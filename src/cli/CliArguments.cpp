@@ -1,5 +1,6 @@
 #include "CliArguments.h"
 
+#include <array>
 #include <charconv>
 #include <map>
 
@@ -9,14 +10,19 @@ std::string UsageText()
 {
     return "Usage: agendrix-cli [--today YYYY-MM-DD[THH:MM[:SS]]] [--days-per-level N] COMMAND ...\n"
            "  show FILE [--json]\n"
-           "  assess FILE [-o OUT]\n"
+           "  assess FILE [-o OUT|-] [--force]\n"
            "  add FILE --description TEXT [--info TEXT] [--priority extreme|very-high|high|4|3|2|low|\n"
            "      unprioritized|completed|broken|1..7] [--due YYYY-MM-DD [--days N] [--kind "
            "weekdays|weekends|all]]\n"
-           "      [--file PATH]\n"
-           "  complete FILE INDEX\n"
-           "  export-completed FILE\n"
-           "  purge FILE\n";
+           "      [--file PATH] [--force]\n"
+           "  complete FILE INDEX [--force]\n"
+           "  export-completed FILE [--force]\n"
+           "  purge FILE [--force]\n"
+           "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
+           "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
+           "output.\n"
+           "Commands that write the list refuse, with exit 2, to save a list whose reading stopped at an\n"
+           "empty line with more lines after it, unless --force is given.\n";
 }
 
 std::optional<int> PriorityOptionFromName(const std::string& name)
@@ -49,54 +55,53 @@ namespace {
         return value;
     }
 
-    // Walks the arguments once; each Take* either returns the next value or records an error.
-    class ArgumentReader {
-    public:
-        explicit ArgumentReader(const std::vector<std::string>& args)
-            : Args(args)
-        {
-        }
+    constexpr unsigned Bit(CommandName command) { return 1U << static_cast<unsigned>(command); }
+    // A global option: before the command as well as anywhere after it.
+    constexpr unsigned AnyCommand = ~0U;
 
-        bool AtEnd() const { return Position >= Args.size(); }
-        const std::string& Peek() const { return Args[Position]; }
-        std::string Next() { return Args[Position++]; }
+    enum class TakesValue { No, Yes };
 
-        std::optional<std::string> ValueOf(const std::string& option)
-        {
-            if (AtEnd()) {
-                Error = option + " needs a value.";
-                return std::nullopt;
-            }
-            return Next();
-        }
-
-        std::string Error;
-
-    private:
-        const std::vector<std::string>& Args;
-        std::size_t Position = 0;
+    struct OptionRule {
+        std::string_view Name;
+        TakesValue Value;
+        unsigned Commands; // the commands it belongs to, one bit each
     };
 
-    bool ReadGlobalOption(ArgumentReader& reader, const std::string& option, CliArguments& result)
+    // The commands that save the list they read.
+    constexpr unsigned Writers = Bit(CommandName::Assess) | Bit(CommandName::Add) | Bit(CommandName::Complete)
+        | Bit(CommandName::ExportCompleted) | Bit(CommandName::Purge);
+
+    constexpr std::array<OptionRule, 12> Rules { {
+        { "--today", TakesValue::Yes, AnyCommand },
+        { "--days-per-level", TakesValue::Yes, AnyCommand },
+        { "--json", TakesValue::No, Bit(CommandName::Show) },
+        { "-o", TakesValue::Yes, Bit(CommandName::Assess) },
+        { "--force", TakesValue::No, Writers },
+        { "--description", TakesValue::Yes, Bit(CommandName::Add) },
+        { "--info", TakesValue::Yes, Bit(CommandName::Add) },
+        { "--priority", TakesValue::Yes, Bit(CommandName::Add) },
+        { "--due", TakesValue::Yes, Bit(CommandName::Add) },
+        { "--days", TakesValue::Yes, Bit(CommandName::Add) },
+        { "--kind", TakesValue::Yes, Bit(CommandName::Add) },
+        { "--file", TakesValue::Yes, Bit(CommandName::Add) },
+    } };
+
+    // The rule of `name` where it stands: before the command only global options are known.
+    const OptionRule* FindRule(std::string_view name, std::optional<CommandName> command)
     {
-        const auto value = reader.ValueOf(option);
-        if (!value)
-            return false;
-        if (option == "--today") {
-            result.Today = ParseIsoDateTime(*value);
-            if (!result.Today)
-                reader.Error = "--today takes a date as YYYY-MM-DD, optionally with THH:MM or THH:MM:SS: \""
-                    + *value + "\" is not one.";
-            return result.Today.has_value();
+        for (const OptionRule& rule : Rules) {
+            if (rule.Name != name)
+                continue;
+            const bool belongs = command ? (rule.Commands & Bit(*command)) != 0 : rule.Commands == AnyCommand;
+            return belongs ? &rule : nullptr;
         }
-        const auto days = WholeNumber(*value);
-        if (!days || *days < 1 || *days > 4681) {
-            reader.Error
-                = "--days-per-level takes a whole number from 1 to 4681: \"" + *value + "\" is not one.";
-            return false;
-        }
-        result.DaysPerLevel = static_cast<int>(*days);
-        return true;
+        return nullptr;
+    }
+
+    // "-" alone and negative numbers are operands: no option name is empty or begins with a digit.
+    bool IsOptionToken(const std::string& token)
+    {
+        return token.size() > 1 && token[0] == '-' && (token[1] < '0' || token[1] > '9');
     }
 
     std::optional<CommandName> CommandFromName(const std::string& name)
@@ -113,136 +118,218 @@ namespace {
         return found == commands.end() ? std::nullopt : std::optional(found->second);
     }
 
-    bool ReadAddOption(
-        ArgumentReader& reader, const std::string& option, CliArguments& result, bool& daysOrKind)
+    // Each Read*Option returns the usage error, or nothing when the value was taken.
+    std::string ReadGlobalOption(std::string_view option, const std::string& value, CliArguments& result)
     {
-        const auto value = reader.ValueOf(option);
-        if (!value)
-            return false;
-        if (option == "--description") {
-            result.Description = *value;
-        } else if (option == "--info") {
-            result.Information = *value;
-        } else if (option == "--file") {
-            result.AssociatedFile = *value;
-        } else if (option == "--priority") {
-            result.PriorityOption = PriorityOptionFromName(*value);
-            if (!result.PriorityOption)
-                reader.Error = "--priority does not know \"" + *value + "\".";
-        } else if (option == "--due") {
-            const auto due = ParseIsoDateTime(*value);
-            if (!due || value->size() != 10)
-                reader.Error = "--due takes a date as YYYY-MM-DD: \"" + *value + "\" is not one.";
-            else
-                result.Due = due->Date;
+        if (option == "--today") {
+            result.Today = ParseIsoDateTime(value);
+            if (!result.Today)
+                return "--today takes a date as YYYY-MM-DD, optionally with THH:MM or THH:MM:SS: \"" + value
+                    + "\" is not one.";
+            return {};
+        }
+        const auto days = WholeNumber(value);
+        if (!days || *days < 1 || *days > 4681)
+            return "--days-per-level takes a whole number from 1 to 4681: \"" + value + "\" is not one.";
+        result.DaysPerLevel = static_cast<int>(*days);
+        return {};
+    }
+
+    std::string ReadDateOption(std::string_view option, const std::string& value, CliArguments& result)
+    {
+        if (option == "--due") {
+            const auto due = ParseIsoDateTime(value);
+            if (!due || value.size() != 10)
+                return "--due takes a date as YYYY-MM-DD: \"" + value + "\" is not one.";
+            result.Due = due->Date;
         } else if (option == "--days") {
-            daysOrKind = true;
-            const auto days = WholeNumber(*value);
+            const auto days = WholeNumber(value);
             if (!days || *days < 0 || *days > 32767)
-                reader.Error = "--days takes a whole number from 0 to 32767: \"" + *value + "\" is not one.";
-            else
-                result.Days = std::to_string(*days);
-        } else if (option == "--kind") {
-            daysOrKind = true;
+                return "--days takes a whole number from 0 to 32767: \"" + value + "\" is not one.";
+            result.Days = std::to_string(*days);
+        } else {
             static const std::map<std::string, int> kinds { { "weekdays", 0 }, { "weekends", 1 },
                 { "all", 2 } };
-            const auto found = kinds.find(*value);
+            const auto found = kinds.find(value);
             if (found == kinds.end())
-                reader.Error = "--kind takes weekdays, weekends or all: \"" + *value + "\" is not one.";
-            else
-                result.DayKind = found->second;
+                return "--kind takes weekdays, weekends or all: \"" + value + "\" is not one.";
+            result.DayKind = found->second;
+        }
+        return {};
+    }
+
+    std::string ReadAddOption(std::string_view option, const std::string& value, CliArguments& result)
+    {
+        if (option == "--description") {
+            result.Description = value;
+        } else if (option == "--info") {
+            result.Information = value;
+        } else if (option == "--file") {
+            // A path with a line break or a Tab cannot be kept in a task line without changing it.
+            if (value.find_first_of("\r\n\t") != std::string::npos)
+                return "--file cannot hold a line break or a Tab: a task keeps its file path on one line.";
+            result.AssociatedFile = value;
+        } else if (option == "--priority") {
+            result.PriorityOption = PriorityOptionFromName(value);
+            if (!result.PriorityOption)
+                return "--priority does not know \"" + value + "\".";
         } else {
-            reader.Error = "add does not know the option " + option + ".";
+            return ReadDateOption(option, value, result);
         }
-        return reader.Error.empty();
+        return {};
     }
 
-    bool ReadAddArguments(ArgumentReader& reader, CliArguments& result)
-    {
-        bool daysOrKind = false;
-        while (!reader.AtEnd()) {
-            if (!ReadAddOption(reader, reader.Next(), result, daysOrKind))
-                return false;
+    // Walks the arguments once. Options may stand anywhere after the command, global ones also
+    // before it; every other argument is the command's name or one of its operands.
+    class ArgumentParser {
+    public:
+        explicit ArgumentParser(const std::vector<std::string>& args)
+            : Args(args)
+        {
         }
-        if (result.Description.empty())
-            reader.Error = "add needs --description with a text.";
-        else if (result.Due && result.PriorityOption)
-            reader.Error
-                = "--due makes a date-based task, whose priority comes from its dates: leave out --priority.";
-        else if (daysOrKind && !result.Due)
-            reader.Error = "--days and --kind belong to a date-based task: give --due as well.";
-        return reader.Error.empty();
-    }
 
-    bool ReadCommandArguments(ArgumentReader& reader, CliArguments& result)
-    {
-        if (reader.AtEnd()) {
-            reader.Error = "the command needs a FILE.";
-            return false;
+        ParsedArguments Parse()
+        {
+            if (ReadAll() && TakeOperands() && CheckAdd())
+                return { Result, {} };
+            return { std::nullopt, Error };
         }
-        result.File = reader.Next();
-        switch (result.Command) {
-        case CommandName::Add:
-            return ReadAddArguments(reader, result);
-        case CommandName::Complete: {
-            const auto index = reader.AtEnd() ? std::nullopt : WholeNumber(reader.Next());
-            if (!index || *index < 0) {
-                reader.Error = "complete needs the INDEX of a task: a whole number from 0.";
-                return false;
-            }
-            result.Index = static_cast<std::size_t>(*index);
-            break;
-        }
-        case CommandName::Show:
-            if (!reader.AtEnd() && reader.Peek() == "--json") {
-                reader.Next();
-                result.Form = OutputForm::Json;
-            }
-            break;
-        case CommandName::Assess:
-            if (!reader.AtEnd() && reader.Peek() == "-o") {
-                reader.Next();
-                const auto out = reader.ValueOf("-o");
-                if (!out)
+
+    private:
+        bool ReadAll()
+        {
+            bool optionsEnded = false;
+            while (Position < Args.size()) {
+                const std::string& token = Args[Position++];
+                if (!optionsEnded && token == "--") {
+                    optionsEnded = true;
+                    continue;
+                }
+                const bool isOption = !optionsEnded && IsOptionToken(token);
+                if (!(isOption ? ReadOption(token) : ReadOperand(token)))
                     return false;
-                result.Output = *out;
             }
-            break;
-        default:
-            break;
+            return true;
         }
-        if (!reader.AtEnd()) {
-            reader.Error = "unexpected argument \"" + reader.Peek() + "\".";
-            return false;
+
+        bool ReadOption(const std::string& token)
+        {
+            // --name=value is the same as --name value.
+            const std::size_t equals = token.starts_with("--") ? token.find('=') : std::string::npos;
+            const std::string option = token.substr(0, equals);
+            const OptionRule* rule = FindRule(option, Command);
+            if (!rule)
+                Error = Command ? CommandWord + " does not know the option " + option + "."
+                                : "unknown option " + option + ".";
+            else if (rule->Value == TakesValue::No && equals != std::string::npos)
+                Error = option + " takes no value.";
+            else if (rule->Value == TakesValue::No)
+                Error = ReadFlag(option);
+            else if (equals != std::string::npos)
+                Error = ReadValue(option, token.substr(equals + 1));
+            else if (Position >= Args.size())
+                Error = option + " needs a value.";
+            else
+                Error = ReadValue(option, Args[Position++]);
+            return Error.empty();
         }
-        return true;
-    }
+
+        std::string ReadFlag(std::string_view option)
+        {
+            if (option == "--json")
+                Result.Form = OutputForm::Json;
+            else
+                Result.Force = WhenReadStopped::WriteAnyway;
+            return {};
+        }
+
+        std::string ReadValue(std::string_view option, const std::string& value)
+        {
+            if (option == "--today" || option == "--days-per-level")
+                return ReadGlobalOption(option, value, Result);
+            if (option == "-o") {
+                Result.Output = value;
+                if (value.empty())
+                    return "-o needs a file name, or - for standard output: the name given is empty.";
+                return {};
+            }
+            if (option == "--days" || option == "--kind")
+                DaysOrKind = true;
+            return ReadAddOption(option, value, Result);
+        }
+
+        bool ReadOperand(const std::string& token)
+        {
+            if (Command) {
+                Operands.push_back(token);
+                return true;
+            }
+            Command = CommandFromName(token);
+            if (!Command) {
+                Error = "unknown command \"" + token + "\".";
+                return false;
+            }
+            CommandWord = token;
+            Result.Command = *Command;
+            return true;
+        }
+
+        bool TakeOperands()
+        {
+            if (!Command) {
+                Error = "no command given.";
+                return false;
+            }
+            std::size_t expected = 1;
+            if (Operands.empty()) {
+                Error = CommandWord + " needs a FILE.";
+                return false;
+            }
+            Result.File = Operands[0];
+            if (Result.File.empty()) {
+                Error = CommandWord + " needs a FILE: the name given is empty.";
+                return false;
+            }
+            if (Result.Command == CommandName::Complete) {
+                const auto index = Operands.size() < 2 ? std::nullopt : WholeNumber(Operands[1]);
+                if (!index || *index < 0) {
+                    Error = "complete needs the INDEX of a task: a whole number from 0.";
+                    return false;
+                }
+                Result.Index = static_cast<std::size_t>(*index);
+                expected = 2;
+            }
+            if (Operands.size() > expected)
+                Error = "unexpected argument \"" + Operands[expected] + "\".";
+            return Error.empty();
+        }
+
+        bool CheckAdd()
+        {
+            if (Result.Command != CommandName::Add)
+                return true;
+            if (Result.Description.empty())
+                Error = "add needs --description with a text.";
+            else if (Result.Due && Result.PriorityOption)
+                Error = "--due makes a date-based task, whose priority comes from its dates: leave out "
+                        "--priority.";
+            else if (DaysOrKind && !Result.Due)
+                Error = "--days and --kind belong to a date-based task: give --due as well.";
+            return Error.empty();
+        }
+
+        const std::vector<std::string>& Args;
+        std::size_t Position = 0;
+        std::optional<CommandName> Command;
+        std::string CommandWord;
+        std::vector<std::string> Operands;
+        bool DaysOrKind = false;
+        CliArguments Result;
+        std::string Error;
+    };
 
 } // namespace
 
-ParsedArguments ParseArguments(const std::vector<std::string>& args)
-{
-    ArgumentReader reader(args);
-    CliArguments result;
-    while (!reader.AtEnd() && reader.Peek().starts_with("--")) {
-        const std::string option = reader.Next();
-        if (option != "--today" && option != "--days-per-level") {
-            reader.Error = "unknown option " + option + ".";
-            return { std::nullopt, reader.Error };
-        }
-        if (!ReadGlobalOption(reader, option, result))
-            return { std::nullopt, reader.Error };
-    }
-    if (reader.AtEnd())
-        return { std::nullopt, "no command given." };
-    const std::string name = reader.Next();
-    const auto command = CommandFromName(name);
-    if (!command)
-        return { std::nullopt, "unknown command \"" + name + "\"." };
-    result.Command = *command;
-    if (!ReadCommandArguments(reader, result))
-        return { std::nullopt, reader.Error };
-    return { result, {} };
-}
+ParsedArguments ParseArguments(const std::vector<std::string>& args) { return ArgumentParser(args).Parse(); }
 
 } // namespace agendrix::cli

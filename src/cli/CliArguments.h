@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace agendrix::cli {
@@ -12,15 +13,23 @@ enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge };
 
 enum class OutputForm { Table, Json };
 
+// What a command that writes the list does with a list whose reading stopped at an empty line
+// with more lines after it: saving it would drop those lines from the file.
+enum class WhenReadStopped { Refuse, WriteAnyway };
+
+// `-o -`: the assessed list goes to standard output instead of a file.
+inline constexpr std::string_view StandardOutput = "-";
+
 // The command line, checked for form only; files are not touched here.
 struct CliArguments {
     std::optional<DateTime> Today;
     std::optional<int> DaysPerLevel;
     CommandName Command = CommandName::Show;
     std::string File;
-    std::string Output; // -o, for assess
+    std::string Output; // -o, for assess: a file, or StandardOutput
     OutputForm Form = OutputForm::Table;
     std::size_t Index = 0; // complete
+    WhenReadStopped Force = WhenReadStopped::Refuse; // --force, for the commands that write the list
 
     // add
     std::string Description;

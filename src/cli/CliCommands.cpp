@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "OutputBuffer.h"
 #include "StreamPrompts.h"
 #include "TaskTable.h"
 
@@ -58,11 +59,24 @@ namespace {
         if (!LoadList(document, arguments.File, WhenMissing::Fail, context))
             return ExitCode::FileOrData;
         if (arguments.Form == OutputForm::Json)
-            context.Out << FormatJson(document.Tasks, context.FormatDate);
+            WriteJson(context.Out, document.Tasks, context.FormatDate);
         else
-            context.Out << FormatTable(
-                document.Tasks, context.FormatDate, context.ColourOutput ? Colour::On : Colour::Off);
+            WriteTable(context.Out, document.Tasks, context.FormatDate,
+                context.ColourOutput ? Colour::On : Colour::Off);
         return ExitCode::Success;
+    }
+
+    // The bytes SaveList would write, on a stream.
+    void WriteListFile(std::ostream& out, const TaskStore& tasks)
+    {
+        OutputBuffer buffer(out);
+        buffer.Append(HeaderLine());
+        buffer.Append("\r\n");
+        for (std::size_t i = 0; i < tasks.Count() && buffer.EndRow(); ++i) {
+            buffer.Append(tasks.Line(i));
+            buffer.Append("\r\n");
+        }
+        buffer.Flush();
     }
 
     ExitCode Assess(const CliArguments& arguments, CliContext& context)
@@ -70,6 +84,10 @@ namespace {
         ListDocument document;
         if (!LoadList(document, arguments.File, WhenMissing::Fail, context))
             return ExitCode::FileOrData;
+        if (arguments.Output == StandardOutput) {
+            WriteListFile(context.Out, document.Tasks);
+            return ExitCode::Success;
+        }
         if (!arguments.Output.empty())
             document.ListName = arguments.Output;
         return Save(document, context);
@@ -85,6 +103,21 @@ namespace {
         return std::move(encoded.bytes);
     }
 
+    // Every line break as LF, the one the information text stores as "\xB6" (the encoding drops
+    // CR): a CR LF pair stays one break and a lone CR is a break of its own.
+    std::string WithLfBreaks(std::string_view text)
+    {
+        std::string lf;
+        lf.reserve(text.size());
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '\r')
+                lf += text[i];
+            else if (i + 1 == text.size() || text[i + 1] != '\n')
+                lf += '\n';
+        }
+        return lf;
+    }
+
     ExitCode Add(const CliArguments& arguments, CliContext& context)
     {
         ListDocument document;
@@ -92,7 +125,7 @@ namespace {
             return ExitCode::FileOrData;
         TaskEditorInput input = NewTaskDefaults(context.Now.Date);
         input.Description = ToListText(arguments.Description, "description", context);
-        input.Information = ToListText(arguments.Information, "information text", context);
+        input.Information = ToListText(WithLfBreaks(arguments.Information), "information text", context);
         input.File = ToListText(arguments.AssociatedFile, "file path", context);
         if (arguments.Due) {
             input.PriorityOption = CodeNotAssessed;

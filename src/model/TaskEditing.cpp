@@ -4,12 +4,28 @@
 
 namespace agendrix {
 
+namespace {
+    // A description is one line of the list file, whose reader ends a line at CR LF, LF or a lone
+    // CR: each of them, pasted or given on a command line, becomes one blank, as a Tab does.
+    std::string OneLineDescription(std::string_view text)
+    {
+        std::string line;
+        line.reserve(text.size());
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                continue;
+            line += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+        }
+        return WithoutTabs(line);
+    }
+} // namespace
+
 EditedTask BuildEditedTask(const TaskEditorInput& input, const CivilDate& today)
 {
     const int option = std::clamp(input.PriorityOption, 0, CodeCompleted);
     TaskFields fields;
     fields.Code = TwoDigitCode(option);
-    fields.Description = WithoutTabs(input.Description);
+    fields.Description = OneLineDescription(input.Description);
     fields.Information = EncodeInformation(input.Information);
     fields.DateBased = option == CodeNotAssessed ? "1" : "0";
     fields.Date = FormatYyyymmdd(input.Date);
@@ -84,7 +100,7 @@ std::string WithDescription(std::string_view line, std::string_view description)
 {
     const std::size_t end = DescriptionEnd(line);
     std::string changed(line.substr(0, std::min<std::size_t>(3, line.size())));
-    changed += WithoutTabs(description);
+    changed += OneLineDescription(description);
     if (end != std::string_view::npos)
         changed += line.substr(end);
     return changed;

@@ -30,7 +30,8 @@ struct EditedTask {
 // Builds the task line as the editor's OK does: the option number as the code, flag "1" only for
 // "&Date Based", the information text encoded, the line shortened to 1024 bytes by cutting the
 // information text, and a completed task's description prefixed with today's date. Tabs typed
-// into the description or file become blanks.
+// into the description or file become blanks, and so does each line break (CR LF, LF or a lone CR)
+// of the description.
 EditedTask BuildEditedTask(const TaskEditorInput& input, const CivilDate& today);
 
 // A new task's editor defaults: unprioritized, due 14 days from today, 1 day, weekdays.
@@ -51,7 +52,7 @@ struct ChangedTask {
 // Nothing else of the line changes.
 ChangedTask WithPickedPriority(std::string_view line, int option, const CivilDate& today);
 
-// The line with a new description typed in place; Tabs typed into it become blanks.
+// The line with a new description typed in place; Tabs and line breaks typed into it become blanks.
 std::string WithDescription(std::string_view line, std::string_view description);
 
 // The line with a new information text typed in place (LF or CR LF line breaks), cut from its end

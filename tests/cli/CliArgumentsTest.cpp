@@ -22,6 +22,14 @@ namespace {
 
     INSTANTIATE_TEST_SUITE_P(Cli, BadArguments,
         testing::Values(BadCase { "Nothing", {}, "no command" },
+            BadCase { "ShowEmptyFile", { "show", "" }, "show needs a FILE: the name given is empty" },
+            BadCase { "AssessEmptyFile", { "assess", "", "-o", "b.agl" }, "assess needs a FILE: the name" },
+            BadCase { "AddEmptyFile", { "add", "", "--description", "x" }, "add needs a FILE: the name" },
+            BadCase { "CompleteEmptyFile", { "complete", "", "0" }, "complete needs a FILE: the name" },
+            BadCase {
+                "ExportEmptyFile", { "export-completed", "" }, "export-completed needs a FILE: the name" },
+            BadCase { "PurgeEmptyFile", { "purge", "--", "" }, "purge needs a FILE: the name" },
+            BadCase { "AssessEmptyOutput", { "assess", "a.agl", "-o", "" }, "-o needs a file name, or -" },
             BadCase { "UnknownCommand", { "explode", "a.agl" }, "unknown command \"explode\"" },
             BadCase { "UnknownOption", { "--verbose", "show", "a.agl" }, "unknown option --verbose" },
             BadCase { "MissingFile", { "show" }, "needs a FILE" },
@@ -32,7 +40,23 @@ namespace {
             BadCase { "TodayWithoutValue", { "--today" }, "--today needs a value" },
             BadCase { "DaysPerLevelZero", { "--days-per-level", "0", "show", "a.agl" }, "from 1 to 4681" },
             BadCase { "DaysPerLevelText", { "--days-per-level", "x", "show", "a.agl" }, "from 1 to 4681" },
-            BadCase { "ShowExtra", { "show", "a.agl", "--xml" }, "unexpected argument \"--xml\"" },
+            BadCase {
+                "ShowUnknownOption", { "show", "--xml", "a.agl" }, "show does not know the option --xml" },
+            BadCase { "ShowSecondFile", { "show", "a.agl", "b.agl" }, "unexpected argument \"b.agl\"" },
+            BadCase { "OptionAfterDoubleDash", { "show", "--", "a.agl", "--json" },
+                "unexpected argument \"--json\"" },
+            BadCase { "CommandOptionBeforeCommand", { "--json", "show", "a.agl" }, "unknown option --json" },
+            BadCase { "OptionOfAnotherCommand", { "show", "a.agl", "-o", "b.agl" },
+                "show does not know the option -o" },
+            BadCase { "ShowForce", { "show", "a.agl", "--force" }, "show does not know the option --force" },
+            BadCase { "ForceBeforeCommand", { "--force", "purge", "a.agl" }, "unknown option --force" },
+            BadCase { "ForceWithValue", { "purge", "a.agl", "--force=yes" }, "--force takes no value" },
+            BadCase { "FlagWithValue", { "show", "a.agl", "--json=yes" }, "--json takes no value" },
+            BadCase {
+                "ValueMissingAtTheEnd", { "add", "a.agl", "--description" }, "--description needs a value" },
+            BadCase {
+                "TodayAfterFileNotADate", { "show", "a.agl", "--today", "soon" }, "\"soon\" is not one" },
+            BadCase { "CompleteExtra", { "complete", "a.agl", "1", "2" }, "unexpected argument \"2\"" },
             BadCase { "AssessOutputMissing", { "assess", "a.agl", "-o" }, "-o needs a value" },
             BadCase { "AddWithoutDescription", { "add", "a.agl" }, "needs --description" },
             BadCase { "AddEmptyDescription", { "add", "a.agl", "--description", "" }, "needs --description" },
@@ -53,6 +77,12 @@ namespace {
             BadCase { "AddNegativeDays",
                 { "add", "a.agl", "--description", "x", "--due", "2026-12-10", "--days", "-1" },
                 "--days takes" },
+            BadCase { "AddFileWithLf", { "add", "a.agl", "--description", "x", "--file", "/tmp/a\nb" },
+                "--file cannot hold a line break" },
+            BadCase { "AddFileWithCr", { "add", "a.agl", "--description", "x", "--file", "/tmp/a\rb" },
+                "--file cannot hold a line break" },
+            BadCase { "AddFileWithTab", { "add", "a.agl", "--description", "x", "--file", "/tmp/a\tb" },
+                "--file cannot hold a line break or a Tab" },
             BadCase { "AddUnknownOption", { "add", "a.agl", "--colour", "red" },
                 "add does not know the option --colour" },
             BadCase { "CompleteWithoutIndex", { "complete", "a.agl" }, "needs the INDEX" },
@@ -73,6 +103,72 @@ namespace {
         EXPECT_EQ(a.Command, CommandName::Show);
         EXPECT_EQ(a.Form, OutputForm::Json);
     }
+
+    // The parsed arguments in one canonical order, with every value that differs from its default.
+    std::string Canonical(const CliArguments& a)
+    {
+        std::string text = a.File;
+        if (a.Index != 0)
+            text += " " + std::to_string(a.Index);
+        if (a.Form == OutputForm::Json)
+            text += " --json";
+        if (!a.Output.empty())
+            text += " -o " + a.Output;
+        if (!a.Description.empty())
+            text += " --description " + a.Description;
+        if (a.Today)
+            text += " --today " + FormatIso(a.Today->Date);
+        if (a.DaysPerLevel)
+            text += " --days-per-level " + std::to_string(*a.DaysPerLevel);
+        if (a.Force == WhenReadStopped::WriteAnyway)
+            text += " --force";
+        return text;
+    }
+
+    struct GoodCase {
+        const char* Name;
+        std::vector<std::string> Args;
+        const char* Canonical;
+    };
+
+    class GoodArguments : public testing::TestWithParam<GoodCase> { };
+
+    TEST_P(GoodArguments, AreReadWhereverTheOptionsStand)
+    {
+        const ParsedArguments parsed = ParseArguments(GetParam().Args);
+        ASSERT_TRUE(parsed.Arguments) << parsed.Error;
+        EXPECT_EQ(Canonical(*parsed.Arguments), GetParam().Canonical);
+    }
+
+    INSTANTIATE_TEST_SUITE_P(Cli, GoodArguments,
+        testing::Values(GoodCase { "JsonBeforeFile", { "show", "--json", "a.agl" }, "a.agl --json" },
+            GoodCase { "JsonAfterFile", { "show", "a.agl", "--json" }, "a.agl --json" },
+            GoodCase { "OutputBeforeFile", { "assess", "-o", "b.agl", "a.agl" }, "a.agl -o b.agl" },
+            GoodCase { "OptionBetweenFileAndIndex", { "complete", "a.agl", "--days-per-level", "5", "7" },
+                "a.agl 7 --days-per-level 5" },
+            GoodCase { "AddOptionsBeforeFile", { "add", "--description", "Call Bob", "a.agl" },
+                "a.agl --description Call Bob" },
+            GoodCase { "GlobalOptionAfterCommand", { "show", "--today", "2026-12-04", "a.agl" },
+                "a.agl --today 2026-12-04" },
+            GoodCase { "GlobalOptionsAtTheEnd",
+                { "purge", "a.agl", "--days-per-level", "2", "--today", "2026-12-04" },
+                "a.agl --today 2026-12-04 --days-per-level 2" },
+            GoodCase { "ValuesAfterEquals", { "--today=2026-12-04", "add", "a.agl", "--description=a=b" },
+                "a.agl --description a=b --today 2026-12-04" },
+            GoodCase { "ValueBeginningWithADash", { "add", "a.agl", "--description", "-x" },
+                "a.agl --description -x" },
+            GoodCase {
+                "DoubleDashBeforeDashFile", { "show", "--json", "--", "-odd.agl" }, "-odd.agl --json" },
+            GoodCase { "DoubleDashBeforeCommand", { "--", "show", "--json" }, "--json" },
+            GoodCase { "DashAloneIsAFile", { "show", "-" }, "-" },
+            GoodCase { "OutputToStandardOutput", { "assess", "a.agl", "-o", "-" }, "a.agl -o -" },
+            GoodCase { "AssessForce", { "assess", "--force", "a.agl" }, "a.agl --force" },
+            GoodCase { "AddForce", { "add", "a.agl", "--force", "--description", "x" },
+                "a.agl --description x --force" },
+            GoodCase { "CompleteForce", { "complete", "a.agl", "3", "--force" }, "a.agl 3 --force" },
+            GoodCase { "ExportForce", { "export-completed", "--force", "a.agl" }, "a.agl --force" },
+            GoodCase { "PurgeForce", { "purge", "a.agl", "--force" }, "a.agl --force" }),
+        [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
     TEST(CliArguments, TodayWithoutATimeMeansNoon)
     {

@@ -150,6 +150,18 @@ namespace {
                 + " bytes\t\t0\t\t\t\t\r\n");
     }
 
+    TEST_F(CliCommands, AssessToStandardOutputWritesTheFileBytesThereOnly)
+    {
+        const std::string old = "Format: 2.0.0\r\n00\tdated\t\t1\t19990101\t0\t2\t\n09\tb\xE9\t\t0\t\t\t\t\r";
+        WriteBytes(Folder / "in.agl", old);
+        ASSERT_EQ(Run({ "assess", List("in.agl"), "-o", "-" }), ExitCode::Success) << Err.str();
+        EXPECT_EQ(
+            Out.str(), Header + "01\tdated\t\t1\t20261206\t0\t2\t\r\n09\tb\xE9\t\t0\t20261206\t\t\t\r\n");
+        EXPECT_EQ(Err.str().substr(0, 35), "This file is in Version 2.0 format,");
+        EXPECT_EQ(ReadBytes(Folder / "in.agl"), old);
+        EXPECT_EQ(std::distance(fs::directory_iterator(Folder), fs::directory_iterator {}), 1);
+    }
+
     TEST_F(CliCommands, AddToANewFileWritesTheEditorsLine)
     {
         ASSERT_EQ(Run({ "add", List("new.agl"), "--description", "Water the plants" }), ExitCode::Success)
@@ -166,6 +178,18 @@ namespace {
             << Err.str();
         EXPECT_EQ(ReadBytes(Folder / "l.agl"),
             Header + "03\tRenew passport\tline one\xB6line two\t1\t20261209\t2\t2\t/home/me/form.pdf\r\n");
+    }
+
+    TEST_F(CliCommands, AddKeepsTheTaskOnOneLineWhateverLineBreaksItIsGiven)
+    {
+        ASSERT_EQ(Run({ "add", List("l.agl"), "--description", "Call\r\nBob\rnow\nplease\tsoon", "--info",
+                      "a\r\nb\rc\nd\r\n\r\ne\r" }),
+            ExitCode::Success)
+            << Err.str();
+        const std::string p = "\xB6"; // a stored line break
+        EXPECT_EQ(ReadBytes(Folder / "l.agl"),
+            Header + "09\tCall Bob now please soon\ta" + p + "b" + p + "c" + p + "d" + p + p + "e" + p
+                + "\t0\t20261220\t1\t0\t\r\n");
     }
 
     TEST_F(CliCommands, AddCompletedPrefixesTheDateAndLevelsMapToCodes)
@@ -277,6 +301,25 @@ namespace {
         EXPECT_EQ(RunProgram("--today 2026-12-06 show " AGENDRIX_SAMPLES "/Sample.agl", output), 0);
         EXPECT_NE(output.find("Pay the electricity bill"), std::string::npos);
         EXPECT_EQ(RunProgram("--help", output), 0);
+    }
+
+    TEST(CliProgram, AnEmptyFileNameIsAUsageError)
+    {
+        std::string output;
+        EXPECT_EQ(RunProgram("show ''", output), 1);
+        EXPECT_EQ(
+            output.substr(0, output.find('\n')), "agendrix-cli: show needs a FILE: the name given is empty.");
+    }
+
+    TEST(CliProgram, OptionsMayStandBeforeTheFile)
+    {
+        std::string output;
+        EXPECT_EQ(RunProgram("show --json --today 2026-12-06 " AGENDRIX_SAMPLES "/Sample.agl", output), 0)
+            << output;
+        EXPECT_EQ(output.substr(0, 5), "[\n  {");
+        EXPECT_EQ(RunProgram("show --bogus " AGENDRIX_SAMPLES "/Sample.agl", output), 1);
+        EXPECT_EQ(
+            output.substr(0, output.find('\n')), "agendrix-cli: show does not know the option --bogus.");
     }
 
 } // namespace

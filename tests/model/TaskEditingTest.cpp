@@ -86,6 +86,28 @@ namespace {
         EXPECT_EQ(GetField(cut.Line, TaskField::File), "/home/ann/my file.txt");
     }
 
+    TEST(TaskEditingTest, LineBreaksInADescriptionBecomeOneBlankEach)
+    {
+        const std::tuple<const char*, const char*, const char*> cases[] = {
+            { "lf", "a\nb", "a b" },
+            { "crLf", "a\r\nb", "a b" },
+            { "loneCr", "a\rb", "a b" },
+            { "crThenCrLf", "a\r\r\nb", "a  b" },
+            { "lfThenCr", "a\n\rb", "a  b" },
+            { "tab", "a\tb", "a b" },
+            { "atBothEnds", "\r\na\r", " a " },
+        };
+        for (const auto& [name, typed, stored] : cases) {
+            TaskEditorInput input = NewTaskDefaults(Today);
+            input.Description = typed;
+            const EditedTask task = BuildEditedTask(input, Today);
+            EXPECT_EQ(task.Line, "09\t" + std::string(stored) + "\t\t0\t20261218\t1\t0\t") << name;
+            EXPECT_EQ(task.Description, stored) << name;
+            EXPECT_EQ(WithDescription("04\tOld\tinfo", typed), "04\t" + std::string(stored) + "\tinfo")
+                << name;
+        }
+    }
+
     TEST(TaskEditingTest, CompleteTaskMovesTheLineToTheTail)
     {
         ListDocument empty;
