@@ -6,6 +6,7 @@
 
 #include "model/CompletedItems.h"
 #include "model/DateLogic.h"
+#include "model/FileLock.h"
 #include "model/ListFile.h"
 #include "model/TaskEditing.h"
 #include "model/Windows1252.h"
@@ -19,9 +20,11 @@ namespace {
     enum class WhenMissing { Fail, StartEmpty };
 
     // Loads the list (older formats converted, with their notes on the error stream) and
-    // assesses it. Returns false after reporting the error.
-    bool LoadList(
-        ListDocument& document, const std::string& file, WhenMissing whenMissing, CliContext& context)
+    // assesses it. Returns false after reporting the error. A command that writes the list back
+    // refuses one whose reading stopped at an empty line, as the lines after it would be lost,
+    // unless told to write anyway.
+    bool LoadList(ListDocument& document, const std::string& file, WhenMissing whenMissing,
+        WhenReadStopped whenStopped, CliContext& context)
     {
         std::error_code error;
         const std::filesystem::path absolute = std::filesystem::absolute(file, error);
@@ -40,23 +43,43 @@ namespace {
                 context.Err << "agendrix-cli: There is no list file \"" << document.ListName << "\".\n";
             return false;
         }
+        if (result.Stopped && whenStopped == WhenReadStopped::Refuse) {
+            context.Err
+                << "agendrix-cli: Nothing was written: reading \"" << document.ListName
+                << "\" stopped at its empty line " << result.Stopped->EmptyLine
+                << ", and writing it would lose the lines after it. Give --force to write it anyway.\n";
+            return false;
+        }
         AssessDateItems(document.Tasks, context.Now, context.DaysPerLevel);
         return true;
     }
 
-    ExitCode Save(ListDocument& document, CliContext& context)
-    {
-        const FileError error = SaveListLocked(document, context.Ops);
-        if (error.Message.empty())
-            return ExitCode::Success;
-        context.Err << "agendrix-cli: " << error.Message << '\n';
-        return ExitCode::FileOrData;
-    }
+    // A command that reads the list, changes it and writes it back, all under the list's lock,
+    // so that another program's change made meanwhile is never overwritten.
+    struct Writer {
+        const CliArguments& Arguments;
+        CliContext& Context;
+        const FileLock& Lock;
+
+        bool Load(ListDocument& document, WhenMissing whenMissing = WhenMissing::Fail) const
+        {
+            return LoadList(document, Arguments.File, whenMissing, Arguments.Force, Context);
+        }
+
+        ExitCode Save(ListDocument& document) const
+        {
+            const FileError error = SaveList(document, Lock, Context.Ops);
+            if (error.Message.empty())
+                return ExitCode::Success;
+            Context.Err << "agendrix-cli: " << error.Message << '\n';
+            return ExitCode::FileOrData;
+        }
+    };
 
     ExitCode Show(const CliArguments& arguments, CliContext& context)
     {
         ListDocument document;
-        if (!LoadList(document, arguments.File, WhenMissing::Fail, context))
+        if (!LoadList(document, arguments.File, WhenMissing::Fail, WhenReadStopped::WriteAnyway, context))
             return ExitCode::FileOrData;
         if (arguments.Form == OutputForm::Json)
             WriteJson(context.Out, document.Tasks, context.FormatDate);
@@ -79,18 +102,19 @@ namespace {
         buffer.Flush();
     }
 
-    ExitCode Assess(const CliArguments& arguments, CliContext& context)
+    ExitCode Assess(const Writer& writer)
     {
         ListDocument document;
-        if (!LoadList(document, arguments.File, WhenMissing::Fail, context))
+        if (!writer.Load(document))
             return ExitCode::FileOrData;
-        if (arguments.Output == StandardOutput) {
-            WriteListFile(context.Out, document.Tasks);
+        const std::string& output = writer.Arguments.Output;
+        if (output == StandardOutput) {
+            WriteListFile(writer.Context.Out, document.Tasks);
             return ExitCode::Success;
         }
-        if (!arguments.Output.empty())
-            document.ListName = arguments.Output;
-        return Save(document, context);
+        if (!output.empty())
+            document.ListName = output;
+        return writer.Save(document);
     }
 
     // Text from the command line is UTF-8; the list holds Windows-1252.
@@ -118,10 +142,12 @@ namespace {
         return lf;
     }
 
-    ExitCode Add(const CliArguments& arguments, CliContext& context)
+    ExitCode Add(const Writer& writer)
     {
+        const CliArguments& arguments = writer.Arguments;
+        CliContext& context = writer.Context;
         ListDocument document;
-        if (!LoadList(document, arguments.File, WhenMissing::StartEmpty, context))
+        if (!writer.Load(document, WhenMissing::StartEmpty))
             return ExitCode::FileOrData;
         TaskEditorInput input = NewTaskDefaults(context.Now.Date);
         input.Description = ToListText(arguments.Description, "description", context);
@@ -141,70 +167,103 @@ namespace {
         if (edited.Shortened == Shortening::InformationCut)
             context.Err << ShorteningMessage() << '\n';
         AssessDateItems(document.Tasks, context.Now, context.DaysPerLevel);
-        return Save(document, context);
+        return writer.Save(document);
     }
 
-    ExitCode Complete(const CliArguments& arguments, CliContext& context)
+    ExitCode Complete(const Writer& writer)
     {
+        CliContext& context = writer.Context;
+        const std::size_t index = writer.Arguments.Index;
         ListDocument document;
-        if (!LoadList(document, arguments.File, WhenMissing::Fail, context))
+        if (!writer.Load(document))
             return ExitCode::FileOrData;
-        if (!CompleteTask(document, arguments.Index, context.Now.Date)) {
-            context.Err << "agendrix-cli: \"" << document.ListName << "\" has no task at index "
-                        << arguments.Index << " (it has " << document.Tasks.Count() << ").\n";
+        if (!CompleteTask(document, index, context.Now.Date)) {
+            context.Err << "agendrix-cli: \"" << document.ListName << "\" has no task at index " << index
+                        << " (it has " << document.Tasks.Count() << ").\n";
             return ExitCode::FileOrData;
         }
         AssessDateItems(document.Tasks, context.Now, context.DaysPerLevel);
-        return Save(document, context);
+        return writer.Save(document);
     }
 
-    ExitCode ExportCompletedItems(const CliArguments& arguments, CliContext& context)
+    // Moves the completed tasks to the ".cti" file and saves the list; when the list cannot be
+    // saved, the ".cti" file gets back what it held, so that both files stay as they were.
+    ExitCode ExportCompletedItems(const Writer& writer)
     {
+        CliContext& context = writer.Context;
         ListDocument document;
-        if (!LoadList(document, arguments.File, WhenMissing::Fail, context))
+        if (!writer.Load(document))
             return ExitCode::FileOrData;
         StreamPrompts prompts(context.Err, PromptAnswer::Yes);
         const ExportResult result = ExportCompleted(document, prompts, context.Now, context.Ops);
-        switch (result.What) {
-        case ExportResult::Status::Exported:
-            return Save(document, context);
-        case ExportResult::Status::Failed:
+        if (result.What == ExportResult::Status::Failed)
             return ExitCode::FileOrData;
-        default:
+        if (result.What != ExportResult::Status::Exported)
             return ExitCode::Success;
+        const ExitCode saved = writer.Save(document);
+        if (saved != ExitCode::Success) {
+            const FileError restored = RestoreCompletedItems(result, context.Ops);
+            context.Err << "agendrix-cli: "
+                        << (restored.Message.empty() ? "The completed tasks stay in the list; \""
+                                       + result.CtiPath + "\" was given back what it held."
+                                                     : restored.Message)
+                        << '\n';
         }
+        return saved;
     }
 
-    ExitCode Purge(const CliArguments& arguments, CliContext& context)
+    ExitCode Purge(const Writer& writer)
     {
         ListDocument document;
-        if (!LoadList(document, arguments.File, WhenMissing::Fail, context))
+        if (!writer.Load(document))
             return ExitCode::FileOrData;
-        StreamPrompts prompts(context.Err, PromptAnswer::Yes);
+        StreamPrompts prompts(writer.Context.Err, PromptAnswer::Yes);
         if (PurgeCompleted(document, prompts) != PurgeResult::Purged)
             return ExitCode::Success;
-        return Save(document, context);
+        return writer.Save(document);
+    }
+
+    // The file a writing command writes: assess's output file when it names one.
+    std::string WrittenFile(const CliArguments& arguments)
+    {
+        if (arguments.Command == CommandName::Assess && !arguments.Output.empty()
+            && arguments.Output != StandardOutput)
+            return arguments.Output;
+        return arguments.File;
+    }
+
+    ExitCode RunWriter(const CliArguments& arguments, CliContext& context)
+    {
+        const FileLock lock(WrittenFile(arguments), SaveLockWaitMs);
+        if (lock.What() == FileLock::State::Busy) {
+            context.Err << "agendrix-cli: " << lock.Error().Message << '\n';
+            return ExitCode::FileOrData;
+        }
+        const Writer writer { arguments, context, lock };
+        switch (arguments.Command) {
+        case CommandName::Assess:
+            return Assess(writer);
+        case CommandName::Add:
+            return Add(writer);
+        case CommandName::Complete:
+            return Complete(writer);
+        case CommandName::ExportCompleted:
+            return ExportCompletedItems(writer);
+        case CommandName::Purge:
+            return Purge(writer);
+        case CommandName::Show:
+            break;
+        }
+        return ExitCode::Usage;
     }
 
 } // namespace
 
 ExitCode RunCommand(const CliArguments& arguments, CliContext& context)
 {
-    switch (arguments.Command) {
-    case CommandName::Show:
+    if (arguments.Command == CommandName::Show)
         return Show(arguments, context);
-    case CommandName::Assess:
-        return Assess(arguments, context);
-    case CommandName::Add:
-        return Add(arguments, context);
-    case CommandName::Complete:
-        return Complete(arguments, context);
-    case CommandName::ExportCompleted:
-        return ExportCompletedItems(arguments, context);
-    case CommandName::Purge:
-        return Purge(arguments, context);
-    }
-    return ExitCode::Usage;
+    return RunWriter(arguments, context);
 }
 
 } // namespace agendrix::cli

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -37,6 +38,26 @@ namespace {
             errno = EACCES;
             return -1;
         }
+    };
+
+    // Fails the chosen rename only: with two files to write, the second.
+    class NthRenameFails : public FileOps {
+    public:
+        explicit NthRenameFails(int failing)
+            : Failing(failing)
+        {
+        }
+        int Rename(const std::string& from, const std::string& to) override
+        {
+            if (++Calls != Failing)
+                return FileOps::Rename(from, to);
+            errno = EACCES;
+            return -1;
+        }
+
+    private:
+        int Failing;
+        int Calls = 0;
     };
 
     class CliCommands : public testing::Test {
@@ -277,6 +298,67 @@ namespace {
         EXPECT_EQ(std::distance(fs::directory_iterator(Folder), fs::directory_iterator {}), 1);
     }
 
+    // A list ends at its first empty line: writing it back would drop what follows, so the
+    // commands that write refuse unless told to go ahead; showing it only warns.
+    TEST_F(CliCommands, WritingCommandsRefuseAListThatStoppedAtAnEmptyLine)
+    {
+        const std::string bytes
+            = Header + "04\tOpen\t\t0\t\t\t\t\r\n10\tdone\t\t0\t\t\t\t\r\n\r\n05\tafter\r\n";
+        const std::vector<std::vector<std::string>> commands {
+            { "assess" },
+            { "add", "--description", "x" },
+            { "complete", "0" },
+            { "export-completed" },
+            { "purge" },
+        };
+        for (const auto& command : commands) {
+            WriteBytes(Folder / "l.agl", bytes);
+            std::vector<std::string> args { command[0], List("l.agl") };
+            args.insert(args.end(), command.begin() + 1, command.end());
+            EXPECT_EQ(Run(args), ExitCode::FileOrData) << command[0];
+            EXPECT_NE(Err.str().find("has an empty line at line 4"), std::string::npos) << Err.str();
+            EXPECT_NE(Err.str().find("Give --force to write it anyway."), std::string::npos) << Err.str();
+            EXPECT_EQ(ReadBytes(Folder / "l.agl"), bytes) << command[0];
+
+            args.push_back("--force");
+            EXPECT_EQ(Run(args), ExitCode::Success) << command[0] << ": " << Err.str();
+            EXPECT_EQ(ReadBytes(Folder / "l.agl").find("after"), std::string::npos) << command[0];
+            fs::remove(Folder / "l.cti");
+        }
+        WriteBytes(Folder / "l.agl", bytes);
+        EXPECT_EQ(Run({ "show", List("l.agl") }), ExitCode::Success);
+        EXPECT_NE(Err.str().find("has an empty line at line 4"), std::string::npos) << Err.str();
+    }
+
+    // When the list cannot be saved after its completed tasks went to the ".cti" file, that file
+    // gets back what it held: a retry then moves the tasks exactly once.
+    TEST_F(CliCommands, ExportIsAllOrNothing)
+    {
+        const std::string list = Header + "04\tOpen\t\t0\t\t\t\t\r\n10\t2026/12/01 - A\t\t0\t\t\t\t\r\n";
+        for (const bool ctiBefore : { false, true }) {
+            WriteBytes(Folder / "home.agl", list);
+            const std::string cti = Header + "10\t2026/11/30 - Z\t\t0\t\t\t\t\r\n";
+            fs::remove(Folder / "home.cti");
+            if (ctiBefore)
+                WriteBytes(Folder / "home.cti", cti);
+            NthRenameFails ops(2);
+            EXPECT_EQ(Run({ "export-completed", List("home.agl") }, ops), ExitCode::FileOrData);
+            EXPECT_NE(Err.str().find("Could not save \"" + List("home.agl") + "\""), std::string::npos)
+                << Err.str();
+            EXPECT_EQ(ReadBytes(Folder / "home.agl"), list);
+            EXPECT_EQ(fs::exists(Folder / "home.cti"), ctiBefore);
+            if (ctiBefore) {
+                EXPECT_EQ(ReadBytes(Folder / "home.cti"), cti);
+            }
+            EXPECT_EQ(
+                std::distance(fs::directory_iterator(Folder), fs::directory_iterator {}), ctiBefore ? 2 : 1);
+
+            ASSERT_EQ(Run({ "export-completed", List("home.agl") }), ExitCode::Success) << Err.str();
+            EXPECT_EQ(ReadBytes(Folder / "home.cti"),
+                (ctiBefore ? cti : Header) + "10\t2026/12/01 - A\t\t0\t\t\t\t\r\n");
+        }
+    }
+
     // The real program, for what only a process shows: exit statuses and the two streams.
     int RunProgram(const std::string& arguments, std::string& output)
     {
@@ -301,6 +383,36 @@ namespace {
         EXPECT_EQ(RunProgram("--today 2026-12-06 show " AGENDRIX_SAMPLES "/Sample.agl", output), 0);
         EXPECT_NE(output.find("Pay the electricity bill"), std::string::npos);
         EXPECT_EQ(RunProgram("--help", output), 0);
+    }
+
+    // Twenty programs adding to one list at once: each reads, adds and writes back under the
+    // list's lock, so none overwrites another's task.
+    TEST(CliProgram, ParallelAddsKeepEveryTask)
+    {
+        char pattern[] = "/tmp/agendrix-cli-XXXXXX";
+        const fs::path folder = mkdtemp(pattern);
+        const std::string list = (folder / "shared.agl").string();
+        constexpr int Writers = 20;
+        std::vector<FILE*> running;
+        for (int i = 0; i < Writers; ++i) {
+            const std::string command = std::string(AGENDRIX_CLI) + " add " + list + " --description 'Task "
+                + std::to_string(i) + "' 2>&1";
+            running.push_back(popen(command.c_str(), "r"));
+        }
+        for (FILE* pipe : running) {
+            char buffer[4096];
+            std::string output;
+            for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+                output.append(buffer, got);
+            const int status = pclose(pipe);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
+        }
+        const std::string bytes = ReadBytes(list);
+        for (int i = 0; i < Writers; ++i)
+            EXPECT_NE(bytes.find("\tTask " + std::to_string(i) + "\t"), std::string::npos) << i;
+        EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), Writers + 1);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator {}), 1);
+        fs::remove_all(folder);
     }
 
     TEST(CliProgram, AnEmptyFileNameIsAUsageError)
