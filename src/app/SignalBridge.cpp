@@ -11,10 +11,10 @@ namespace agendrix {
 namespace {
     int Pipe[2] = { -1, -1 };
 
-    // Only async-signal-safe work here: one byte down the pipe.
-    void OnSignal(int)
+    // Only async-signal-safe work here: the signal's number down the pipe, as one byte.
+    void OnSignal(int signal)
     {
-        const char byte = 1;
+        const char byte = static_cast<char>(signal);
         [[maybe_unused]] const ssize_t written = ::write(Pipe[0], &byte, 1);
     }
 } // namespace
@@ -27,8 +27,12 @@ SignalBridge::SignalBridge(QObject* parent)
     Notifier = new QSocketNotifier(Pipe[1], QSocketNotifier::Read, this);
     connect(Notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
-        [[maybe_unused]] const ssize_t got = ::read(Pipe[1], &byte, 1);
-        emit CloseRequested();
+        if (::read(Pipe[1], &byte, 1) != 1)
+            return;
+        if (byte == SIGINT)
+            emit Interrupted();
+        else
+            emit TerminationRequested();
     });
     struct sigaction action { };
     action.sa_handler = OnSignal;

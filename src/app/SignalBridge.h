@@ -6,8 +6,10 @@ class QSocketNotifier;
 
 namespace agendrix {
 
-// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the user-interface thread, so that the
-// program closes the normal way (save question, settings written) instead of dying.
+// Turns SIGINT, SIGTERM and SIGHUP into Qt signals on the user-interface thread. SIGINT (Ctrl+C
+// in a terminal) closes the program the normal way, with the save question; SIGTERM and SIGHUP
+// come from a logout or a shutdown, which wait for nobody: the program must end at once
+// without losing the changes.
 class SignalBridge : public QObject {
     Q_OBJECT
 public:
@@ -15,7 +17,8 @@ public:
     ~SignalBridge() override;
 
 signals:
-    void CloseRequested();
+    void Interrupted();
+    void TerminationRequested();
 
 private:
     QSocketNotifier* Notifier = nullptr;

@@ -23,6 +23,8 @@ public:
     StartRole Claim(const std::string& listPath);
 
     QString QueuePath() const { return Queue; }
+    // Lets the next start be the running instance; for a program about to end without unwinding.
+    void Release() { Lock->unlock(); }
 
 private:
     bool WaitForPickUp();

@@ -12,6 +12,9 @@
 #include <QDir>
 #include <QTimer>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace {
 // Ends the program once the window it watches has painted.
 class FirstPaintQuits : public QObject {
@@ -49,10 +52,16 @@ int main(int argc, char** argv)
     frmList window(ListWindowServices { clock, prompts, shell, programFolder }, LoadSettings(programFolder));
     prompts.SetParent(&window);
     SignalBridge signalBridge;
-    QObject::connect(&signalBridge, &SignalBridge::CloseRequested, &window, &QWidget::close);
-    // Logging out closes the window the normal way too.
-    QObject::connect(
-        &application, &QGuiApplication::commitDataRequest, &window, [&window] { window.close(); });
+    QObject::connect(&signalBridge, &SignalBridge::Interrupted, &window, &QWidget::close);
+    QObject::connect(&signalBridge, &SignalBridge::TerminationRequested, &window, &frmList::Terminate);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &frmList::Terminate);
+    // Everything is on disk by now. Ending here, rather than unwinding, also ends any message
+    // box that happened to be open, which would otherwise hold the program up.
+    QObject::connect(&window, &frmList::Terminated, [&instance] {
+        instance.Release();
+        std::fflush(nullptr);
+        ::_exit(0);
+    });
     // For the start-up benchmark: end as soon as the window has been painted once.
     if (qEnvironmentVariableIsSet("AGENDRIX_QUIT_AFTER_FIRST_PAINT"))
         window.installEventFilter(new FirstPaintQuits(&window));

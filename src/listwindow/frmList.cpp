@@ -7,6 +7,7 @@
 
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
+#include "model/Recovery.h"
 #include "model/TaskLine.h"
 
 #include <QCloseEvent>
@@ -77,6 +78,9 @@ void frmList::LoadList(const std::string& path)
         = GetList(List, TheSettings.Recent, Services.ThePrompts, Services.TheClock.Now().Date);
     if (result.What == GetListResult::Status::Failed)
         Services.ThePrompts.Tell(result.Error.Message, PromptIcon::Critical);
+    else
+        OfferRecoveryCopy(
+            List, Services.ProgramFolder.toStdString(), Services.ThePrompts, Services.TheClock.Now().Date);
     TheSettings.ListName = List.ListName;
     RefreshTitle();
     if (!NowLoading)

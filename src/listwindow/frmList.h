@@ -35,7 +35,13 @@ struct ListWindowServices {
     QString ProgramFolder;
 };
 
-enum class SaveChoice { Saved, NotSaved, Cancelled };
+// The outcome of the save-changes question: Failed when a save was asked for and could not be
+// done, which stops the action that asked, as going on would lose the changes.
+enum class SaveChoice { Saved, NotSaved, Cancelled, Failed };
+// The outcome of a save command: Cancelled when the save dialog was cancelled.
+enum class SaveOutcome { Saved, Cancelled, Failed };
+// Where a failure is told: in a message, or on standard error when nobody may be there to answer.
+enum class ErrorReport { Message, StandardError };
 
 // The list window: a frameless window drawn entirely from the skin, showing a window-sized slice
 // of the open list. It owns the list, the settings and the row state, and it is the host of the
@@ -75,12 +81,19 @@ public:
     void SetWindFloat(bool autoFloat, const char* source) override;
     void SetNoHide(bool noHide) override { NoHide = noHide; }
 
-    void Save();
-    void SaveAs();
+    SaveOutcome Save();
+    SaveOutcome SaveAs();
     void MyList();
     // Opens another list after the save-changes question; false when the user cancelled.
     bool OpenList(const std::string& path);
     void CheckQueue();
+    // Ends the program at once, as a logout or SIGTERM needs: no question is asked; unsaved
+    // changes go to the list's recovery copy, never over the list, and the settings are
+    // written. Emits Terminated when done.
+    void Terminate();
+
+signals:
+    void Terminated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -167,9 +180,9 @@ private:
     void UpdateLamp(int row, int band);
 
     SaveChoice AskToSave(PromptButtons buttons);
-    bool SaveTo(const std::string& path);
+    SaveOutcome SaveTo(const std::string& path);
     void LoadList(const std::string& path);
-    void SaveSettings();
+    void SaveSettings(ErrorReport report = ErrorReport::Message);
     int TaskCount() const { return static_cast<int>(List.Tasks.Count()); }
 
     ListWindowServices Services;

@@ -4,12 +4,15 @@
 
 #include "model/ListFile.h"
 #include "model/QueueFile.h"
+#include "model/Recovery.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <iostream>
 
 namespace agendrix {
 
@@ -30,11 +33,18 @@ SaveChoice frmList::AskToSave(PromptButtons buttons)
         return SaveChoice::Cancelled;
     if (answer != PromptAnswer::Yes)
         return SaveChoice::NotSaved;
-    Save();
-    return List.Dirty ? SaveChoice::NotSaved : SaveChoice::Saved;
+    switch (Save()) {
+    case SaveOutcome::Saved:
+        return SaveChoice::Saved;
+    case SaveOutcome::Cancelled:
+        return SaveChoice::NotSaved;
+    case SaveOutcome::Failed:
+        break;
+    }
+    return SaveChoice::Failed;
 }
 
-bool frmList::SaveTo(const std::string& path)
+SaveOutcome frmList::SaveTo(const std::string& path)
 {
     const std::string previous = List.ListName;
     List.ListName = path;
@@ -42,36 +52,35 @@ bool frmList::SaveTo(const std::string& path)
     if (!error.Message.empty()) {
         List.ListName = previous;
         Services.ThePrompts.Tell(error.Message, PromptIcon::Critical);
-        return false;
+        return SaveOutcome::Failed;
     }
     TheSettings.ListName = List.ListName;
     RefreshTitle();
     update();
-    return true;
+    return SaveOutcome::Saved;
 }
 
-void frmList::Save()
+SaveOutcome frmList::Save()
 {
-    if (HasBeenSaved(List.ListName)) {
-        SaveTo(List.ListName);
-        return;
-    }
-    SaveAs();
+    // A start with a file that did not exist leaves only its folder: that list has no name yet.
+    if (HasBeenSaved(List.ListName) && !List.ListName.ends_with('/'))
+        return SaveTo(List.ListName);
+    return SaveAs();
 }
 
-void frmList::SaveAs()
+SaveOutcome frmList::SaveAs()
 {
     const auto chosen = Services.ThePrompts.ChooseFile(FileDialogRequest {
         FileDialogRequest::Kind::Save, SaveDialogTitle, SaveDialogFilter, List.ListName });
-    if (chosen)
-        SaveTo(*chosen);
+    return chosen ? SaveTo(*chosen) : SaveOutcome::Cancelled;
 }
 
 void frmList::MyList()
 {
     const std::string path
         = QDir(Services.ProgramFolder).filePath(QStringLiteral("Agendrix.agl")).toStdString();
-    if (AskToSave(PromptButtons::YesNoCancel) == SaveChoice::Cancelled)
+    if (const SaveChoice choice = AskToSave(PromptButtons::YesNoCancel);
+        choice == SaveChoice::Cancelled || choice == SaveChoice::Failed)
         return;
     if (FileExists(path)) {
         LoadList(path);
@@ -88,7 +97,8 @@ void frmList::MyList()
 
 bool frmList::OpenList(const std::string& path)
 {
-    if (AskToSave(PromptButtons::YesNoCancel) == SaveChoice::Cancelled)
+    if (const SaveChoice choice = AskToSave(PromptButtons::YesNoCancel);
+        choice == SaveChoice::Cancelled || choice == SaveChoice::Failed)
         return false;
     LoadList(path);
     return true;
@@ -134,9 +144,11 @@ void frmList::keyPressEvent(QKeyEvent* event)
     if (event->modifiers() == Qt::AltModifier) {
         switch (event->key()) {
         case Qt::Key_S:
-            return Save();
+            Save();
+            return;
         case Qt::Key_A:
-            return SaveAs();
+            SaveAs();
+            return;
         case Qt::Key_M:
             return MyList();
         default:
@@ -146,9 +158,11 @@ void frmList::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void frmList::SaveSettings()
+void frmList::SaveSettings(ErrorReport report)
 {
-    if (!isMaximized() && !isMinimized()) {
+    // Before the window was first shown (an end during a start-up message) it has no placement
+    // of its own yet: the settings keep theirs.
+    if (isVisible() && !isMaximized() && !isMinimized()) {
         TheSettings.WinLeft = x();
         TheSettings.WinTop = y();
         TheSettings.WinWidth = width();
@@ -156,15 +170,36 @@ void frmList::SaveSettings()
     }
     const QString path = QDir(Services.ProgramFolder).filePath(QStringLiteral("agendrix.ini"));
     const FileError error = SaveFileAtomically(path.toStdString(), SaveINI(TheSettings));
-    if (!error.Message.empty())
+    if (error.Message.empty())
+        return;
+    if (report == ErrorReport::Message)
         Services.ThePrompts.Tell(error.Message, PromptIcon::Critical);
+    else
+        std::cerr << "agendrix: " << error.Message << '\n';
+}
+
+void frmList::Terminate()
+{
+    if (List.Dirty) {
+        const FileError error = WriteRecoveryCopy(List, Services.ProgramFolder.toStdString());
+        if (!error.Message.empty())
+            std::cerr << "agendrix: " << error.Message << '\n';
+    }
+    SaveSettings(ErrorReport::StandardError);
+    QueueTimer.stop();
+    ScrollTimer.stop();
+    StopAnimations();
+    emit Terminated();
 }
 
 void frmList::closeEvent(QCloseEvent* event)
 {
-    // Closing always goes on: the question offers Yes and No only, and a cancelled save dialog
-    // skips the save.
-    AskToSave(PromptButtons::YesNo);
+    // The question offers Yes and No only, and a cancelled save dialog skips the save; but a
+    // save that failed keeps the window open, or the changes would be lost.
+    if (AskToSave(PromptButtons::YesNo) == SaveChoice::Failed) {
+        event->ignore();
+        return;
+    }
     SaveSettings();
     QueueTimer.stop();
     ScrollTimer.stop();

@@ -261,7 +261,8 @@ void frmList::GoToFile()
         return;
     }
     if (QString::fromStdString(path).endsWith(QLatin1String(".agl"), Qt::CaseInsensitive)) {
-        AskToSave(PromptButtons::YesNo);
+        if (AskToSave(PromptButtons::YesNo) == SaveChoice::Failed)
+            return;
         LoadList(path);
         ShowListItems();
         CurrentLine = 0;

@@ -1,0 +1,184 @@
+#include "ListWindowFixture.h"
+#include "QtSuites.h"
+
+#include "model/ListFile.h"
+#include "model/QueueFile.h"
+#include "model/Recovery.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <tuple>
+
+namespace agendrix {
+
+namespace {
+
+    const std::vector<std::string> Tasks { "04\tAlpha\t\t0\t\t\t\t", "06\tBravo\t\t0\t\t\t\t" };
+
+    // A point of a row's control bar, in the bar's own pixels.
+    QPoint OnBar(const frmList& window, int row, int x, int y)
+    {
+        const PixelRect& bar = window.CurrentView().Rows.Rows[static_cast<std::size_t>(row)].ControlBar;
+        return QPoint(bar.X + x, bar.Y + y);
+    }
+
+    void Click(frmList& window, QPoint at)
+    {
+        QTest::mousePress(&window, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, at);
+    }
+
+    // A changed list that can no longer be saved where it is: its folder is gone.
+    void MakeUnsaveable(ListWindowFixture& fixture, frmList& window)
+    {
+        ListDocument& document = const_cast<ListDocument&>(window.Document());
+        document.ListName = fixture.Path("gone/list.agl");
+        document.Tasks.Add("02\tUnsaved change\t\t0\t\t\t\t");
+        document.Dirty = true;
+    }
+
+    bool AskedFor(const ScriptedPrompts& prompts, const std::string& text)
+    {
+        for (const PromptRequest& request : prompts.Asked)
+            if (request.Text.find(text) != std::string::npos)
+                return true;
+        return false;
+    }
+
+} // namespace
+
+class ListWindowSafetyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void FailedSaveOnClosingKeepsTheWindowAndTheChanges()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(Tasks);
+        window->show();
+        MakeUnsaveable(fixture, *window);
+        fixture.Prompts.Answers = { PromptAnswer::Yes, PromptAnswer::Ok };
+
+        QVERIFY(!window->close());
+
+        QVERIFY(window->isVisible());
+        QVERIFY(window->Document().Dirty);
+        QCOMPARE(window->Document().Tasks.Count(), std::size_t { 3 });
+        QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 2 });
+        QVERIFY(fixture.Prompts.Asked[1].Icon == PromptIcon::Critical);
+        QVERIFY(AskedFor(fixture.Prompts, "Could not save \"" + fixture.Path("gone/list.agl") + "\""));
+        QVERIFY(!FileExists(fixture.Path("agendrix.ini")));
+
+        // Answering No lets it close, as the user chose to drop the changes.
+        fixture.Prompts.Answers = { PromptAnswer::No };
+        QVERIFY(window->close());
+        QVERIFY(FileExists(fixture.Path("agendrix.ini")));
+    }
+
+    // Opening another list in place of a changed one that could not be saved would lose the
+    // changes: the failed save stops the opening, whatever asked for it.
+    void FailedSaveStopsEveryActionThatReplacesTheList()
+    {
+        using Action = std::function<void(ListWindowFixture&, frmList&)>;
+        const std::tuple<const char*, Action> cases[] = {
+            { "handOver",
+                [](ListWindowFixture& fixture, frmList& window) {
+                    WriteQueueFile(fixture.Path("queue.ini"), fixture.Path("other.agl"));
+                    window.CheckQueue();
+                } },
+            { "openList",
+                [](ListWindowFixture& fixture, frmList& window) {
+                    window.OpenList(fixture.Path("other.agl"));
+                } },
+            { "myList", [](ListWindowFixture&, frmList& window) { window.MyList(); } },
+            { "goToFile",
+                [](ListWindowFixture&, frmList& window) {
+                    // The last task (after the unsaved one) names the other list: its bar opens,
+                    // then its file is gone to.
+                    Click(window, OnBar(window, 3, 8, 10));
+                    QTRY_VERIFY_WITH_TIMEOUT(!window.Bars().Running(), 30000);
+                    Click(window, OnBar(window, 3, 66, 10));
+                } },
+        };
+        for (const auto& [name, action] : cases) {
+            ListWindowFixture fixture;
+            SaveFileAtomically(fixture.Path("other.agl"), "Format: 5.0.0\r\n05\tElsewhere\r\n");
+            SaveFileAtomically(fixture.Path("Agendrix.agl"), "Format: 5.0.0\r\n05\tMine\r\n");
+            auto window
+                = fixture.Open({ Tasks[0], Tasks[1], "08\tGo\t\t0\t\t\t\t" + fixture.Path("other.agl") });
+            MakeUnsaveable(fixture, *window);
+            fixture.Prompts.Answers = { PromptAnswer::Yes, PromptAnswer::Ok };
+
+            action(fixture, *window);
+
+            QVERIFY2(window->Document().ListName == fixture.Path("gone/list.agl"), name);
+            QVERIFY2(window->Document().Dirty, name);
+            QVERIFY2(window->Document().Tasks.Count() == 4, name);
+            QVERIFY2(AskedFor(fixture.Prompts, "Could not save"), name);
+        }
+    }
+
+    // A logout or SIGTERM waits for nobody: no question, the changes in the recovery copy beside
+    // the list (the list itself untouched), the settings written.
+    void TerminateKeepsTheChangesInARecoveryCopyWithoutAsking()
+    {
+        for (const bool dirty : { true, false }) {
+            ListWindowFixture fixture;
+            auto window = fixture.Open(Tasks);
+            const std::string before = ReadWholeFile(fixture.Path("list.agl")).Bytes;
+            if (dirty) {
+                ListDocument& document = const_cast<ListDocument&>(window->Document());
+                document.Tasks.Add("02\tUnsaved change\t\t0\t\t\t\t");
+                document.Dirty = true;
+            }
+            QSignalSpy terminated(window.get(), &frmList::Terminated);
+
+            window->Terminate();
+
+            QCOMPARE(terminated.count(), 1);
+            QVERIFY(fixture.Prompts.Asked.empty());
+            QCOMPARE(ReadWholeFile(fixture.Path("list.agl")).Bytes, before);
+            const ReadResult copy = ReadWholeFile(fixture.Path(".list.agl.recovered"));
+            QCOMPARE(copy.What == ReadResult::Status::Read, dirty);
+            if (dirty)
+                QCOMPARE(copy.Bytes, EncodeListFile(window->Document().Tasks.Lines()));
+            const ReadResult settings = ReadWholeFile(fixture.Path("agendrix.ini"));
+            QCOMPARE(SplitLines(settings.Bytes).size(), std::size_t { 41 });
+            QCOMPARE(std::string(SplitLines(settings.Bytes)[7]), fixture.Path("list.agl"));
+        }
+    }
+
+    void OpeningAListWithARecoveryCopyOffersIt()
+    {
+        const std::tuple<const char*, PromptAnswer, std::size_t, bool> cases[] = {
+            { "restore", PromptAnswer::Yes, 3, true },
+            { "discard", PromptAnswer::No, 2, false },
+        };
+        for (const auto& [name, answer, count, dirty] : cases) {
+            ListWindowFixture fixture;
+            SaveFileAtomically(fixture.Path(".list.agl.recovered"),
+                EncodeListFile({ Tasks[0], Tasks[1], "02\tRecovered\t\t0\t\t\t\t" }));
+            fixture.Prompts.Answers = { answer };
+
+            auto window = fixture.Open(Tasks);
+
+            QVERIFY2(fixture.Prompts.Asked.size() == 1, name);
+            QVERIFY2(fixture.Prompts.Asked[0] == RecoveryQuestion(fixture.Path("list.agl")), name);
+            QVERIFY2(window->Document().Tasks.Count() == count, name);
+            QVERIFY2(window->Document().Dirty == dirty, name);
+            QVERIFY2(!FileExists(fixture.Path(".list.agl.recovered")), name);
+        }
+    }
+};
+
+} // namespace agendrix
+
+int RunListWindowSafetyTests(int argc, char** argv)
+{
+    agendrix::ListWindowSafetyTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "frmListSafetyQtTest.moc"
