@@ -150,6 +150,25 @@ private slots:
         }
     }
 
+    // A command line naming a file that does not exist leaves only its folder: an empty list
+    // there, without a message, which a save then asks a name for.
+    void AMissingFileOnTheCommandLineOpensAnEmptyListInItsFolder()
+    {
+        ListWindowFixture fixture;
+        frmList window(
+            ListWindowServices { fixture.Clock, fixture.Prompts, fixture.Desktop, fixture.Folder.path() },
+            fixture.TheSettings);
+        window.Start(fixture.Folder.path().toStdString() + "/");
+        QVERIFY(fixture.Prompts.Asked.empty());
+        QCOMPARE(window.Document().Tasks.Count(), std::size_t { 0 });
+        QCOMPARE(window.CurrentView().Caption, QStringLiteral(" - "));
+
+        fixture.Prompts.Chosen = fixture.Path("named.agl");
+        QVERIFY(window.Save() == SaveOutcome::Saved);
+        QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 1 });
+        QVERIFY(FileExists(fixture.Path("named.agl")));
+    }
+
     void OpeningAListWithARecoveryCopyOffersIt()
     {
         const std::tuple<const char*, PromptAnswer, std::size_t, bool> cases[] = {
