@@ -170,8 +170,8 @@ void frmList::ShowListItems()
         View.RowViews.push_back(ViewOfRow(row));
     View.ExpandLine = ExpandLine;
     if (ExpandLine >= 0 && ExpandLine < static_cast<int>(View.RowViews.size()))
-        View.Details = View.RowViews[static_cast<std::size_t>(ExpandLine)].Information.replace(
-            QChar(0xB6), QChar('\n'));
+        View.Details = QString(View.RowViews[static_cast<std::size_t>(ExpandLine)].Information)
+                           .replace(QChar(0xB6), QChar('\n'));
     const float step = SliderStep(View.Rows.SliderTrack.Height, List.Tasks.Count());
     View.ThumbTop = ThumbTop(FirstRow, step);
     update();

@@ -250,6 +250,17 @@ private slots:
         QCOMPARE(fixture.Prompts.Asked[0].Text, ShorteningMessage());
     }
 
+    void BlockShowsLineBreaksWhileTheTooltipKeepsTheMarks()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open({ "04\tAlpha\tfirst\xB6second\t0\t20261210\t1\t0\t" });
+        Click(*window, QPoint(15, RowTop(0) + 8)); // the lamp opens the block
+        QCOMPARE(window->CurrentView().Details, QStringLiteral("first\nsecond"));
+        QTest::mouseMove(window.get(), QPoint(100, RowTop(0) + 8));
+        QCOMPARE(window->toolTip(), QStringLiteral("first\u00B6second"));
+        QCOMPARE(window->CurrentView().Details, QStringLiteral("first\nsecond"));
+    }
+
     void AutoExpandMovesTheBarWithThePointer()
     {
         ListWindowFixture fixture;
