@@ -138,7 +138,6 @@ RowView frmList::ViewOfRow(int row) const
     RowView view;
     if (index >= TaskCount()) {
         view.DateText = QStringLiteral("Right-click to add task");
-        view.Information = QStringLiteral("Click to add Task.");
         return view;
     }
     const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(index));

@@ -126,10 +126,11 @@ void frmList::MoveOverRow(int row, QPoint p)
 void frmList::ShowRowTexts(int row, RowPart part, QPoint)
 {
     const RowView& view = View.RowViews[static_cast<std::size_t>(row)];
+    // An empty row is an Unprioritized row with no information; its description offers the add.
     if (part == RowPart::Lamp)
-        setToolTip(view.Empty ? QString() : QString::fromUtf8(StatusName(view.Code).data()));
+        setToolTip(QString::fromUtf8(StatusName(view.Code).data()));
     else
-        setToolTip(view.Information);
+        setToolTip(view.Empty ? QStringLiteral("Click to add Task.") : view.Information);
     // The empty row's hint stands in for its date text.
     if (!view.DateText.isEmpty())
         SetStatus(view.DateText);

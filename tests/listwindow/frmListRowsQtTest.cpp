@@ -261,6 +261,22 @@ private slots:
         QCOMPARE(window->CurrentView().Details, QStringLiteral("first\nsecond"));
     }
 
+    void EmptyRowOffersToAddATaskAndHasNoInformation()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open({ ThreeTasks[0] });
+        const int empty = 2;
+        QTest::mouseMove(window.get(), QPoint(100, RowTop(empty) + 8));
+        QCOMPARE(window->toolTip(), QStringLiteral("Click to add Task."));
+        QCOMPARE(window->StatusLine(), QStringLiteral("Right-click to add task"));
+        QTest::mouseMove(window.get(), QPoint(15, RowTop(empty) + 8));
+        QCOMPARE(window->toolTip(), QStringLiteral("Unprioritized"));
+        Click(*window, QPoint(15, RowTop(empty) + 8));
+        QCOMPARE(window->ExpandedRow(), empty);
+        QCOMPARE(window->CurrentView().Details, QString());
+        QVERIFY(window->CurrentView().RowViews[empty].Information.isEmpty());
+    }
+
     void AutoExpandMovesTheBarWithThePointer()
     {
         ListWindowFixture fixture;
