@@ -89,6 +89,12 @@ void frmList::RefreshTitle()
     setWindowTitle(QString::fromStdString(WindowTitle(List.ListName)));
 }
 
+void frmList::ShowFileNameCaption()
+{
+    View.Caption = QStringLiteral(" - ") + QString::fromStdString(std::string(FileNameOf(List.ListName)));
+    update();
+}
+
 void frmList::SetStatus(const QString& text)
 {
     if (View.Status != text) {

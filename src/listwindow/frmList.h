@@ -118,6 +118,9 @@ private:
     // Drops completed tasks from the end of the list; true when there were any.
     bool PurgeCompletedFromTheEnd();
     void RefreshTitle();
+    // The caption label after the window was sized or placed by hand: the file name with its
+    // extension.
+    void ShowFileNameCaption();
     void SetStatus(const QString& text);
     Hit HitTest(QPoint point) const;
     int RowAt(QPoint point) const;

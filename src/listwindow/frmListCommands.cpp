@@ -126,7 +126,7 @@ void frmList::mouseDoubleClickEvent(QMouseEvent* event)
     TheSettings.WinHeight = 479;
     showNormal();
     setGeometry(200, 100, 394, 479);
-    View.Caption = QStringLiteral(" - ") + QString::fromStdString(std::string(FileNameOf(List.ListName)));
+    ShowFileNameCaption();
 }
 
 void frmList::keyPressEvent(QKeyEvent* event)

@@ -138,7 +138,7 @@ void frmList::mouseReleaseEvent(QMouseEvent* event)
         TheSettings.WinTop = y();
     } else if (ended == Drag::Resize) {
         DragWindowGrip(event->globalPosition().toPoint(), event->modifiers() != Qt::ShiftModifier);
-        RefreshTitle();
+        ShowFileNameCaption();
     } else if (ended == Drag::Block) {
         CreateArrays();
     }

@@ -171,6 +171,7 @@ private slots:
             QApplication::sendEvent(window.get(), &release);
             QVERIFY2(window->height() == height, name);
             QCOMPARE(window->CurrentSettings().WinHeight, height);
+            QCOMPARE(window->CurrentView().Caption, QStringLiteral(" - list.agl"));
         }
     }
 
