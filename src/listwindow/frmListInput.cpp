@@ -254,8 +254,10 @@ void frmList::ReleaseWindowButton(QPoint p)
     const std::optional<WindowButton> pressed = PressedButton;
     PressedButton.reset();
     update();
+    // Measured on the strip: a release acts within its 16 pixels of height and its pressed zone.
     const int x = p.x() - View.Layout.WindowControls.X;
-    if (!pressed || p.y() < 0 || p.y() >= 16 || WindowButtonAt(x) != pressed)
+    const int y = p.y() - View.Layout.WindowControls.Y;
+    if (!pressed || y < 0 || y >= 16 || WindowButtonAt(x) != pressed)
         return;
     switch (*pressed) {
     case WindowButton::Remote:

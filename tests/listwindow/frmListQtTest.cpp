@@ -175,6 +175,26 @@ private slots:
         }
     }
 
+    void WindowButtonReleaseIsMeasuredFromTheStrip()
+    {
+        // The strip starts 3 pixels down the window; a release counts within its 16 pixels.
+        const std::tuple<const char*, int, bool> cases[] = {
+            { "aboveTheStrip", 2, false },
+            { "stripTop", 3, true },
+            { "stripY14", 17, true },
+            { "belowTheStrip", 19, false },
+        };
+        for (const auto& [name, releaseY, acts] : cases) {
+            ScriptedPrompts prompts;
+            auto window = Open(prompts, 1);
+            const bool before = window->CurrentSettings().OpenRemote;
+            const int remoteX = window->CurrentView().Layout.WindowControls.X + 8;
+            QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(remoteX, 8));
+            QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(remoteX, releaseY));
+            QVERIFY2((window->CurrentSettings().OpenRemote != before) == acts, name);
+        }
+    }
+
     void BlockGripKeepsTheBlockBetween32And360()
     {
         const std::tuple<const char*, int, int> cases[] = {
