@@ -1,6 +1,7 @@
 #include "ListWindowFixture.h"
 #include "QtSuites.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <tuple>
@@ -146,6 +147,35 @@ private slots:
         QCOMPARE(prompts.Dialogs.front().Title, std::string("Save Task List"));
         QCOMPARE(ReadWholeFile(Path("chosen.agl")).Bytes, Header);
         QCOMPARE(window->windowTitle(), QStringLiteral("chosen - Agendrix"));
+    }
+
+    void MyListNamesItsPathAndAnimatesTheBar()
+    {
+        // The changes of the open list are not saved (No); a missing list starts empty and keeps
+        // the mark of changes, an existing one is read from the file.
+        const std::tuple<const char*, bool, std::size_t, bool> cases[] = {
+            { "missingFile", false, 0, true },
+            { "existingFile", true, 1, false },
+        };
+        for (const auto& [name, exists, tasks, dirty] : cases) {
+            ScriptedPrompts prompts;
+            prompts.Answers = { PromptAnswer::No };
+            const std::string mine = Path("Agendrix.agl");
+            QFile::remove(QString::fromStdString(mine));
+            if (exists)
+                SaveFileAtomically(mine, Header + "05\tMine\t\t0\t\t\t\t\r\n");
+            auto window = Open(prompts, 2);
+            QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), 30000);
+            const_cast<ListDocument&>(window->Document()).Dirty = true;
+            window->MyList();
+            QVERIFY2(prompts.Asked.size() == 1, name);
+            QVERIFY2(window->Document().ListName == mine, name);
+            QVERIFY2(window->CurrentSettings().ListName == mine, name);
+            QVERIFY2(window->Document().Tasks.Count() == tasks, name);
+            QVERIFY2(window->Document().Dirty == dirty, name);
+            QVERIFY2(window->CurrentView().Caption == QStringLiteral(" - Agendrix"), name);
+            QVERIFY2(window->Bars().Running(), name);
+        }
     }
 
     void WindowGripSnapsToRowsUnlessShiftAndStopsAtItsMinimum()
