@@ -125,13 +125,11 @@ void frmList::CreateArrays()
 {
     if (NowLoading)
         return;
-    if (CurrentLine >= View.Layout.RowsShown)
-        CurrentLine = -1;
     if (BarState.OpenRow() >= View.Layout.RowsShown)
         BarState.Forget(BarState.OpenRow());
     View.BarButton.reset();
     if (!BarState.Running())
-        BarState.Jump(CurrentLine);
+        BarState.Jump(ShownCurrentLine());
     // The size or the open block may have changed: every row is placed again.
     View.Rows = LayOutCurrentRows();
     UpdateBars();

@@ -126,6 +126,9 @@ private:
     int RowAt(QPoint point) const;
     RowPart PartAt(int row, QPoint point) const;
     bool IsTask(int row) const { return row >= 0 && FirstRow + row < TaskCount(); }
+    // CurrentLine while the window shows that row, else -1: a smaller window keeps the current
+    // row, but its bar is neither drawn nor used until the row is shown again.
+    int ShownCurrentLine() const { return CurrentLine < View.Layout.RowsShown ? CurrentLine : -1; }
 
     void PressScrollButton(ScrollDirection direction);
     void PressTrack(int y);

@@ -238,7 +238,7 @@ void frmList::OpenPicker(int row, QPoint global)
 
 void frmList::CompleteCurrentTask()
 {
-    if (!IsTask(CurrentLine))
+    if (!IsTask(ShownCurrentLine()))
         return;
     const auto index = CompleteTask(List, static_cast<std::size_t>(FirstRow + CurrentLine), Today());
     const std::string description = std::string(GetField(List.Tasks.Line(*index), TaskField::Description));
@@ -249,7 +249,7 @@ void frmList::CompleteCurrentTask()
 
 void frmList::GoToFile()
 {
-    if (!IsTask(CurrentLine))
+    if (!IsTask(ShownCurrentLine()))
         return SetStatus(QStringLiteral("No Task Information"));
     const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(FirstRow + CurrentLine));
     const std::string path = PathFromFileText(GetField(line, TaskField::File));

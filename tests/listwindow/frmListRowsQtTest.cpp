@@ -277,6 +277,38 @@ private slots:
         QVERIFY(window->CurrentView().RowViews[empty].Information.isEmpty());
     }
 
+    void CurrentRowOutsideASmallerWindowWaitsForItToGrow()
+    {
+        ListWindowFixture fixture;
+        std::vector<std::string> lines;
+        for (int i = 0; i < 8; ++i)
+            lines.push_back("04\tTask " + std::to_string(i) + "\t\t0\t\t\t\t");
+        auto window = fixture.Open(lines);
+        const QSize full = window->size();
+        Click(*window, OnBar(*window, 5, 8, 10));
+        QVERIFY(window->Bars().Running());
+        window->resize(full.width(), 78 + 24 * 3); // while the bar of row 5 unrolls
+        const int shown = window->CurrentView().Layout.RowsShown;
+        QVERIFY(shown <= 5);
+        QCOMPARE(window->CurrentRow(), 5);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
+        QCOMPARE(window->Bars().WideRow(), -1);
+        QCOMPARE(window->CurrentView().BarRow, -1);
+        window->AnimateCtrls();
+        QVERIFY(!window->Bars().Running());
+        QCOMPARE(window->CurrentView().Rows.Rows.size(), static_cast<std::size_t>(shown));
+        for (const RowPlacement& row : window->CurrentView().Rows.Rows)
+            QCOMPARE(row.ControlBar.Width, CollapsedBarWidth);
+
+        window->resize(full);
+        QCOMPARE(window->CurrentRow(), 5);
+        QCOMPARE(window->Bars().OpenRow(), 5);
+        QVERIFY(!window->Bars().Running());
+        QCOMPARE(window->CurrentView().BarRow, 5);
+        QCOMPARE(window->CurrentView().BarFrame, BarAnimation::LastFrame);
+        QCOMPARE(window->CurrentView().Rows.Rows[5].ControlBar.Width, OpenBarWidth);
+    }
+
     void AutoExpandMovesTheBarWithThePointer()
     {
         ListWindowFixture fixture;
