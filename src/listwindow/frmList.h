@@ -209,6 +209,7 @@ private:
     PriorityStepper Stepper;
 
     AutoScroll Scroll;
+    WheelNotches Wheel;
     QTimer ScrollTimer { this }; // children, so that tests can find them by name
     QTimer QueueTimer { this };
     QTimer BarTimer { this };

@@ -174,8 +174,10 @@ void frmList::HoverTexts(QPoint p)
 
 void frmList::wheelEvent(QWheelEvent* event)
 {
-    FirstRow = WheelRowStart(FirstRow, event->angleDelta().y(), List.Tasks.Count());
-    ShowListItems();
+    if (const int notches = Wheel.Add(event->angleDelta().y()); notches != 0) {
+        FirstRow = WheelRowStart(FirstRow, notches, List.Tasks.Count());
+        ShowListItems();
+    }
     event->accept();
 }
 

@@ -85,6 +85,28 @@ private slots:
         QCOMPARE(window->RowStart(), 1);
     }
 
+    void SmallWheelDeltasAddUpToNotches()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 50);
+        const QPoint inside(100, 100);
+        auto wheel = [&](int delta, int times) {
+            for (int i = 0; i < times; ++i) {
+                QWheelEvent event(inside, window->mapToGlobal(inside), QPoint(0, delta / 8), QPoint(0, delta),
+                    Qt::NoButton, Qt::NoModifier, Qt::ScrollUpdate, false);
+                QApplication::sendEvent(window.get(), &event);
+            }
+        };
+        wheel(-40, 2);
+        QCOMPARE(window->RowStart(), 0); // two thirds of a notch
+        wheel(-40, 7);
+        QCOMPARE(window->RowStart(), 3); // three notches towards the user, one task each
+        wheel(15, 7);
+        QCOMPARE(window->RowStart(), 3);
+        wheel(15, 1);
+        QCOMPARE(window->RowStart(), 1); // a notch away from the user moves two tasks
+    }
+
     void AutoPurgeDropsCompletedTasksFromTheEndAndMarksTheListChanged()
     {
         ScriptedPrompts prompts;
