@@ -180,6 +180,7 @@ private slots:
         Click(*window, lamp, Qt::RightButton);
         QWidget* picker = Shown("agendrix::frmPicker");
         QVERIFY(picker);
+        QCOMPARE(picker->pos(), window->mapToGlobal(lamp)); // beside the pointer, not over it
         picker->close();
     }
 
