@@ -68,7 +68,10 @@ void InlineEditors::BeginInformation(std::size_t taskIndex, const QRect& place, 
 bool InlineEditors::eventFilter(QObject* watched, QEvent* event)
 {
     const Field field = watched == Description ? Field::Description : Field::Information;
-    if (event->type() == QEvent::FocusOut && EditOf(field)) {
+    // The editor's own context menu takes the focus while it is open and gives it back when it
+    // closes: the edit goes on. Any other loss of the focus ends it.
+    if (event->type() == QEvent::FocusOut && EditOf(field)
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         End(field);
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

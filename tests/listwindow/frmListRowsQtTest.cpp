@@ -6,7 +6,10 @@
 #include "model/TaskLine.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -220,6 +223,63 @@ private slots:
         QVERIFY(window->Document().Dirty);
         QCOMPARE(std::string(window->Document().Tasks.Line(2)),
             std::string("07\tAardvark day\t\t0\t20261210\t1\t0\t"));
+    }
+
+    void PasteFromTheEditorsOwnMenuKeepsTheEditOpen_data()
+    {
+        QTest::addColumn<bool>("information");
+        QTest::addColumn<std::size_t>("index");
+        QTest::addColumn<std::string>("stored");
+        QTest::newRow("description") << false << std::size_t { 2 }
+                                     << std::string("07\tZulu\t\t0\t20261210\t1\t0\t");
+        QTest::newRow("information") << true << std::size_t { 0 }
+                                     << std::string("04\tAlpha\tZulu\t0\t20261210\t1\t0\t");
+    }
+
+    void PasteFromTheEditorsOwnMenuKeepsTheEditOpen()
+    {
+        QFETCH(bool, information);
+        QFETCH(std::size_t, index);
+        QFETCH(std::string, stored);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget* editor = window->Editors().Text1();
+        QWidget* menuTarget = editor;
+        if (information) {
+            Click(*window, QPoint(15, RowTop(0) + 8)); // open the first task's block
+            const PixelRect details = *window->CurrentView().Rows.Details;
+            Click(*window, QPoint(details.X + 10, details.Y + 10));
+            editor = window->Editors().Text2();
+            menuTarget = window->Editors().Text2()->viewport();
+        } else {
+            Click(*window, QPoint(100, RowTop(2) + 8));
+        }
+        QVERIFY(editor->hasFocus());
+        QGuiApplication::clipboard()->setText(QStringLiteral("Zulu"));
+        bool pasted = false;
+        // The menu may run a loop of its own: the choice is made from the event loop, once the
+        // window system has shown the menu.
+        QTimer::singleShot(0, this, [&pasted] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr || !QTest::qWaitForWindowExposed(menu))
+                return;
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith(QStringLiteral("&Paste")) && action->isEnabled()) {
+                    action->trigger();
+                    pasted = true;
+                }
+            menu->close();
+        });
+        QContextMenuEvent menuEvent(
+            QContextMenuEvent::Mouse, QPoint(5, 5), menuTarget->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(menuTarget, &menuEvent);
+        QTRY_VERIFY(pasted && QApplication::activePopupWidget() == nullptr);
+        QVERIFY(editor->isVisible());
+        QVERIFY(!window->Document().Dirty);
+        Click(*window, QPoint(80, 10)); // the caption: the focus goes to the window
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(std::string(window->Document().Tasks.Line(index)), stored);
     }
 
     void InformationEditorKeepsLineBreaksAndCutsTheLine()
