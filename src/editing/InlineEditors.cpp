@@ -12,6 +12,7 @@ namespace agendrix {
 
 InlineEditors::InlineEditors(QWidget& window, ListHost& host)
     : QObject(&window)
+    , Window(window)
     , Host(host)
     , Description(new QLineEdit(&window))
     , Information(new QPlainTextEdit(&window))
@@ -111,6 +112,10 @@ void InlineEditors::End(Field field)
     } else {
         Information->hide();
     }
+    // A hidden editor would keep the keyboard and swallow the window's access keys: the window
+    // takes the focus back unless it went to a shown widget of its own.
+    if (const QWidget* focus = Window.focusWidget(); focus == nullptr || !focus->isVisible())
+        Window.setFocus(Qt::OtherFocusReason);
     if (!edit.Cancelled && text != edit.Original)
         Store(field, edit, text);
 }

@@ -51,6 +51,7 @@ private:
         return field == Field::Description ? DescriptionEdit : InformationEdit;
     }
 
+    QWidget& Window;
     ListHost& Host;
     QLineEdit* Description;
     QPlainTextEdit* Information;

@@ -2,6 +2,7 @@
 #include "QtSuites.h"
 
 #include "editing/InlineEditors.h"
+#include "editing/PickerLayout.h"
 
 #include "model/TaskLine.h"
 
@@ -39,6 +40,17 @@ namespace {
         QTest::mouseRelease(&window, button, {}, at);
     }
 
+    // How an edit or a window opened from the list ends.
+    enum class Ending {
+        DescriptionByEnter,
+        DescriptionByEscape,
+        InformationByCtrlA,
+        TaskEditorCancelled,
+        TaskEditorConfirmed,
+        PickerApplied,
+        PickerEscaped
+    };
+
     // The shown top-level window of a class, such as the task editor the window opened.
     QWidget* Shown(const char* className)
     {
@@ -46,6 +58,12 @@ namespace {
             if (widget->inherits(className) && widget->isVisible())
                 return widget;
         return nullptr;
+    }
+
+    QPoint PickerEntry(int entry)
+    {
+        const PixelRect bar = LayOutPicker().Entries[static_cast<std::size_t>(entry)].Bar;
+        return QPoint(bar.X + bar.Width / 2, bar.Y + bar.Height / 2);
     }
 
 } // namespace
@@ -223,6 +241,71 @@ private slots:
         QVERIFY(window->Document().Dirty);
         QCOMPARE(std::string(window->Document().Tasks.Line(2)),
             std::string("07\tAardvark day\t\t0\t20261210\t1\t0\t"));
+    }
+
+    void AccessKeysWorkAtOnceWhenAnEditOrAWindowEnds_data()
+    {
+        QTest::addColumn<Ending>("ending");
+        QTest::newRow("descriptionByEnter") << Ending::DescriptionByEnter;
+        QTest::newRow("descriptionByEscape") << Ending::DescriptionByEscape;
+        QTest::newRow("informationByCtrlA") << Ending::InformationByCtrlA;
+        QTest::newRow("taskEditorCancelled") << Ending::TaskEditorCancelled;
+        QTest::newRow("taskEditorConfirmed") << Ending::TaskEditorConfirmed;
+        QTest::newRow("pickerApplied") << Ending::PickerApplied;
+        QTest::newRow("pickerEscaped") << Ending::PickerEscaped;
+    }
+
+    void AccessKeysWorkAtOnceWhenAnEditOrAWindowEnds()
+    {
+        QFETCH(Ending, ending);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        switch (ending) {
+        case Ending::DescriptionByEnter:
+        case Ending::DescriptionByEscape:
+            Click(*window, QPoint(100, RowTop(2) + 8));
+            QTest::keyClicks(window->Editors().Text1(), QStringLiteral("Zulu"));
+            QTest::keyClick(window->Editors().Text1(),
+                ending == Ending::DescriptionByEnter ? Qt::Key_Return : Qt::Key_Escape);
+            break;
+        case Ending::InformationByCtrlA: {
+            Click(*window, QPoint(15, RowTop(0) + 8));
+            const PixelRect details = *window->CurrentView().Rows.Details;
+            Click(*window, QPoint(details.X + 10, details.Y + 10));
+            QTest::keyClick(window->Editors().Text2(), Qt::Key_A, Qt::ControlModifier);
+            break;
+        }
+        case Ending::TaskEditorCancelled:
+        case Ending::TaskEditorConfirmed: {
+            Click(*window, QPoint(100, RowTop(0) + 8), Qt::RightButton);
+            QWidget* editor = Shown("agendrix::frmTask");
+            QVERIFY(editor);
+            QVERIFY(QTest::qWaitForWindowActive(editor));
+            QTest::keyClick(editor, ending == Ending::TaskEditorConfirmed ? Qt::Key_Return : Qt::Key_Escape);
+            break;
+        }
+        case Ending::PickerApplied:
+        case Ending::PickerEscaped: {
+            Click(*window, QPoint(15, RowTop(1) + 8), Qt::RightButton);
+            QWidget* picker = Shown("agendrix::frmPicker");
+            QVERIFY(picker);
+            if (ending == Ending::PickerApplied)
+                QTest::mouseClick(picker, Qt::LeftButton, {}, PickerEntry(2));
+            else
+                QTest::keyClick(picker, Qt::Key_Escape);
+            QVERIFY(Shown("agendrix::frmPicker") == nullptr);
+            break;
+        }
+        }
+        QTRY_VERIFY(window->isActiveWindow());
+        QVERIFY(window->hasFocus());
+        // Alt+S as the keyboard sends it: to the window system's window, which hands it on to its
+        // focus.
+        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::AltModifier);
+        QVERIFY(!window->Document().Dirty);
+        QVERIFY(fixture.Prompts.Dialogs.empty());
     }
 
     void PasteFromTheEditorsOwnMenuKeepsTheEditOpen_data()
