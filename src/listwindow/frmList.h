@@ -159,6 +159,8 @@ private:
     void GoToFile();
     void BeginDescriptionEdit(int row);
     void ShowRowTexts(int row, RowPart part, QPoint point);
+    // After the task editor or the picker has gone: the window takes the keyboard back.
+    void TakeBackFocus();
 
     // Animations: frmListAnimation.cpp.
     void StartAnimations();

@@ -10,6 +10,7 @@
 #include "model/TaskLine.h"
 #include "model/Windows1252.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace agendrix {
@@ -224,6 +225,7 @@ void frmList::RowToEditor(int row)
 void frmList::OpenEditor(int row, std::function<void()> afterwards)
 {
     auto* editor = new frmTask(*this, static_cast<std::size_t>(FirstRow + row), this);
+    connect(editor, &frmTask::Closed, this, &frmList::TakeBackFocus);
     if (afterwards)
         connect(editor, &frmTask::Closed, this, std::move(afterwards));
     editor->Open();
@@ -233,7 +235,19 @@ void frmList::OpenPicker(int row, QPoint global)
 {
     auto* picker
         = new frmPicker(*this, static_cast<std::size_t>(FirstRow + row), global, Skin.EditBackground, this);
+    connect(picker, &frmPicker::Closed, this, &frmList::TakeBackFocus);
     picker->Open();
+}
+
+void frmList::TakeBackFocus()
+{
+    setFocus(Qt::OtherFocusReason);
+    // Without a window manager the keyboard stays nowhere once a dialog or popup has gone. A
+    // window that closed because another program or window was chosen leaves the keyboard there.
+    const QWidget* active = QApplication::activeWindow();
+    if (QGuiApplication::applicationState() == Qt::ApplicationActive
+        && (active == nullptr || active == this || !active->isVisible()))
+        activateWindow();
 }
 
 void frmList::CompleteCurrentTask()
