@@ -71,6 +71,70 @@ namespace {
 class ListWindowRowsTest : public QObject {
     Q_OBJECT
 
+    // Opens the context menu of `target` with the pointer and chooses its Paste; `pasted` is set
+    // once Paste was chosen.
+    void PasteFromTheContextMenuOf(QWidget* target, bool& pasted)
+    {
+        // The menu may run a loop of its own: the choice is made from the event loop, once the
+        // window system has shown the menu.
+        QTimer::singleShot(0, this, [&pasted] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr || !QTest::qWaitForWindowExposed(menu))
+                return;
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith(QStringLiteral("&Paste")) && action->isEnabled()) {
+                    action->trigger();
+                    pasted = true;
+                }
+            menu->close();
+        });
+        QContextMenuEvent menuEvent(
+            QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(target, &menuEvent);
+    }
+
+    // Opens an in-place editor, the task editor or the picker from the window and ends it.
+    void EndEditOrWindow(frmList& window, Ending ending)
+    {
+        switch (ending) {
+        case Ending::DescriptionByEnter:
+        case Ending::DescriptionByEscape:
+            Click(window, QPoint(100, RowTop(2) + 8));
+            QTest::keyClicks(window.Editors().Text1(), QStringLiteral("Zulu"));
+            QTest::keyClick(window.Editors().Text1(),
+                ending == Ending::DescriptionByEnter ? Qt::Key_Return : Qt::Key_Escape);
+            break;
+        case Ending::InformationByCtrlA: {
+            Click(window, QPoint(15, RowTop(0) + 8));
+            const PixelRect details = *window.CurrentView().Rows.Details;
+            Click(window, QPoint(details.X + 10, details.Y + 10));
+            QTest::keyClick(window.Editors().Text2(), Qt::Key_A, Qt::ControlModifier);
+            break;
+        }
+        case Ending::TaskEditorCancelled:
+        case Ending::TaskEditorConfirmed: {
+            Click(window, QPoint(100, RowTop(0) + 8), Qt::RightButton);
+            QWidget* editor = Shown("agendrix::frmTask");
+            QVERIFY(editor);
+            QVERIFY(QTest::qWaitForWindowActive(editor));
+            QTest::keyClick(editor, ending == Ending::TaskEditorConfirmed ? Qt::Key_Return : Qt::Key_Escape);
+            break;
+        }
+        case Ending::PickerApplied:
+        case Ending::PickerEscaped: {
+            Click(window, QPoint(15, RowTop(1) + 8), Qt::RightButton);
+            QWidget* picker = Shown("agendrix::frmPicker");
+            QVERIFY(picker);
+            if (ending == Ending::PickerApplied)
+                QTest::mouseClick(picker, Qt::LeftButton, {}, PickerEntry(2));
+            else
+                QTest::keyClick(picker, Qt::Key_Escape);
+            QVERIFY(Shown("agendrix::frmPicker") == nullptr);
+            break;
+        }
+        }
+    }
+
 private slots:
     void HoverOnTheOpenBarFindsTheButtonByStrictBounds()
     {
@@ -201,7 +265,9 @@ private slots:
         Click(*window, lamp, Qt::RightButton);
         QWidget* picker = Shown("agendrix::frmPicker");
         QVERIFY(picker);
-        QCOMPARE(picker->pos(), window->mapToGlobal(lamp)); // beside the pointer, not over it
+        // Its corner at the pointer (the lamp's left, 7, plus the press's x on the lamp): it opens to
+        // the right of and below the pointer.
+        QCOMPARE(picker->pos(), window->mapToGlobal(lamp));
         picker->close();
     }
 
@@ -261,43 +327,9 @@ private slots:
         ListWindowFixture fixture;
         auto window = fixture.Open(ThreeTasks);
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        switch (ending) {
-        case Ending::DescriptionByEnter:
-        case Ending::DescriptionByEscape:
-            Click(*window, QPoint(100, RowTop(2) + 8));
-            QTest::keyClicks(window->Editors().Text1(), QStringLiteral("Zulu"));
-            QTest::keyClick(window->Editors().Text1(),
-                ending == Ending::DescriptionByEnter ? Qt::Key_Return : Qt::Key_Escape);
-            break;
-        case Ending::InformationByCtrlA: {
-            Click(*window, QPoint(15, RowTop(0) + 8));
-            const PixelRect details = *window->CurrentView().Rows.Details;
-            Click(*window, QPoint(details.X + 10, details.Y + 10));
-            QTest::keyClick(window->Editors().Text2(), Qt::Key_A, Qt::ControlModifier);
-            break;
-        }
-        case Ending::TaskEditorCancelled:
-        case Ending::TaskEditorConfirmed: {
-            Click(*window, QPoint(100, RowTop(0) + 8), Qt::RightButton);
-            QWidget* editor = Shown("agendrix::frmTask");
-            QVERIFY(editor);
-            QVERIFY(QTest::qWaitForWindowActive(editor));
-            QTest::keyClick(editor, ending == Ending::TaskEditorConfirmed ? Qt::Key_Return : Qt::Key_Escape);
-            break;
-        }
-        case Ending::PickerApplied:
-        case Ending::PickerEscaped: {
-            Click(*window, QPoint(15, RowTop(1) + 8), Qt::RightButton);
-            QWidget* picker = Shown("agendrix::frmPicker");
-            QVERIFY(picker);
-            if (ending == Ending::PickerApplied)
-                QTest::mouseClick(picker, Qt::LeftButton, {}, PickerEntry(2));
-            else
-                QTest::keyClick(picker, Qt::Key_Escape);
-            QVERIFY(Shown("agendrix::frmPicker") == nullptr);
-            break;
-        }
-        }
+        EndEditOrWindow(*window, ending);
+        if (QTest::currentTestFailed())
+            return;
         QTRY_VERIFY(window->isActiveWindow());
         QVERIFY(window->hasFocus());
         // Alt+S as the keyboard sends it: to the window system's window, which hands it on to its
@@ -341,22 +373,7 @@ private slots:
         QVERIFY(editor->hasFocus());
         QGuiApplication::clipboard()->setText(QStringLiteral("Zulu"));
         bool pasted = false;
-        // The menu may run a loop of its own: the choice is made from the event loop, once the
-        // window system has shown the menu.
-        QTimer::singleShot(0, this, [&pasted] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (menu == nullptr || !QTest::qWaitForWindowExposed(menu))
-                return;
-            for (QAction* action : menu->actions())
-                if (action->text().startsWith(QStringLiteral("&Paste")) && action->isEnabled()) {
-                    action->trigger();
-                    pasted = true;
-                }
-            menu->close();
-        });
-        QContextMenuEvent menuEvent(
-            QContextMenuEvent::Mouse, QPoint(5, 5), menuTarget->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(menuTarget, &menuEvent);
+        PasteFromTheContextMenuOf(menuTarget, pasted);
         QTRY_VERIFY(pasted && QApplication::activePopupWidget() == nullptr);
         QVERIFY(editor->isVisible());
         QVERIFY(!window->Document().Dirty);
