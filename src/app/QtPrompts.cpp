@@ -1,9 +1,10 @@
 #include "QtPrompts.h"
 
+#include "FileDialogFilter.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStringList>
 
 namespace agendrix {
 
@@ -71,18 +72,6 @@ namespace {
         }
     }
 
-    // "Task Lists (*.agl)|*.agl|..." pairs a caption with its patterns; Qt wants the captions,
-    // which already name the patterns, one per line.
-    QString QtFilter(const std::string& filter)
-    {
-        const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
-        QStringList captions;
-        for (int i = 0; i + 1 < parts.size(); i += 2)
-            captions << parts[i] + QStringLiteral(" (")
-                    + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
-        return captions.join(QStringLiteral(";;"));
-    }
-
 } // namespace
 
 PromptAnswer QtPrompts::Ask(const PromptRequest& request)
@@ -101,7 +90,7 @@ std::optional<std::string> QtPrompts::ChooseFile(const FileDialogRequest& reques
 {
     const QString title = QString::fromStdString(request.Title);
     const QString initial = QString::fromStdString(request.InitialPath);
-    const QString filter = QtFilter(request.Filter);
+    const QString filter = QString::fromStdString(QtFileDialogFilter(request.Filter));
     const QString chosen = request.What == FileDialogRequest::Kind::Save
         ? QFileDialog::getSaveFileName(Parent, title, initial, filter)
         : QFileDialog::getOpenFileName(Parent, title, initial, filter);

@@ -12,6 +12,7 @@ namespace agendrix {
 
 InlineEditors::InlineEditors(QWidget& window, ListHost& host)
     : QObject(&window)
+    , Window(window)
     , Host(host)
     , Description(new QLineEdit(&window))
     , Information(new QPlainTextEdit(&window))
@@ -68,7 +69,10 @@ void InlineEditors::BeginInformation(std::size_t taskIndex, const QRect& place, 
 bool InlineEditors::eventFilter(QObject* watched, QEvent* event)
 {
     const Field field = watched == Description ? Field::Description : Field::Information;
-    if (event->type() == QEvent::FocusOut && EditOf(field)) {
+    // The editor's own context menu takes the focus while it is open and gives it back when it
+    // closes: the edit goes on. Any other loss of the focus ends it.
+    if (event->type() == QEvent::FocusOut && EditOf(field)
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         End(field);
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -108,6 +112,10 @@ void InlineEditors::End(Field field)
     } else {
         Information->hide();
     }
+    // A hidden editor would keep the keyboard and swallow the window's access keys: the window
+    // takes the focus back unless it went to a shown widget of its own.
+    if (const QWidget* focus = Window.focusWidget(); focus == nullptr || !focus->isVisible())
+        Window.setFocus(Qt::OtherFocusReason);
     if (!edit.Cancelled && text != edit.Original)
         Store(field, edit, text);
 }

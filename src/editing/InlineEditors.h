@@ -18,7 +18,7 @@ namespace agendrix {
 // The two editors laid over the list window's rows: `Text1`, one line over a task's description,
 // and `Text2`, several lines over the open information block. An edit ends when its editor loses
 // the focus (Enter in Text1, Ctrl+A in Text2 or a click elsewhere) and is stored then, unless
-// Escape cancelled it.
+// Escape cancelled it. The editor's own context menu does not end it.
 class InlineEditors : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +51,7 @@ private:
         return field == Field::Description ? DescriptionEdit : InformationEdit;
     }
 
+    QWidget& Window;
     ListHost& Host;
     QLineEdit* Description;
     QPlainTextEdit* Information;

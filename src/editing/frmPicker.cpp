@@ -177,6 +177,7 @@ void frmPicker::mousePressEvent(QMouseEvent* event)
     const QPoint point = event->position().toPoint();
     if (!rect().contains(point))
         return Unload();
+    PressedInside = true;
     if (const std::optional<int> entry = EntryAt(point))
         Highlight(entry);
 }
@@ -189,7 +190,7 @@ void frmPicker::mouseMoveEvent(QMouseEvent* event)
 
 void frmPicker::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (Unloaded)
+    if (Unloaded || !PressedInside)
         return;
     if (const std::optional<int> entry = EntryAt(event->position().toPoint())) {
         Highlight(entry);

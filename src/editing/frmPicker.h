@@ -66,6 +66,9 @@ private:
     int Selected = 0; // the last option highlighted; where the arrow keys start without a target
     bool Opened = false;
     bool Unloaded = false;
+    // The picker opens on a press at the lamp, and as a popup it receives that button's release
+    // wherever the pointer went: only a release after a press of its own applies an entry.
+    bool PressedInside = false;
 };
 
 } // namespace agendrix

@@ -28,14 +28,20 @@ int ThumbDragRowStart(int rowStart, float dy, float step, std::size_t taskCount)
     return ClampToTasks(rowStart + moved, taskCount);
 }
 
-int WheelRowStart(int rowStart, int wheelDelta, std::size_t taskCount)
+int WheelRowStart(int rowStart, int notches, std::size_t taskCount)
 {
-    // Notches round half to even, as the platform's integer conversion does.
-    const auto notches = static_cast<int>(std::nearbyint(static_cast<double>(wheelDelta) / 120.0));
     // Tenths keep 1.1 exact: the thumb moves -1.1 steps a notch and the row rounds down.
-    const int tenths = -11 * notches;
-    const int moved = tenths >= 0 ? tenths / 10 : -((-tenths + 9) / 10);
-    return ClampToTasks(rowStart + moved, taskCount);
+    const long long tenths = -11LL * notches;
+    const long long moved = tenths >= 0 ? tenths / 10 : -((-tenths + 9) / 10);
+    const long long last = std::max(static_cast<long long>(taskCount) - 1, 0LL);
+    return static_cast<int>(std::clamp(rowStart + moved, 0LL, last));
+}
+
+int WheelNotches::Add(int delta)
+{
+    const long long turned = static_cast<long long>(Pending) + delta;
+    Pending = static_cast<int>(turned % Notch);
+    return static_cast<int>(turned / Notch);
 }
 
 int AutoScroll::Tick(int rowStart, float thumbTop, std::size_t taskCount)

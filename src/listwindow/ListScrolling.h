@@ -19,9 +19,21 @@ int ClampToTasks(int rowStart, std::size_t taskCount);
 // thumb snaps to whole tasks, rounding towards the top.
 int ThumbDragRowStart(int rowStart, float dy, float step, std::size_t taskCount);
 
-// The wheel moves the thumb by 1.1 steps a notch (120 units of delta), rounded down like a
-// drag: a notch away from the user moves two tasks up, one towards the user one task down.
-int WheelRowStart(int rowStart, int wheelDelta, std::size_t taskCount);
+// Whole wheel notches (positive away from the user) move the thumb by 1.1 steps each, rounded
+// down like a drag: one notch away from the user moves two tasks up, one towards the user one
+// task down; two move three up or two down.
+int WheelRowStart(int rowStart, int notches, std::size_t taskCount);
+
+// Wheels that report less than a notch at a time (touchpads, high-resolution wheels): the deltas
+// add up, and each time they make whole notches those notches move the list.
+struct WheelNotches {
+    static constexpr int Notch = 120; // units of delta
+
+    int Pending = 0; // turned since the last whole notch, -119 to 119, positive away from the user
+
+    // Adds one event's delta; returns the whole notches it completes, positive away from the user.
+    int Add(int delta);
+};
 
 // The auto-scroll timer: a held button waits once, then repeats quickly; a held track click
 // repeats until the thumb reaches the pointer.

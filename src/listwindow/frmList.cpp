@@ -93,6 +93,12 @@ void frmList::RefreshTitle()
     setWindowTitle(QString::fromStdString(WindowTitle(List.ListName)));
 }
 
+void frmList::ShowFileNameCaption()
+{
+    View.Caption = QStringLiteral(" - ") + QString::fromStdString(std::string(FileNameOf(List.ListName)));
+    update();
+}
+
 void frmList::SetStatus(const QString& text)
 {
     if (View.Status != text) {
@@ -123,13 +129,11 @@ void frmList::CreateArrays()
 {
     if (NowLoading)
         return;
-    if (CurrentLine >= View.Layout.RowsShown)
-        CurrentLine = -1;
     if (BarState.OpenRow() >= View.Layout.RowsShown)
         BarState.Forget(BarState.OpenRow());
     View.BarButton.reset();
     if (!BarState.Running())
-        BarState.Jump(CurrentLine);
+        BarState.Jump(ShownCurrentLine());
     // The size or the open block may have changed: every row is placed again.
     View.Rows = LayOutCurrentRows();
     UpdateBars();
@@ -142,7 +146,6 @@ RowView frmList::ViewOfRow(int row) const
     RowView view;
     if (index >= TaskCount()) {
         view.DateText = QStringLiteral("Right-click to add task");
-        view.Information = QStringLiteral("Click to add Task.");
         return view;
     }
     const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(index));
@@ -174,8 +177,8 @@ void frmList::ShowListItems()
         View.RowViews.push_back(ViewOfRow(row));
     View.ExpandLine = ExpandLine;
     if (ExpandLine >= 0 && ExpandLine < static_cast<int>(View.RowViews.size()))
-        View.Details = View.RowViews[static_cast<std::size_t>(ExpandLine)].Information.replace(
-            QChar(0xB6), QChar('\n'));
+        View.Details = QString(View.RowViews[static_cast<std::size_t>(ExpandLine)].Information)
+                           .replace(QChar(0xB6), QChar('\n'));
     const float step = SliderStep(View.Rows.SliderTrack.Height, List.Tasks.Count());
     View.ThumbTop = ThumbTop(FirstRow, step);
     update();

@@ -131,11 +131,17 @@ private:
     // Drops completed tasks from the end of the list; true when there were any.
     bool PurgeCompletedFromTheEnd();
     void RefreshTitle();
+    // The caption label after the window was sized or placed by hand: the file name with its
+    // extension.
+    void ShowFileNameCaption();
     void SetStatus(const QString& text);
     Hit HitTest(QPoint point) const;
     int RowAt(QPoint point) const;
     RowPart PartAt(int row, QPoint point) const;
     bool IsTask(int row) const { return row >= 0 && FirstRow + row < TaskCount(); }
+    // CurrentLine while the window shows that row, else -1: a smaller window keeps the current
+    // row, but its bar is neither drawn nor used until the row is shown again.
+    int ShownCurrentLine() const { return CurrentLine < View.Layout.RowsShown ? CurrentLine : -1; }
 
     void PressScrollButton(ScrollDirection direction);
     void PressTrack(int y);
@@ -166,6 +172,8 @@ private:
     void GoToFile();
     void BeginDescriptionEdit(int row);
     void ShowRowTexts(int row, RowPart part, QPoint point);
+    // After the task editor or the picker has gone: the window takes the keyboard back.
+    void TakeBackFocus();
 
     // Animations: frmListAnimation.cpp.
     void StartAnimations();
@@ -216,6 +224,7 @@ private:
     PriorityStepper Stepper;
 
     AutoScroll Scroll;
+    WheelNotches Wheel;
     QTimer ScrollTimer { this }; // children, so that tests can find them by name
     QTimer QueueTimer { this };
     QTimer BarTimer { this };

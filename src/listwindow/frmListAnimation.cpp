@@ -49,7 +49,7 @@ void frmList::StopAnimations()
 void frmList::AnimateCtrls()
 {
     // A running animation notices the new CurrentLine by itself.
-    if (!BarState.Start(CurrentLine, TheSettings.AniSpeed))
+    if (!BarState.Start(ShownCurrentLine(), TheSettings.AniSpeed))
         return;
     View.BarButton.reset();
     UpdateBars();
@@ -59,7 +59,7 @@ void frmList::AnimateCtrls()
 
 void frmList::BarTick()
 {
-    if (!BarState.Step(CurrentLine))
+    if (!BarState.Step(ShownCurrentLine()))
         BarTimer.stop();
     UpdateBars();
 }

@@ -84,15 +84,17 @@ void frmList::MyList()
         return;
     if (FileExists(path)) {
         LoadList(path);
-        return;
+    } else {
+        // The list starts empty under its own path; the mark of changes stays as it was.
+        List.ListName = path;
+        TheSettings.ListName = path;
+        List.Tasks.Clear();
+        FirstRow = 0;
+        RefreshTitle();
+        View.Caption = QStringLiteral(" - Agendrix");
     }
-    List.ListName = path;
-    List.Tasks.Clear();
-    List.Dirty = false;
-    FirstRow = 0;
-    RefreshTitle();
-    View.Caption = QStringLiteral(" - Agendrix");
-    CreateArrays();
+    ShowListItems();
+    AnimateCtrls();
 }
 
 bool frmList::OpenList(const std::string& path)
@@ -136,7 +138,7 @@ void frmList::mouseDoubleClickEvent(QMouseEvent* event)
     TheSettings.WinHeight = 479;
     showNormal();
     setGeometry(200, 100, 394, 479);
-    View.Caption = QStringLiteral(" - ") + QString::fromStdString(std::string(FileNameOf(List.ListName)));
+    ShowFileNameCaption();
 }
 
 void frmList::keyPressEvent(QKeyEvent* event)

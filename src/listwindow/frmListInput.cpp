@@ -138,7 +138,7 @@ void frmList::mouseReleaseEvent(QMouseEvent* event)
         TheSettings.WinTop = y();
     } else if (ended == Drag::Resize) {
         DragWindowGrip(event->globalPosition().toPoint(), event->modifiers() != Qt::ShiftModifier);
-        RefreshTitle();
+        ShowFileNameCaption();
     } else if (ended == Drag::Block) {
         CreateArrays();
     }
@@ -174,8 +174,10 @@ void frmList::HoverTexts(QPoint p)
 
 void frmList::wheelEvent(QWheelEvent* event)
 {
-    FirstRow = WheelRowStart(FirstRow, event->angleDelta().y(), List.Tasks.Count());
-    ShowListItems();
+    if (const int notches = Wheel.Add(event->angleDelta().y()); notches != 0) {
+        FirstRow = WheelRowStart(FirstRow, notches, List.Tasks.Count());
+        ShowListItems();
+    }
     event->accept();
 }
 
@@ -254,8 +256,10 @@ void frmList::ReleaseWindowButton(QPoint p)
     const std::optional<WindowButton> pressed = PressedButton;
     PressedButton.reset();
     update();
+    // Measured on the strip: a release acts within its 16 pixels of height and its pressed zone.
     const int x = p.x() - View.Layout.WindowControls.X;
-    if (!pressed || p.y() < 0 || p.y() >= 16 || WindowButtonAt(x) != pressed)
+    const int y = p.y() - View.Layout.WindowControls.Y;
+    if (!pressed || y < 0 || y >= 16 || WindowButtonAt(x) != pressed)
         return;
     switch (*pressed) {
     case WindowButton::Remote:

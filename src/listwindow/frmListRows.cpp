@@ -10,6 +10,7 @@
 #include "model/TaskLine.h"
 #include "model/Windows1252.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace agendrix {
@@ -126,10 +127,11 @@ void frmList::MoveOverRow(int row, QPoint p)
 void frmList::ShowRowTexts(int row, RowPart part, QPoint)
 {
     const RowView& view = View.RowViews[static_cast<std::size_t>(row)];
+    // An empty row is an Unprioritized row with no information; its description offers the add.
     if (part == RowPart::Lamp)
-        setToolTip(view.Empty ? QString() : QString::fromUtf8(StatusName(view.Code).data()));
+        setToolTip(QString::fromUtf8(StatusName(view.Code).data()));
     else
-        setToolTip(view.Information);
+        setToolTip(view.Empty ? QStringLiteral("Click to add Task.") : view.Information);
     // The empty row's hint stands in for its date text.
     if (!view.DateText.isEmpty())
         SetStatus(view.DateText);
@@ -223,6 +225,7 @@ void frmList::RowToEditor(int row)
 void frmList::OpenEditor(int row, std::function<void()> afterwards)
 {
     auto* editor = new frmTask(*this, static_cast<std::size_t>(FirstRow + row), this);
+    connect(editor, &frmTask::Closed, this, &frmList::TakeBackFocus);
     if (afterwards)
         connect(editor, &frmTask::Closed, this, std::move(afterwards));
     editor->Open();
@@ -232,12 +235,24 @@ void frmList::OpenPicker(int row, QPoint global)
 {
     auto* picker
         = new frmPicker(*this, static_cast<std::size_t>(FirstRow + row), global, Skin.EditBackground, this);
+    connect(picker, &frmPicker::Closed, this, &frmList::TakeBackFocus);
     picker->Open();
+}
+
+void frmList::TakeBackFocus()
+{
+    setFocus(Qt::OtherFocusReason);
+    // Without a window manager the keyboard stays nowhere once a dialog or popup has gone. A
+    // window that closed because another program or window was chosen leaves the keyboard there.
+    const QWidget* active = QApplication::activeWindow();
+    if (QGuiApplication::applicationState() == Qt::ApplicationActive
+        && (active == nullptr || active == this || !active->isVisible()))
+        activateWindow();
 }
 
 void frmList::CompleteCurrentTask()
 {
-    if (!IsTask(CurrentLine))
+    if (!IsTask(ShownCurrentLine()))
         return;
     const auto index = CompleteTask(List, static_cast<std::size_t>(FirstRow + CurrentLine), Today());
     const std::string description = std::string(GetField(List.Tasks.Line(*index), TaskField::Description));
@@ -248,7 +263,7 @@ void frmList::CompleteCurrentTask()
 
 void frmList::GoToFile()
 {
-    if (!IsTask(CurrentLine))
+    if (!IsTask(ShownCurrentLine()))
         return SetStatus(QStringLiteral("No Task Information"));
     const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(FirstRow + CurrentLine));
     const std::string path = PathFromFileText(GetField(line, TaskField::File));

@@ -140,6 +140,31 @@ private slots:
         ExpectUnchanged({ Fixed04 });
     }
 
+    void ReleaseOfTheOpeningClickAppliesNothing_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::newRow("onThePreselection") << 4;
+        QTest::newRow("movedToAnotherPriority") << 2;
+        QTest::newRow("movedToDeleteTask") << DeleteTaskEntry;
+    }
+
+    void ReleaseOfTheOpeningClickAppliesNothing()
+    {
+        QFETCH(int, entry);
+        Open({ Fixed04 }, 0);
+        // The right button that opened the picker comes up wherever the pointer went meanwhile.
+        QTest::mouseMove(Picker, CentreOf(entry));
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(CentreOf(entry)),
+            QPointF(Picker->mapToGlobal(CentreOf(entry))), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Picker, &release);
+        ExpectStillOpen();
+        ExpectUnchanged({ Fixed04 });
+        QVERIFY(Host->Asked.Asked.empty());
+        ReleaseOn(2); // a click of its own applies
+        QCOMPARE(Texts(Host->Lines()), Texts({ "02\tPost the letter\t\t0\t20261210\t1\t0\t" }));
+        ExpectClosed();
+    }
+
     void ClosesWithoutChange_data()
     {
         QTest::addColumn<Closing>("way");

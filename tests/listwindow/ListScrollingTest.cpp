@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <vector>
+
 namespace agendrix {
 namespace {
 
@@ -21,12 +24,55 @@ namespace {
     TEST(ListScrolling, WheelNotchesMoveTwoUpOrOneDown)
     {
         struct Case {
-            int Delta;
+            const char* Name;
+            int Notches;
             int Expected;
         };
-        for (const Case c : { Case { 120, 8 }, Case { -120, 11 }, Case { 240, 7 }, Case { -240, 12 },
-                 Case { 40, 10 }, Case { 60, 10 }, Case { 180, 7 }, Case { 1200, 0 }, Case { -1200, 19 } })
-            EXPECT_EQ(WheelRowStart(10, c.Delta, 20), c.Expected) << "delta " << c.Delta;
+        const Case cases[] = {
+            { "mostNotchesAwayStopAtTheFirstTask", std::numeric_limits<int>::max(), 0 },
+            { "mostNotchesTowardsStopAtTheLastTask", std::numeric_limits<int>::min(), 19 },
+            { "none", 0, 10 },
+            { "oneAway", 1, 8 },
+            { "oneTowards", -1, 11 },
+            { "twoAway", 2, 7 },
+            { "twoTowards", -2, 12 },
+            { "tenAwayStopAtTheFirstTask", 10, 0 },
+            { "tenTowardsStopAtTheLastTask", -10, 19 },
+        };
+        for (const Case& c : cases)
+            EXPECT_EQ(WheelRowStart(10, c.Notches, 20), c.Expected) << c.Name;
+        EXPECT_EQ(WheelRowStart(0, -1, 0), 0) << "emptyList";
+    }
+
+    TEST(ListScrolling, WheelDeltasAddUpToWholeNotches)
+    {
+        struct Case {
+            const char* Name;
+            std::vector<int> Deltas;
+            std::vector<int> Notches; // what each delta completes
+            int Pending;
+        };
+        const int most = std::numeric_limits<int>::max();
+        const int least = std::numeric_limits<int>::min();
+        const Case cases[] = {
+            { "largestDeltasDoNotOverflow", { most, most }, { 17895697, 17895697 }, 14 },
+            { "smallestDeltasDoNotOverflow", { least, least }, { -17895697, -17895697 }, -16 },
+            { "noDelta", { 0 }, { 0 }, 0 },
+            { "quarterNotchesMakeOneOnTheFourth", { 30, 30, 30, 30 }, { 0, 0, 0, 1 }, 0 },
+            { "towardsTheUserToo", { -40, -40, -40, -40 }, { 0, 0, -1, 0 }, -40 },
+            { "wholeNotchesPassAtOnce", { 120, 240, -120 }, { 1, 2, -1 }, 0 },
+            { "remainderCarriesOver", { 100, 100, 100 }, { 0, 1, 1 }, 60 },
+            { "halfANotchThenAWholeOne", { 60, 120 }, { 0, 1 }, 60 },
+            { "turningBackTakesBackWhatWasTurned", { 90, -90, -90, -30 }, { 0, 0, 0, -1 }, 0 },
+        };
+        for (const Case& c : cases) {
+            WheelNotches wheel;
+            std::vector<int> notches;
+            for (const int delta : c.Deltas)
+                notches.push_back(wheel.Add(delta));
+            EXPECT_EQ(notches, c.Notches) << c.Name;
+            EXPECT_EQ(wheel.Pending, c.Pending) << c.Name;
+        }
     }
 
     TEST(ListScrolling, ThumbSnapsToWholeTasksWithinTheList)

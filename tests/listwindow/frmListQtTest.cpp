@@ -1,6 +1,7 @@
 #include "ListWindowFixture.h"
 #include "QtSuites.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <tuple>
@@ -84,6 +85,28 @@ private slots:
         QCOMPARE(window->RowStart(), 1);
     }
 
+    void SmallWheelDeltasAddUpToNotches()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 50);
+        const QPoint inside(100, 100);
+        auto wheel = [&](int delta, int times) {
+            for (int i = 0; i < times; ++i) {
+                QWheelEvent event(inside, window->mapToGlobal(inside), QPoint(0, delta / 8), QPoint(0, delta),
+                    Qt::NoButton, Qt::NoModifier, Qt::ScrollUpdate, false);
+                QApplication::sendEvent(window.get(), &event);
+            }
+        };
+        wheel(-40, 2);
+        QCOMPARE(window->RowStart(), 0); // two thirds of a notch
+        wheel(-40, 7);
+        QCOMPARE(window->RowStart(), 3); // three notches towards the user, one task each
+        wheel(15, 7);
+        QCOMPARE(window->RowStart(), 3);
+        wheel(15, 1);
+        QCOMPARE(window->RowStart(), 1); // a notch away from the user moves two tasks
+    }
+
     void AutoPurgeDropsCompletedTasksFromTheEndAndMarksTheListChanged()
     {
         ScriptedPrompts prompts;
@@ -148,6 +171,35 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("chosen - Agendrix"));
     }
 
+    void MyListNamesItsPathAndAnimatesTheBar()
+    {
+        // The changes of the open list are not saved (No); a missing list starts empty and keeps
+        // the mark of changes, an existing one is read from the file.
+        const std::tuple<const char*, bool, std::size_t, bool> cases[] = {
+            { "missingFile", false, 0, true },
+            { "existingFile", true, 1, false },
+        };
+        for (const auto& [name, exists, tasks, dirty] : cases) {
+            ScriptedPrompts prompts;
+            prompts.Answers = { PromptAnswer::No };
+            const std::string mine = Path("Agendrix.agl");
+            QFile::remove(QString::fromStdString(mine));
+            if (exists)
+                SaveFileAtomically(mine, Header + "05\tMine\t\t0\t\t\t\t\r\n");
+            auto window = Open(prompts, 2);
+            QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), 30000);
+            const_cast<ListDocument&>(window->Document()).Dirty = true;
+            window->MyList();
+            QVERIFY2(prompts.Asked.size() == 1, name);
+            QVERIFY2(window->Document().ListName == mine, name);
+            QVERIFY2(window->CurrentSettings().ListName == mine, name);
+            QVERIFY2(window->Document().Tasks.Count() == tasks, name);
+            QVERIFY2(window->Document().Dirty == dirty, name);
+            QVERIFY2(window->CurrentView().Caption == QStringLiteral(" - Agendrix"), name);
+            QVERIFY2(window->Bars().Running(), name);
+        }
+    }
+
     void WindowGripSnapsToRowsUnlessShiftAndStopsAtItsMinimum()
     {
         ScriptedPrompts prompts;
@@ -171,6 +223,27 @@ private slots:
             QApplication::sendEvent(window.get(), &release);
             QVERIFY2(window->height() == height, name);
             QCOMPARE(window->CurrentSettings().WinHeight, height);
+            QCOMPARE(window->CurrentView().Caption, QStringLiteral(" - list.agl"));
+        }
+    }
+
+    void WindowButtonReleaseIsMeasuredFromTheStrip()
+    {
+        // The strip starts 3 pixels down the window; a release counts within its 16 pixels.
+        const std::tuple<const char*, int, bool> cases[] = {
+            { "aboveTheStrip", 2, false },
+            { "stripTop", 3, true },
+            { "stripY14", 17, true },
+            { "belowTheStrip", 19, false },
+        };
+        for (const auto& [name, releaseY, acts] : cases) {
+            ScriptedPrompts prompts;
+            auto window = Open(prompts, 1);
+            const bool before = window->CurrentSettings().OpenRemote;
+            const int remoteX = window->CurrentView().Layout.WindowControls.X + 8;
+            QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(remoteX, 8));
+            QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(remoteX, releaseY));
+            QVERIFY2((window->CurrentSettings().OpenRemote != before) == acts, name);
         }
     }
 

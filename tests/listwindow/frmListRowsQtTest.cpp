@@ -2,11 +2,15 @@
 #include "QtSuites.h"
 
 #include "editing/InlineEditors.h"
+#include "editing/PickerLayout.h"
 
 #include "model/TaskLine.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -36,6 +40,17 @@ namespace {
         QTest::mouseRelease(&window, button, {}, at);
     }
 
+    // How an edit or a window opened from the list ends.
+    enum class Ending {
+        DescriptionByEnter,
+        DescriptionByEscape,
+        InformationByCtrlA,
+        TaskEditorCancelled,
+        TaskEditorConfirmed,
+        PickerApplied,
+        PickerEscaped
+    };
+
     // The shown top-level window of a class, such as the task editor the window opened.
     QWidget* Shown(const char* className)
     {
@@ -45,10 +60,80 @@ namespace {
         return nullptr;
     }
 
+    QPoint PickerEntry(int entry)
+    {
+        const PixelRect bar = LayOutPicker().Entries[static_cast<std::size_t>(entry)].Bar;
+        return QPoint(bar.X + bar.Width / 2, bar.Y + bar.Height / 2);
+    }
+
 } // namespace
 
 class ListWindowRowsTest : public QObject {
     Q_OBJECT
+
+    // Opens the context menu of `target` with the pointer and chooses its Paste; `pasted` is set
+    // once Paste was chosen.
+    void PasteFromTheContextMenuOf(QWidget* target, bool& pasted)
+    {
+        // The menu may run a loop of its own: the choice is made from the event loop, once the
+        // window system has shown the menu.
+        QTimer::singleShot(0, this, [&pasted] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr || !QTest::qWaitForWindowExposed(menu))
+                return;
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith(QStringLiteral("&Paste")) && action->isEnabled()) {
+                    action->trigger();
+                    pasted = true;
+                }
+            menu->close();
+        });
+        QContextMenuEvent menuEvent(
+            QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(target, &menuEvent);
+    }
+
+    // Opens an in-place editor, the task editor or the picker from the window and ends it.
+    void EndEditOrWindow(frmList& window, Ending ending)
+    {
+        switch (ending) {
+        case Ending::DescriptionByEnter:
+        case Ending::DescriptionByEscape:
+            Click(window, QPoint(100, RowTop(2) + 8));
+            QTest::keyClicks(window.Editors().Text1(), QStringLiteral("Zulu"));
+            QTest::keyClick(window.Editors().Text1(),
+                ending == Ending::DescriptionByEnter ? Qt::Key_Return : Qt::Key_Escape);
+            break;
+        case Ending::InformationByCtrlA: {
+            Click(window, QPoint(15, RowTop(0) + 8));
+            const PixelRect details = *window.CurrentView().Rows.Details;
+            Click(window, QPoint(details.X + 10, details.Y + 10));
+            QTest::keyClick(window.Editors().Text2(), Qt::Key_A, Qt::ControlModifier);
+            break;
+        }
+        case Ending::TaskEditorCancelled:
+        case Ending::TaskEditorConfirmed: {
+            Click(window, QPoint(100, RowTop(0) + 8), Qt::RightButton);
+            QWidget* editor = Shown("agendrix::frmTask");
+            QVERIFY(editor);
+            QVERIFY(QTest::qWaitForWindowActive(editor));
+            QTest::keyClick(editor, ending == Ending::TaskEditorConfirmed ? Qt::Key_Return : Qt::Key_Escape);
+            break;
+        }
+        case Ending::PickerApplied:
+        case Ending::PickerEscaped: {
+            Click(window, QPoint(15, RowTop(1) + 8), Qt::RightButton);
+            QWidget* picker = Shown("agendrix::frmPicker");
+            QVERIFY(picker);
+            if (ending == Ending::PickerApplied)
+                QTest::mouseClick(picker, Qt::LeftButton, {}, PickerEntry(2));
+            else
+                QTest::keyClick(picker, Qt::Key_Escape);
+            QVERIFY(Shown("agendrix::frmPicker") == nullptr);
+            break;
+        }
+        }
+    }
 
 private slots:
     void HoverOnTheOpenBarFindsTheButtonByStrictBounds()
@@ -180,6 +265,9 @@ private slots:
         Click(*window, lamp, Qt::RightButton);
         QWidget* picker = Shown("agendrix::frmPicker");
         QVERIFY(picker);
+        // Its corner at the pointer (the lamp's left, 7, plus the press's x on the lamp): it opens to
+        // the right of and below the pointer.
+        QCOMPARE(picker->pos(), window->mapToGlobal(lamp));
         picker->close();
     }
 
@@ -221,6 +309,79 @@ private slots:
             std::string("07\tAardvark day\t\t0\t20261210\t1\t0\t"));
     }
 
+    void AccessKeysWorkAtOnceWhenAnEditOrAWindowEnds_data()
+    {
+        QTest::addColumn<Ending>("ending");
+        QTest::newRow("descriptionByEnter") << Ending::DescriptionByEnter;
+        QTest::newRow("descriptionByEscape") << Ending::DescriptionByEscape;
+        QTest::newRow("informationByCtrlA") << Ending::InformationByCtrlA;
+        QTest::newRow("taskEditorCancelled") << Ending::TaskEditorCancelled;
+        QTest::newRow("taskEditorConfirmed") << Ending::TaskEditorConfirmed;
+        QTest::newRow("pickerApplied") << Ending::PickerApplied;
+        QTest::newRow("pickerEscaped") << Ending::PickerEscaped;
+    }
+
+    void AccessKeysWorkAtOnceWhenAnEditOrAWindowEnds()
+    {
+        QFETCH(Ending, ending);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        EndEditOrWindow(*window, ending);
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_VERIFY(window->isActiveWindow());
+        QVERIFY(window->hasFocus());
+        // Alt+S as the keyboard sends it: to the window system's window, which hands it on to its
+        // focus.
+        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::AltModifier);
+        QVERIFY(!window->Document().Dirty);
+        QVERIFY(fixture.Prompts.Dialogs.empty());
+    }
+
+    void PasteFromTheEditorsOwnMenuKeepsTheEditOpen_data()
+    {
+        QTest::addColumn<bool>("information");
+        QTest::addColumn<std::size_t>("index");
+        QTest::addColumn<std::string>("stored");
+        QTest::newRow("description") << false << std::size_t { 2 }
+                                     << std::string("07\tZulu\t\t0\t20261210\t1\t0\t");
+        QTest::newRow("information") << true << std::size_t { 0 }
+                                     << std::string("04\tAlpha\tZulu\t0\t20261210\t1\t0\t");
+    }
+
+    void PasteFromTheEditorsOwnMenuKeepsTheEditOpen()
+    {
+        QFETCH(bool, information);
+        QFETCH(std::size_t, index);
+        QFETCH(std::string, stored);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(ThreeTasks);
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget* editor = window->Editors().Text1();
+        QWidget* menuTarget = editor;
+        if (information) {
+            Click(*window, QPoint(15, RowTop(0) + 8)); // open the first task's block
+            const PixelRect details = *window->CurrentView().Rows.Details;
+            Click(*window, QPoint(details.X + 10, details.Y + 10));
+            editor = window->Editors().Text2();
+            menuTarget = window->Editors().Text2()->viewport();
+        } else {
+            Click(*window, QPoint(100, RowTop(2) + 8));
+        }
+        QVERIFY(editor->hasFocus());
+        QGuiApplication::clipboard()->setText(QStringLiteral("Zulu"));
+        bool pasted = false;
+        PasteFromTheContextMenuOf(menuTarget, pasted);
+        QTRY_VERIFY(pasted && QApplication::activePopupWidget() == nullptr);
+        QVERIFY(editor->isVisible());
+        QVERIFY(!window->Document().Dirty);
+        Click(*window, QPoint(80, 10)); // the caption: the focus goes to the window
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(std::string(window->Document().Tasks.Line(index)), stored);
+    }
+
     void InformationEditorKeepsLineBreaksAndCutsTheLine()
     {
         ListWindowFixture fixture;
@@ -248,6 +409,65 @@ private slots:
         QCOMPARE(window->Document().Tasks.Line(0).size(), MaxTaskLineLength);
         QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 1 });
         QCOMPARE(fixture.Prompts.Asked[0].Text, ShorteningMessage());
+    }
+
+    void BlockShowsLineBreaksWhileTheTooltipKeepsTheMarks()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open({ "04\tAlpha\tfirst\xB6second\t0\t20261210\t1\t0\t" });
+        Click(*window, QPoint(15, RowTop(0) + 8)); // the lamp opens the block
+        QCOMPARE(window->CurrentView().Details, QStringLiteral("first\nsecond"));
+        QTest::mouseMove(window.get(), QPoint(100, RowTop(0) + 8));
+        QCOMPARE(window->toolTip(), QStringLiteral("first\u00B6second"));
+        QCOMPARE(window->CurrentView().Details, QStringLiteral("first\nsecond"));
+    }
+
+    void EmptyRowOffersToAddATaskAndHasNoInformation()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open({ ThreeTasks[0] });
+        const int empty = 2;
+        QTest::mouseMove(window.get(), QPoint(100, RowTop(empty) + 8));
+        QCOMPARE(window->toolTip(), QStringLiteral("Click to add Task."));
+        QCOMPARE(window->StatusLine(), QStringLiteral("Right-click to add task"));
+        QTest::mouseMove(window.get(), QPoint(15, RowTop(empty) + 8));
+        QCOMPARE(window->toolTip(), QStringLiteral("Unprioritized"));
+        Click(*window, QPoint(15, RowTop(empty) + 8));
+        QCOMPARE(window->ExpandedRow(), empty);
+        QCOMPARE(window->CurrentView().Details, QString());
+        QVERIFY(window->CurrentView().RowViews[empty].Information.isEmpty());
+    }
+
+    void CurrentRowOutsideASmallerWindowWaitsForItToGrow()
+    {
+        ListWindowFixture fixture;
+        std::vector<std::string> lines;
+        for (int i = 0; i < 8; ++i)
+            lines.push_back("04\tTask " + std::to_string(i) + "\t\t0\t\t\t\t");
+        auto window = fixture.Open(lines);
+        const QSize full = window->size();
+        Click(*window, OnBar(*window, 5, 8, 10));
+        QVERIFY(window->Bars().Running());
+        window->resize(full.width(), 78 + 24 * 3); // while the bar of row 5 unrolls
+        const int shown = window->CurrentView().Layout.RowsShown;
+        QVERIFY(shown <= 5);
+        QCOMPARE(window->CurrentRow(), 5);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
+        QCOMPARE(window->Bars().WideRow(), -1);
+        QCOMPARE(window->CurrentView().BarRow, -1);
+        window->AnimateCtrls();
+        QVERIFY(!window->Bars().Running());
+        QCOMPARE(window->CurrentView().Rows.Rows.size(), static_cast<std::size_t>(shown));
+        for (const RowPlacement& row : window->CurrentView().Rows.Rows)
+            QCOMPARE(row.ControlBar.Width, CollapsedBarWidth);
+
+        window->resize(full);
+        QCOMPARE(window->CurrentRow(), 5);
+        QCOMPARE(window->Bars().OpenRow(), 5);
+        QVERIFY(!window->Bars().Running());
+        QCOMPARE(window->CurrentView().BarRow, 5);
+        QCOMPARE(window->CurrentView().BarFrame, BarAnimation::LastFrame);
+        QCOMPARE(window->CurrentView().Rows.Rows[5].ControlBar.Width, OpenBarWidth);
     }
 
     void AutoExpandMovesTheBarWithThePointer()
