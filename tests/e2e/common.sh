@@ -5,13 +5,27 @@ set -euo pipefail
 work=$(mktemp -d /tmp/agendrix-e2e.XXXXXX)
 pid=
 xvfb=
-trap 'for p in $pid $xvfb; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+# The program writes its settings as it ends: wait for that before its folder goes.
+trap 'for p in $pid $xvfb; do kill "$p" 2>/dev/null || true; done
+      for p in $pid $xvfb; do wait "$p" 2>/dev/null || true; done
+      rm -rf "$work"' EXIT
 
-# Xvfb picks a free display itself and writes its number once it accepts connections, so tests
-# that run side by side never share or race for one.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for ((i = 0; i < 100; i++)); do [[ -s $work/display ]] && break; sleep 0.1; done
+# A display number of its own, drawn from a wide range rather than the lowest free one: a server
+# that is just ending removes its socket by name, which would take the socket of a new server
+# that reused its number. Xvfb writes the number once it accepts connections. Without -noreset
+# the server starts over each time its last client leaves, and refuses connections meanwhile:
+# a test that starts the program several times would find no display.
+for attempt in 1 2 3 4 5; do
+    Xvfb ":$((100 + RANDOM % 30000))" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb=$!
+    for ((i = 0; i < 100; i++)); do
+        [[ -s $work/display ]] && break
+        kill -0 "$xvfb" 2>/dev/null || break # the number was taken: try another
+        sleep 0.1
+    done
+    [[ -s $work/display ]] && break
+done
 [[ -s $work/display ]] || { cat "$work/xvfb.log" >&2; echo "FAIL: no virtual display" >&2; exit 1; }
 export DISPLAY=:$(tr -d '\n' <"$work/display")
 export AGENDRIX_HOME=$work/home
