@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <limits>
+
 namespace agendrix {
 
 InlineEditors::InlineEditors(QWidget& window, ListHost& host)
@@ -20,6 +22,8 @@ InlineEditors::InlineEditors(QWidget& window, ListHost& host)
     Description->setObjectName(QStringLiteral("Text1"));
     Information->setObjectName(QStringLiteral("Text2"));
     Description->setFrame(false);
+    // The description has no length limit: a line edit's default of 32767 would cut a longer one.
+    Description->setMaxLength(std::numeric_limits<int>::max());
     Information->setFrameShape(QFrame::NoFrame);
     Information->setTabChangesFocus(false);
     for (QWidget* editor : { static_cast<QWidget*>(Description), static_cast<QWidget*>(Information) }) {

@@ -6,6 +6,13 @@ namespace agendrix {
 
 QString FromListBytes(std::string_view bytes) { return QString::fromStdString(Windows1252ToUtf8(bytes)); }
 
+QString ShownListBytes(std::string_view bytes)
+{
+    if (bytes.size() <= ShownBytesAtMost)
+        return FromListBytes(bytes);
+    return FromListBytes(bytes.substr(0, ShownBytesAtMost)) + QChar(0x2026);
+}
+
 std::string ToListBytes(const QString& text, Prompts& prompts)
 {
     EncodedText encoded = Utf8ToWindows1252(text.toStdString());

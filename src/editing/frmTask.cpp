@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace agendrix {
 
@@ -92,6 +93,9 @@ void frmTask::CreateFields()
     for (QLineEdit* field : { Description, Days, File }) {
         field->setFrame(false);
         field->setTextMargins(FieldMargin, 0, FieldMargin, 0);
+        // A line edit cuts its text at 32767 characters unless told otherwise; what a field may
+        // hold is for the line's own rules to decide, not for the widget to cut silently.
+        field->setMaxLength(std::numeric_limits<int>::max());
     }
     Description->setGeometry(ToQRect(TaskEditorLayout::Description));
     Information->setGeometry(ToQRect(TaskEditorLayout::Information));

@@ -154,8 +154,8 @@ RowView frmList::ViewOfRow(int row) const
     view.Code = PriorityCode(line).value_or(CodeUnprioritized);
     if (view.Code == CodeNotAssessed)
         view.Code = CodeUnprioritized;
-    view.Description = FromListBytes(GetField(line, TaskField::Description));
-    view.Information = FromListBytes(GetField(line, TaskField::Information));
+    view.Description = ShownListBytes(GetField(line, TaskField::Description));
+    view.Information = ShownListBytes(GetField(line, TaskField::Information));
     if (static_cast<std::size_t>(index) < info.size())
         view.DateText = QString::fromStdString(
             StatusText(info[static_cast<std::size_t>(index)], [](const CivilDate& d) {

@@ -3,6 +3,7 @@
 #include "frmList.h"
 
 #include "editing/InlineEditors.h"
+#include "editing/ListText.h"
 #include "editing/frmPicker.h"
 #include "editing/frmTask.h"
 
@@ -194,9 +195,13 @@ void frmList::PressDetails()
 {
     if (!IsTask(ExpandLine))
         return RowToEditor(ExpandLine);
-    if (View.Rows.Details)
-        RowEditors->BeginInformation(
-            static_cast<std::size_t>(FirstRow + ExpandLine), ToQRect(*View.Rows.Details), View.Details);
+    if (!View.Rows.Details)
+        return;
+    // The editors take the whole text, which a row may show only the start of.
+    const std::size_t index = static_cast<std::size_t>(FirstRow + ExpandLine);
+    const QString text = FromListBytes(GetField(List.Tasks.Line(index), TaskField::Information));
+    RowEditors->BeginInformation(
+        index, ToQRect(*View.Rows.Details), QString(text).replace(QChar(0xB6), QChar('\n')));
 }
 
 void frmList::BeginDescriptionEdit(int row)
@@ -205,8 +210,9 @@ void frmList::BeginDescriptionEdit(int row)
     // The open control bar stays visible beside the editor.
     if (row == CurrentLine)
         place.setWidth(place.width() - 80);
-    RowEditors->BeginDescription(static_cast<std::size_t>(FirstRow + row), place,
-        View.RowViews[static_cast<std::size_t>(row)].Description);
+    const std::size_t index = static_cast<std::size_t>(FirstRow + row);
+    RowEditors->BeginDescription(
+        index, place, FromListBytes(GetField(List.Tasks.Line(index), TaskField::Description)));
 }
 
 void frmList::RowToEditor(int row)

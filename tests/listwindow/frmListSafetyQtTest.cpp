@@ -1,10 +1,13 @@
 #include "ListWindowFixture.h"
 #include "QtSuites.h"
 
+#include "editing/InlineEditors.h"
+
 #include "model/ListFile.h"
 #include "model/QueueFile.h"
 #include "model/Recovery.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -167,6 +170,29 @@ private slots:
         QVERIFY(window.Save() == SaveOutcome::Saved);
         QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 1 });
         QVERIFY(FileExists(fixture.Path("named.agl")));
+    }
+
+    // A file may hold a line far longer than a task line: the row shows its start, and the
+    // in-place editors still get (and keep) the whole text.
+    void ALongLineShowsItsStartAndEditsWhole()
+    {
+        ListWindowFixture fixture;
+        const std::string description(100000, 'd');
+        const std::string information = std::string(50000, 'i') + "\xB6" + "end";
+        auto window = fixture.Open({ "04\t" + description + "\t" + information + "\t0\t\t\t\t" });
+        window->show();
+        const RowView& row = window->CurrentView().RowViews[0];
+        QCOMPARE(row.Description.size(), qsizetype { 4097 });
+        QVERIFY(row.Description.endsWith(QChar(0x2026)));
+
+        const PixelRect& label = window->CurrentView().Rows.Rows[0].Label;
+        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(label.X + 20, label.Y + 5));
+        QCOMPARE(window->Editors().Text1()->text().size(), qsizetype { 100000 });
+        QTest::keyClick(window->Editors().Text1(), Qt::Key_End);
+        QTest::keyClicks(window->Editors().Text1(), "x");
+        QTest::keyClick(window->Editors().Text1(), Qt::Key_Return);
+        const std::string line(window->Document().Tasks.Line(0));
+        QCOMPARE(line, "04\t" + description + "x\t" + information + "\t0\t\t\t\t");
     }
 
     void OpeningAListWithARecoveryCopyOffersIt()
