@@ -44,6 +44,14 @@ void InlineEditors::SetColours(const QColor& background, const QColor& text)
 
 bool InlineEditors::Editing() const { return DescriptionEdit || InformationEdit; }
 
+void InlineEditors::Finish()
+{
+    if (DescriptionEdit)
+        End(Field::Description);
+    if (InformationEdit)
+        End(Field::Information);
+}
+
 void InlineEditors::BeginDescription(std::size_t taskIndex, const QRect& place, const QString& text)
 {
     if (DescriptionEdit)

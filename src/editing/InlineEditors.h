@@ -28,6 +28,9 @@ public:
     void BeginDescription(std::size_t taskIndex, const QRect& place, const QString& text);
     void BeginInformation(std::size_t taskIndex, const QRect& place, const QString& text);
     bool Editing() const;
+    // Ends the open edits as a loss of the focus would, storing what was typed: before the list
+    // is saved or replaced, so that a save holds the typing and no edit lands in another list.
+    void Finish();
 
     QLineEdit* Text1() const { return Description; }
     QPlainTextEdit* Text2() const { return Information; }

@@ -2,6 +2,8 @@
 // and closing.
 #include "frmList.h"
 
+#include "editing/InlineEditors.h"
+
 #include "model/ListFile.h"
 #include "model/QueueFile.h"
 #include "model/Recovery.h"
@@ -24,6 +26,7 @@ namespace {
 
 SaveChoice frmList::AskToSave(PromptButtons buttons)
 {
+    RowEditors->Finish();
     if (!List.Dirty)
         return SaveChoice::NotSaved;
     const PromptAnswer answer = Services.ThePrompts.Ask(PromptRequest { "Save Task List?",
@@ -62,6 +65,7 @@ SaveOutcome frmList::SaveTo(const std::string& path)
 
 SaveOutcome frmList::Save()
 {
+    RowEditors->Finish();
     // A start with a file that did not exist leaves only its folder: that list has no name yet.
     if (HasBeenSaved(List.ListName) && !List.ListName.ends_with('/'))
         return SaveTo(List.ListName);
@@ -70,6 +74,7 @@ SaveOutcome frmList::Save()
 
 SaveOutcome frmList::SaveAs()
 {
+    RowEditors->Finish();
     const auto chosen = Services.ThePrompts.ChooseFile(FileDialogRequest {
         FileDialogRequest::Kind::Save, SaveDialogTitle, SaveDialogFilter, List.ListName });
     return chosen ? SaveTo(*chosen) : SaveOutcome::Cancelled;
@@ -182,6 +187,7 @@ void frmList::SaveSettings(ErrorReport report)
 
 void frmList::Terminate()
 {
+    RowEditors->Finish();
     if (List.Dirty) {
         const FileError error = WriteRecoveryCopy(List, Services.ProgramFolder.toStdString());
         if (!error.Message.empty())

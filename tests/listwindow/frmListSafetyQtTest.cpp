@@ -195,6 +195,37 @@ private slots:
         QCOMPARE(line, "04\t" + description + "x\t" + information + "\t0\t\t\t\t");
     }
 
+    // What is typed in an in-place editor belongs to the list it was typed in: a save takes it,
+    // and opening another list first ends the edit there, so the question covers it.
+    void AnOpenEditIsSavedWithTheListAndNeverLandsInAnother()
+    {
+        ListWindowFixture fixture;
+        SaveFileAtomically(fixture.Path("other.agl"), "Format: 5.0.0\r\n05\tElsewhere\r\n");
+        auto window = fixture.Open(Tasks);
+        window->show();
+        const PixelRect& label = window->CurrentView().Rows.Rows[0].Label;
+        const auto typeInFirstRow = [&](const char* text) {
+            QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(label.X + 20, label.Y + 5));
+            QTest::keyClick(window->Editors().Text1(), Qt::Key_End);
+            QTest::keyClicks(window->Editors().Text1(), text);
+        };
+
+        typeInFirstRow(" typed");
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+        QVERIFY(ReadWholeFile(fixture.Path("list.agl")).Bytes.find("Alpha typed") != std::string::npos);
+
+        typeInFirstRow(" again");
+        fixture.Prompts.Answers = { PromptAnswer::No };
+        QVERIFY(window->OpenList(fixture.Path("other.agl")));
+        QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 1 });
+        QCOMPARE(fixture.Prompts.Asked[0].Title, std::string("Save Task List?"));
+        QVERIFY(!window->Editors().Text1()->isVisible());
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        QCOMPARE(window->Document().Tasks.Count(), std::size_t { 1 });
+        QCOMPARE(std::string(window->Document().Tasks.Line(0)), std::string("05\tElsewhere"));
+        QVERIFY(!window->Document().Dirty);
+    }
+
     void OpeningAListWithARecoveryCopyOffersIt()
     {
         const std::tuple<const char*, PromptAnswer, std::size_t, bool> cases[] = {
