@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <filesystem>
+
 namespace agendrix {
 
 namespace {
@@ -29,12 +31,27 @@ namespace {
 
 } // namespace
 
+std::string ExecutableFolder(const char* argv0)
+{
+    std::error_code error;
+    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        executable = std::filesystem::absolute(argv0, error);
+    return executable.parent_path().string();
+}
+
+std::string ProgramFolderFor(const std::string& executableFolder)
+{
+    const std::string folder = FindProgramFolder(ProgramFolderInputs {
+        Environment("AGENDRIX_HOME"), executableFolder, Environment("XDG_DATA_HOME"), Environment("HOME") });
+    std::error_code ignored; // a folder that cannot be made is reported by the first file in it
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
+}
+
 QString PrepareProgramFolder(const QString& executableFolder)
 {
-    const std::string folder = FindProgramFolder(ProgramFolderInputs { Environment("AGENDRIX_HOME"),
-        executableFolder.toStdString(), Environment("XDG_DATA_HOME"), Environment("HOME") });
-    const QString programFolder = QString::fromStdString(folder);
-    QDir().mkpath(programFolder);
+    const QString programFolder = QString::fromStdString(ProgramFolderFor(executableFolder.toStdString()));
     // The skins come with the program: beside it in a build tree, in the share folder when
     // installed. A program folder elsewhere gets a copy of those it lacks.
     if (programFolder != executableFolder) {

@@ -4,7 +4,15 @@
 
 #include <QString>
 
+#include <string>
+
 namespace agendrix {
+
+// The folder of the running executable, found without Qt so that it is known before Qt starts.
+std::string ExecutableFolder(const char* argv0);
+
+// The program folder for that executable as the environment says, created when missing.
+std::string ProgramFolderFor(const std::string& executableFolder);
 
 // The program folder, found as the environment says and, for a per-user folder, created and
 // given the shipped skins on the first start.

@@ -10,7 +10,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 // Ends the program once the window it watches has painted.
@@ -29,6 +32,11 @@ public:
 int main(int argc, char** argv)
 {
     using namespace agendrix;
+    // Starts made in quick succession are served in the order they were made: this one takes
+    // its place among them before anything else, Qt included, takes time.
+    const std::string executableFolder = ExecutableFolder(argv[0]);
+    SingleInstance instance(ProgramFolderFor(executableFolder));
+
     // The window places itself, which Wayland does not allow: prefer X11 (XWayland) when there
     // is a display for it, unless the user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
@@ -38,10 +46,16 @@ int main(int argc, char** argv)
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const StartRequest request = ParseCommandLine(arguments, QDir::currentPath().toStdString());
-    const QString programFolder = PrepareProgramFolder(QCoreApplication::applicationDirPath());
-    SingleInstance instance(programFolder);
-    if (request.Kind == StartKind::Normal && instance.Claim(request.ListPath) == StartRole::HandedOver)
+    const QString programFolder = PrepareProgramFolder(QString::fromStdString(executableFolder));
+    switch (instance.Claim(request)) {
+    case StartRole::HandedOver:
         return 0;
+    case StartRole::NotHandedOver:
+        std::fprintf(stderr, "agendrix: %s\n", instance.Problem().c_str());
+        return 1;
+    case StartRole::Running:
+        break;
+    }
 
     SystemClock clock;
     QtPrompts prompts;
@@ -57,5 +71,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("AGENDRIX_QUIT_AFTER_FIRST_PAINT"))
         window.installEventFilter(new FirstPaintQuits(&window));
     window.Start(request.ListPath);
+    // A request placed in the queue file is read at once, one placed while the window started
+    // included; the window's own check every 600 ms stays for folders whose changes are not
+    // reported, such as network folders.
+    QFileSystemWatcher queueWatcher({ programFolder });
+    QObject::connect(&queueWatcher, &QFileSystemWatcher::directoryChanged, &window, &frmList::CheckQueue);
+    window.CheckQueue();
     return application.exec();
 }

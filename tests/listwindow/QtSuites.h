@@ -6,3 +6,4 @@ int RunRegionFromPictureTests(int argc, char** argv);
 int RunSurfacePainterTests(int argc, char** argv);
 int RunListWindowTests(int argc, char** argv);
 int RunListWindowRowsTests(int argc, char** argv);
+int RunQueueCheckTests(int argc, char** argv);

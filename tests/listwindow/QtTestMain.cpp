@@ -10,5 +10,6 @@ int main(int argc, char** argv)
     failures += RunSurfacePainterTests(argc, argv);
     failures += RunListWindowTests(argc, argv);
     failures += RunListWindowRowsTests(argc, argv);
+    failures += RunQueueCheckTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
