@@ -2,6 +2,7 @@
 
 #include "model/FileAccess.h"
 #include "model/ProgramFolder.h"
+#include "model/WindowPlacement.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -27,6 +28,23 @@ namespace {
             if (!QFile::exists(target))
                 QFile::copy(source, target);
         }
+    }
+
+    // The screens' work areas, the primary screen first.
+    std::vector<ScreenArea> DesktopScreens()
+    {
+        QList<QScreen*> screens = QGuiApplication::screens();
+        if (QScreen* primary = QGuiApplication::primaryScreen()) {
+            screens.removeAll(primary);
+            screens.prepend(primary);
+        }
+        std::vector<ScreenArea> areas;
+        for (const QScreen* screen : screens) {
+            const QRect area = screen->availableGeometry();
+            areas.push_back(ScreenArea { static_cast<double>(area.x()), static_cast<double>(area.y()),
+                static_cast<double>(area.width()), static_cast<double>(area.height()) });
+        }
+        return areas;
     }
 
 } // namespace
@@ -72,11 +90,12 @@ Settings LoadSettings(const QString& programFolder)
         screen.ScreenHeightPixels = primary->geometry().height();
     }
     const Settings defaults = DefaultSettings(screen);
-    const QString path = QDir(programFolder).filePath(QString::fromUtf8(SettingsFileName.data()));
-    const ReadResult read = ReadWholeFile(path.toStdString());
+    const std::string path
+        = QDir(programFolder).filePath(QString::fromUtf8(SettingsFileName.data())).toStdString();
+    const ReadResult read = ReadWholeFile(path);
     if (read.What != ReadResult::Status::Read)
-        return defaults;
-    return LoadINI(read.Bytes, defaults).Values;
+        return FitToScreens(defaults, DesktopScreens(), screen.TwipsPerPix);
+    return FitToScreens(LoadINI(read.Bytes, defaults).Values, DesktopScreens(), screen.TwipsPerPix);
 }
 
 } // namespace agendrix

@@ -18,8 +18,8 @@ std::string ProgramFolderFor(const std::string& executableFolder);
 // given the shipped skins on the first start.
 QString PrepareProgramFolder(const QString& executableFolder);
 
-// The settings file of the program folder over the defaults for this screen; a missing file
-// leaves the defaults.
+// The settings file of the program folder over the defaults for this screen, with the window's
+// placement brought onto the screens (FitToScreens); a missing file leaves the defaults.
 Settings LoadSettings(const QString& programFolder);
 
 } // namespace agendrix

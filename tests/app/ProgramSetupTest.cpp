@@ -1,0 +1,81 @@
+#include "app/ProgramSetup.h"
+
+#include "model/FileAccess.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <memory>
+
+namespace agendrix {
+namespace {
+
+    // LoadSettings measures the screens, which needs the application object.
+    class QtApplication : public testing::Environment {
+    public:
+        void SetUp() override
+        {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            Application = std::make_unique<QGuiApplication>(Argc, Argv);
+        }
+        void TearDown() override { Application.reset(); }
+
+    private:
+        int Argc = 1;
+        char Name[24] = "agendrix_app_tests";
+        char* Argv[2] = { Name, nullptr };
+        std::unique_ptr<QGuiApplication> Application;
+    };
+    [[maybe_unused]] testing::Environment* const Qt = testing::AddGlobalTestEnvironment(new QtApplication);
+
+    // A settings file of default lines with some lines replaced (1-based numbers).
+    std::string SettingsWith(const std::vector<std::pair<int, std::string>>& changes)
+    {
+        const std::string defaults = SaveINI(DefaultSettings(ScreenMetrics {}));
+        std::vector<std::string> lines;
+        for (const std::string_view line : SplitLines(defaults))
+            lines.emplace_back(line);
+        for (const auto& [number, text] : changes)
+            lines[static_cast<std::size_t>(number - 1)] = text;
+        std::string bytes;
+        for (const std::string& line : lines)
+            bytes += line + "\r\n";
+        return bytes;
+    }
+
+    class ProgramSetupTest : public testing::Test {
+    protected:
+        std::string Path(const char* name) const { return QDir(Folder.path()).filePath(name).toStdString(); }
+        QTemporaryDir Folder;
+    };
+
+    TEST_F(ProgramSetupTest, PlacementsOfAThousandMillionPixelsFitTheScreen)
+    {
+        SaveFileAtomically(Path("agendrix.ini"),
+            SettingsWith({ { 10, "-1e9" }, { 11, "1e9" }, { 12, "1e9" }, { 13, "1e9" }, { 19, "100000" },
+                { 24, "1e9" }, { 26, "-1e9" } }));
+        testing::internal::CaptureStderr();
+        const Settings settings = LoadSettings(Folder.path());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "every line could be read";
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        ASSERT_NE(screen, nullptr);
+        const QRect area = screen->availableGeometry();
+        const double twips = 1440.0 / screen->logicalDotsPerInchX();
+        EXPECT_EQ(settings.WinWidth, area.width());
+        EXPECT_EQ(settings.WinHeight, area.height());
+        EXPECT_EQ(settings.WinLeft, area.left() - area.width() + 120)
+            << "120 pixels of the title stay on the screen";
+        EXPECT_EQ(settings.WinTop, area.top() + area.height() - 30);
+        EXPECT_EQ(settings.AccTextHgt, 360);
+        EXPECT_EQ(settings.DockWid, area.width() * twips);
+        EXPECT_EQ(settings.DockTabTop, area.top() * twips);
+        EXPECT_FALSE(FileExists(Path("agendrix.ini.bak")));
+    }
+
+} // namespace
+} // namespace agendrix
