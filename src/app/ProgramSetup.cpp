@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 
 namespace agendrix {
@@ -45,6 +47,19 @@ namespace {
                 static_cast<double>(area.width()), static_cast<double>(area.height()) });
         }
         return areas;
+    }
+
+    // Lines that could not be read get their defaults and are written so at exit: the file as
+    // it was is kept beside it first, and the user is told once.
+    void KeepUnreadableSettings(
+        const std::string& path, const std::string& bytes, const std::vector<int>& badLines)
+    {
+        const std::string backup = path + ".bak";
+        const FileError error = SaveFileAtomically(backup, bytes);
+        const int backupError
+            = error.Message.empty() ? 0 : (error.ErrorNumber != 0 ? error.ErrorNumber : EIO);
+        std::fprintf(
+            stderr, "agendrix: %s\n", UnreadableSettingsMessage(path, badLines, backup, backupError).c_str());
     }
 
 } // namespace
@@ -93,9 +108,14 @@ Settings LoadSettings(const QString& programFolder)
     const std::string path
         = QDir(programFolder).filePath(QString::fromUtf8(SettingsFileName.data())).toStdString();
     const ReadResult read = ReadWholeFile(path);
+    if (read.What == ReadResult::Status::Failed)
+        std::fprintf(stderr, "agendrix: %s\n", read.Error.Message.c_str());
     if (read.What != ReadResult::Status::Read)
         return FitToScreens(defaults, DesktopScreens(), screen.TwipsPerPix);
-    return FitToScreens(LoadINI(read.Bytes, defaults).Values, DesktopScreens(), screen.TwipsPerPix);
+    const SettingsReadResult result = LoadINI(read.Bytes, defaults);
+    if (!result.BadLines.empty())
+        KeepUnreadableSettings(path, read.Bytes, result.BadLines);
+    return FitToScreens(result.Values, DesktopScreens(), screen.TwipsPerPix);
 }
 
 } // namespace agendrix

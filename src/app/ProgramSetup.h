@@ -19,7 +19,9 @@ std::string ProgramFolderFor(const std::string& executableFolder);
 QString PrepareProgramFolder(const QString& executableFolder);
 
 // The settings file of the program folder over the defaults for this screen, with the window's
-// placement brought onto the screens (FitToScreens); a missing file leaves the defaults.
+// placement brought onto the screens (FitToScreens); a missing file leaves the defaults. Lines
+// that cannot be read are named on standard error, and the file as it was is kept beside it as
+// agendrix.ini.bak before anything can write over it.
 Settings LoadSettings(const QString& programFolder);
 
 } // namespace agendrix

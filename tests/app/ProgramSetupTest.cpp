@@ -54,6 +54,16 @@ namespace {
         QTemporaryDir Folder;
     };
 
+    TEST_F(ProgramSetupTest, ASettingsFileThatCannotBeReadIsNamed)
+    {
+        std::filesystem::create_directory(Path("agendrix.ini"));
+        testing::internal::CaptureStderr();
+        const Settings settings = LoadSettings(Folder.path());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "agendrix: Could not read \"" + Path("agendrix.ini") + "\": Is a directory.\n");
+        EXPECT_EQ(settings.DaysPerLevel, 3);
+    }
+
     TEST_F(ProgramSetupTest, PlacementsOfAThousandMillionPixelsFitTheScreen)
     {
         SaveFileAtomically(Path("agendrix.ini"),
@@ -75,6 +85,52 @@ namespace {
         EXPECT_EQ(settings.DockWid, area.width() * twips);
         EXPECT_EQ(settings.DockTabTop, area.top() * twips);
         EXPECT_FALSE(FileExists(Path("agendrix.ini.bak")));
+    }
+
+    TEST_F(ProgramSetupTest, UnreadableLinesAreNamedOnceAndTheFileIsKeptBesideIt)
+    {
+        const struct {
+            const char* Name;
+            std::vector<std::pair<int, std::string>> Lines;
+            bool BackupIsAFolder;
+            std::string Said; // FILE and BAK stand for the paths of the file and of its copy
+        } cases[] = {
+            { "backupCannotBeWritten", { { 3, "fast" } }, true,
+                "agendrix: Could not read line 3 (AniSpeed) of \"FILE\", which keeps its default; the "
+                "original "
+                "file could not be kept as \"BAK\": Is a directory.\n" },
+            { "oneLine", { { 6, "abc" } }, false,
+                "agendrix: Could not read line 6 (DaysPerLevel) of \"FILE\", which keeps its default; the "
+                "original file is kept as \"BAK\".\n" },
+            { "twoLines", { { 6, "abc" }, { 19, "x" } }, false,
+                "agendrix: Could not read lines 6 (DaysPerLevel) and 19 (AccTextHgt) of \"FILE\", which keep "
+                "their defaults; the original file is kept as \"BAK\".\n" },
+            { "none", {}, false, "" },
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir folder;
+            const std::string path = QDir(folder.path()).filePath("agendrix.ini").toStdString();
+            const std::string backup = path + ".bak";
+            const std::string bytes = SettingsWith(c.Lines);
+            SaveFileAtomically(path, bytes);
+            if (c.BackupIsAFolder)
+                std::filesystem::create_directory(backup);
+            testing::internal::CaptureStderr();
+            const Settings settings = LoadSettings(folder.path());
+            std::string expected = c.Said;
+            if (!expected.empty()) {
+                expected.replace(expected.find("FILE"), 4, path);
+                expected.replace(expected.find("BAK"), 3, backup);
+            }
+            EXPECT_EQ(testing::internal::GetCapturedStderr(), expected) << c.Name;
+            EXPECT_EQ(settings.DaysPerLevel, 3) << c.Name;
+            EXPECT_EQ(ReadWholeFile(path).Bytes, bytes) << c.Name << ": the file itself is left as it is";
+            if (c.Lines.empty()) {
+                EXPECT_FALSE(FileExists(backup)) << c.Name;
+            } else if (!c.BackupIsAFolder) {
+                EXPECT_EQ(ReadWholeFile(backup).Bytes, bytes) << c.Name;
+            }
+        }
     }
 
 } // namespace
