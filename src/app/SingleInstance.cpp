@@ -1,6 +1,7 @@
 #include "SingleInstance.h"
 
 #include "model/HandOverTurn.h"
+#include "model/ProgramFolder.h"
 #include "model/Settings.h"
 
 #include <QElapsedTimer>
@@ -36,7 +37,8 @@ namespace {
 } // namespace
 
 SingleInstance::SingleInstance(const std::string& programFolder)
-    : Lock(std::make_unique<QLockFile>(QString::fromStdString(InFolder(programFolder, "agendrix.lock"))))
+    : Folder(programFolder)
+    , Lock(std::make_unique<QLockFile>(QString::fromStdString(InFolder(programFolder, "agendrix.lock"))))
     , Queue(InFolder(programFolder, QueueFileName))
     , Line(InFolder(programFolder, WaitListFileName))
     , Self(StampOf(::getpid()))
@@ -80,6 +82,8 @@ StartRole SingleInstance::Claim(const StartRequest& request)
 
 bool SingleInstance::TryInstanceLock() { return Lock->tryLock(0); }
 
+// Processes of this executable that serve another program folder (another AGENDRIX_HOME) are
+// none of this start's business, nor is the running instance.
 std::vector<ProcessStamp> SingleInstance::RecentStarts()
 {
     const unsigned long long now = TicksSinceBoot();
@@ -89,8 +93,11 @@ std::vector<ProcessStamp> SingleInstance::RecentStarts()
     qint64 instance = 0;
     QString host;
     QString application;
-    if (Lock->getLockInfo(&instance, &host, &application))
-        std::erase_if(starts, [instance](const ProcessStamp& start) { return start.Pid == instance; });
+    if (!Lock->getLockInfo(&instance, &host, &application))
+        instance = 0;
+    std::erase_if(starts, [this, instance](const ProcessStamp& start) {
+        return start.Pid == instance || ProgramFolderOfProcess(start.Pid) != Folder;
+    });
     return starts;
 }
 

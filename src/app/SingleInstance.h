@@ -37,6 +37,7 @@ private:
     bool TryInstanceLock() override;
     std::vector<ProcessStamp> RecentStarts() override;
 
+    std::string Folder;
     std::unique_ptr<QLockFile> Lock;
     std::string Queue;
     WaitList Line;
