@@ -22,8 +22,6 @@ namespace {
         unsigned long long StartTicks = 0;
     };
 
-    // /proc/PID/stat: "pid (name) state ppid ...", where the name may hold blanks and
-    // parentheses, so the fields are counted from the last ')'. The start time is field 22.
     bool SameFile(const struct stat& a, const struct stat& b)
     {
         return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -31,6 +29,8 @@ namespace {
 
     bool Ended(const ProcStat& stat) { return stat.State == 'Z' || stat.State == 'X'; }
 
+    // /proc/PID/stat: "pid (name) state ppid ...", where the name may hold blanks and
+    // parentheses, so the fields are counted from the last ')'. The start time is field 22.
     std::optional<ProcStat> ReadProcStat(pid_t pid)
     {
         // The kernel hands the whole line over in one read; it is a few hundred bytes long.

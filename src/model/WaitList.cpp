@@ -48,8 +48,11 @@ namespace {
             const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), at);
             if (written < 0 && errno == EINTR)
                 continue;
-            if (written <= 0)
+            if (written <= 0) {
+                if (written == 0)
+                    errno = EIO;
                 return false;
+            }
             bytes.remove_prefix(static_cast<std::size_t>(written));
             at += written;
         }
@@ -163,8 +166,8 @@ int WaitList::OpenLocked(Missing missing)
         }
         // The last start to leave removes the file while it holds the lock: a start that opened
         // the file before then now holds the lock of a file that has no name, and opens again.
-        struct stat held {
-        }, named {};
+        struct stat held { };
+        struct stat named { };
         if (::fstat(fd, &held) == 0 && ::stat(Path.c_str(), &named) == 0 && held.st_ino == named.st_ino
             && held.st_dev == named.st_dev)
             return fd;
