@@ -83,7 +83,8 @@ StartRole SingleInstance::Claim(const StartRequest& request)
 bool SingleInstance::TryInstanceLock() { return Lock->tryLock(0); }
 
 // Processes of this executable that serve another program folder (another AGENDRIX_HOME) are
-// none of this start's business, nor is the running instance.
+// none of this start's business, nor is the running instance; one whose folder cannot be told
+// yet may be a start of this folder.
 std::vector<ProcessStamp> SingleInstance::RecentStarts()
 {
     const unsigned long long now = TicksSinceBoot();
@@ -96,7 +97,8 @@ std::vector<ProcessStamp> SingleInstance::RecentStarts()
     if (!Lock->getLockInfo(&instance, &host, &application))
         instance = 0;
     std::erase_if(starts, [this, instance](const ProcessStamp& start) {
-        return start.Pid == instance || ProgramFolderOfProcess(start.Pid) != Folder;
+        const std::optional<std::string> folder = ProgramFolderOfProcess(start.Pid);
+        return start.Pid == instance || (folder && *folder != Folder);
     });
     return starts;
 }

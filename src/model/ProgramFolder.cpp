@@ -67,7 +67,8 @@ std::optional<std::string> ProgramFolderOfProcess(pid_t pid)
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink(process + "/exe", error);
     const std::optional<std::string> read = ReadProcFile(process + "/environ");
-    if (error || !read)
+    // The environment is empty for a moment while the process is being started.
+    if (error || !read || read->empty())
         return std::nullopt;
     const std::string& environment = *read;
     ProgramFolderInputs inputs;

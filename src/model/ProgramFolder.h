@@ -21,7 +21,8 @@ std::string FindProgramFolder(const ProgramFolderInputs& inputs);
 
 // The program folder of another running process, as it found it when it started: from the
 // environment it was started with and the folder of its executable, read in /proc. Nothing
-// when /proc does not tell (the process has ended, or belongs to another user).
+// when /proc does not tell: the process has ended, belongs to another user, is still being
+// started, or has an empty environment.
 std::optional<std::string> ProgramFolderOfProcess(pid_t pid);
 
 // The entry of `folder` whose name equals `name` without regard to letter case, preferring an
