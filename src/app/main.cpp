@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 // Ends the program once the window it watches has painted.
@@ -27,6 +28,32 @@ public:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// The exit status of a start that ends here: 0 when its list was handed over, 1 when it was not.
+std::optional<int> EndsHere(agendrix::SingleInstance& instance, const agendrix::StartRequest& request)
+{
+    switch (instance.Claim(request)) {
+    case agendrix::StartRole::HandedOver:
+        return 0;
+    case agendrix::StartRole::NotHandedOver:
+        std::fprintf(stderr, "agendrix: %s\n", instance.Problem().c_str());
+        return 1;
+    case agendrix::StartRole::Running:
+        break;
+    }
+    return std::nullopt;
+}
+
+// A request placed in the queue file is read at once, one placed while the window started
+// included; the window's own check every 600 ms stays for folders whose changes are not
+// reported, such as network folders.
+void ReadHandOversAtOnce(agendrix::frmList& window, const QString& programFolder)
+{
+    auto* watcher = new QFileSystemWatcher({ programFolder }, &window);
+    QObject::connect(watcher, &QFileSystemWatcher::directoryChanged, &window, &agendrix::frmList::CheckQueue);
+    window.CheckQueue();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -47,15 +74,8 @@ int main(int argc, char** argv)
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const StartRequest request = ParseCommandLine(arguments, QDir::currentPath().toStdString());
     const QString programFolder = PrepareProgramFolder(QString::fromStdString(executableFolder));
-    switch (instance.Claim(request)) {
-    case StartRole::HandedOver:
-        return 0;
-    case StartRole::NotHandedOver:
-        std::fprintf(stderr, "agendrix: %s\n", instance.Problem().c_str());
-        return 1;
-    case StartRole::Running:
-        break;
-    }
+    if (const std::optional<int> status = EndsHere(instance, request))
+        return *status;
 
     SystemClock clock;
     QtPrompts prompts;
@@ -71,11 +91,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("AGENDRIX_QUIT_AFTER_FIRST_PAINT"))
         window.installEventFilter(new FirstPaintQuits(&window));
     window.Start(request.ListPath);
-    // A request placed in the queue file is read at once, one placed while the window started
-    // included; the window's own check every 600 ms stays for folders whose changes are not
-    // reported, such as network folders.
-    QFileSystemWatcher queueWatcher({ programFolder });
-    QObject::connect(&queueWatcher, &QFileSystemWatcher::directoryChanged, &window, &frmList::CheckQueue);
-    window.CheckQueue();
+    ReadHandOversAtOnce(window, programFolder);
     return application.exec();
 }
