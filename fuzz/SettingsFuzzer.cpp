@@ -6,10 +6,13 @@
 // - writing is stable: SaveINI(LoadINI(SaveINI(s))) == SaveINI(s) for whatever was read, and
 //   once written and read, the values themselves come back equal. (The first write may round a
 //   window size to the seven digits the file keeps, so only the second trip compares values.)
+// - whatever was read, the placement brought onto a screen fits it, and the message about bad
+//   lines names each of them.
 
 #include "FuzzCheck.h"
 
 #include "model/Settings.h"
+#include "model/WindowPlacement.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -51,6 +54,19 @@ void CheckWritten(const Settings& settings)
     FUZZ_CHECK(third.Values == again.Values);
 }
 
+void CheckFitted(const Settings& settings)
+{
+    const ScreenArea screen { 0, 0, 1280, 1024 };
+    const Settings fitted = FitToScreens(settings, { screen }, 15);
+    FUZZ_CHECK(fitted.WinWidth >= 200 && fitted.WinWidth <= 1280);
+    FUZZ_CHECK(fitted.WinHeight >= 80 && fitted.WinHeight <= 1024);
+    FUZZ_CHECK(fitted.WinLeft + fitted.WinWidth >= 120 && fitted.WinLeft <= 1280 - 120);
+    FUZZ_CHECK(fitted.WinTop >= 0 && fitted.WinTop <= 1024 - 30);
+    FUZZ_CHECK(fitted.DockWid >= 200 * 15 && fitted.DockWid <= 1280 * 15);
+    FUZZ_CHECK(fitted.DockTabTop >= 0 && fitted.DockTabTop <= (1024 - 30) * 15);
+    FUZZ_CHECK(fitted.AccTextHgt >= 32 && fitted.AccTextHgt <= 360);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -69,6 +85,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(read.Values.AniSpeed >= 1 && read.Values.AniSpeed <= 10);
     if (read.Values.DefaultOpen > 0)
         FUZZ_CHECK(read.Values.ListName == read.Values.DefaultList);
+    if (!read.BadLines.empty()) {
+        const std::string message
+            = UnreadableSettingsMessage("/p/agendrix.ini", read.BadLines, "/p/agendrix.ini.bak", 0);
+        for (const int line : read.BadLines)
+            FUZZ_CHECK(message.find(std::to_string(line) + " (" + std::string(SettingName(line)) + ")")
+                != std::string::npos);
+    }
+    CheckFitted(read.Values);
 
     CheckWritten(read.Values);
 

@@ -2,11 +2,16 @@
 
 #include "model/FileAccess.h"
 #include "model/ProgramFolder.h"
+#include "model/WindowPlacement.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
 
 namespace agendrix {
 
@@ -27,14 +32,59 @@ namespace {
         }
     }
 
+    // The screens' work areas, the primary screen first.
+    std::vector<ScreenArea> DesktopScreens()
+    {
+        QList<QScreen*> screens = QGuiApplication::screens();
+        if (QScreen* primary = QGuiApplication::primaryScreen()) {
+            screens.removeAll(primary);
+            screens.prepend(primary);
+        }
+        std::vector<ScreenArea> areas;
+        for (const QScreen* screen : screens) {
+            const QRect area = screen->availableGeometry();
+            areas.push_back(ScreenArea { static_cast<double>(area.x()), static_cast<double>(area.y()),
+                static_cast<double>(area.width()), static_cast<double>(area.height()) });
+        }
+        return areas;
+    }
+
+    // Lines that could not be read get their defaults and are written so at exit: the file as
+    // it was is kept beside it first, and the user is told once.
+    void KeepUnreadableSettings(
+        const std::string& path, const std::string& bytes, const std::vector<int>& badLines)
+    {
+        const std::string backup = path + ".bak";
+        const FileError error = SaveFileAtomically(backup, bytes);
+        const int backupError
+            = error.Message.empty() ? 0 : (error.ErrorNumber != 0 ? error.ErrorNumber : EIO);
+        std::fprintf(
+            stderr, "agendrix: %s\n", UnreadableSettingsMessage(path, badLines, backup, backupError).c_str());
+    }
+
 } // namespace
+
+std::string ExecutableFolder(const char* argv0)
+{
+    std::error_code error;
+    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        executable = std::filesystem::absolute(argv0, error);
+    return executable.parent_path().string();
+}
+
+std::string ProgramFolderFor(const std::string& executableFolder)
+{
+    const std::string folder = FindProgramFolder(ProgramFolderInputs {
+        Environment("AGENDRIX_HOME"), executableFolder, Environment("XDG_DATA_HOME"), Environment("HOME") });
+    std::error_code ignored; // a folder that cannot be made is reported by the first file in it
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
+}
 
 QString PrepareProgramFolder(const QString& executableFolder)
 {
-    const std::string folder = FindProgramFolder(ProgramFolderInputs { Environment("AGENDRIX_HOME"),
-        executableFolder.toStdString(), Environment("XDG_DATA_HOME"), Environment("HOME") });
-    const QString programFolder = QString::fromStdString(folder);
-    QDir().mkpath(programFolder);
+    const QString programFolder = QString::fromStdString(ProgramFolderFor(executableFolder.toStdString()));
     // The skins come with the program: beside it in a build tree, in the share folder when
     // installed. A program folder elsewhere gets a copy of those it lacks.
     if (programFolder != executableFolder) {
@@ -55,11 +105,17 @@ Settings LoadSettings(const QString& programFolder)
         screen.ScreenHeightPixels = primary->geometry().height();
     }
     const Settings defaults = DefaultSettings(screen);
-    const QString path = QDir(programFolder).filePath(QString::fromUtf8(SettingsFileName.data()));
-    const ReadResult read = ReadWholeFile(path.toStdString());
+    const std::string path
+        = QDir(programFolder).filePath(QString::fromUtf8(SettingsFileName.data())).toStdString();
+    const ReadResult read = ReadWholeFile(path);
+    if (read.What == ReadResult::Status::Failed)
+        std::fprintf(stderr, "agendrix: %s\n", read.Error.Message.c_str());
     if (read.What != ReadResult::Status::Read)
-        return defaults;
-    return LoadINI(read.Bytes, defaults).Values;
+        return FitToScreens(defaults, DesktopScreens(), screen.TwipsPerPix);
+    const SettingsReadResult result = LoadINI(read.Bytes, defaults);
+    if (!result.BadLines.empty())
+        KeepUnreadableSettings(path, read.Bytes, result.BadLines);
+    return FitToScreens(result.Values, DesktopScreens(), screen.TwipsPerPix);
 }
 
 } // namespace agendrix

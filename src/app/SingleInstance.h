@@ -1,5 +1,11 @@
 #pragma once
 
+#include "CommandLine.h"
+
+#include "model/ProcessStamp.h"
+#include "model/ProgramProcesses.h"
+#include "model/WaitList.h"
+
 #include <QLockFile>
 #include <QString>
 
@@ -8,29 +14,37 @@
 
 namespace agendrix {
 
-enum class StartRole { Running, HandedOver };
+enum class StartRole { Running, HandedOver, NotHandedOver };
 
 // One running instance per program folder, held by a lock file that a crashed instance leaves
-// stale and the next start reclaims. A second start writes its list path to the queue file,
-// which the running instance reads within 600 ms.
-class SingleInstance {
+// stale and the next start reclaims. Other starts hand their list over through the queue file
+// one at a time, in the order they were made (HandOverTurn).
+class SingleInstance : private ProgramProcesses {
 public:
-    explicit SingleInstance(const QString& programFolder);
+    // Takes this start's place among the waiting starts at once: made first thing in main(),
+    // before Qt starts, it keeps the order of starts made in quick succession.
+    explicit SingleInstance(const std::string& programFolder);
+    ~SingleInstance() override;
 
-    // Becomes the running instance, or hands `listPath` over and returns HandedOver. When the
-    // running instance closes before it reads the request, this start becomes the running
-    // instance and takes the request back, so that no request is lost.
-    StartRole Claim(const std::string& listPath);
-
-    QString QueuePath() const { return Queue; }
+    // Becomes the running instance, or hands the request's list over and returns HandedOver;
+    // NotHandedOver when the running instance did not answer or the queue file could not be
+    // written, with Problem() saying so. A restart by the program itself ("Refresh") never
+    // hands over.
+    StartRole Claim(const StartRequest& request);
+    const std::string& Problem() const { return Message; }
     // Lets the next start be the running instance; for a program about to end without unwinding.
     void Release() { Lock->unlock(); }
 
 private:
-    bool WaitForPickUp();
+    bool TryInstanceLock() override;
+    std::vector<ProcessStamp> RecentStarts() override;
 
+    std::string Folder;
     std::unique_ptr<QLockFile> Lock;
-    QString Queue;
+    std::string Queue;
+    WaitList Line;
+    ProcessStamp Self;
+    std::string Message;
 };
 
 } // namespace agendrix

@@ -10,9 +10,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -27,11 +29,42 @@ public:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// The exit status of a start that ends here: 0 when its list was handed over, 1 when it was not.
+std::optional<int> EndsHere(agendrix::SingleInstance& instance, const agendrix::StartRequest& request)
+{
+    switch (instance.Claim(request)) {
+    case agendrix::StartRole::HandedOver:
+        return 0;
+    case agendrix::StartRole::NotHandedOver:
+        std::fprintf(stderr, "agendrix: %s\n", instance.Problem().c_str());
+        return 1;
+    case agendrix::StartRole::Running:
+        break;
+    }
+    return std::nullopt;
+}
+
+// A request placed in the queue file is read at once, one placed while the window started
+// included; the window's own check every 600 ms stays for folders whose changes are not
+// reported, such as network folders.
+void ReadHandOversAtOnce(agendrix::frmList& window, const QString& programFolder)
+{
+    auto* watcher = new QFileSystemWatcher({ programFolder }, &window);
+    QObject::connect(watcher, &QFileSystemWatcher::directoryChanged, &window, &agendrix::frmList::CheckQueue);
+    window.CheckQueue();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     using namespace agendrix;
+    // Starts made in quick succession are served in the order they were made: this one takes
+    // its place among them before anything else, Qt included, takes time.
+    const std::string executableFolder = ExecutableFolder(argv[0]);
+    SingleInstance instance(ProgramFolderFor(executableFolder));
+
     // The window places itself, which Wayland does not allow: prefer X11 (XWayland) when there
     // is a display for it, unless the user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
@@ -41,10 +74,9 @@ int main(int argc, char** argv)
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const StartRequest request = ParseCommandLine(arguments, QDir::currentPath().toStdString());
-    const QString programFolder = PrepareProgramFolder(QCoreApplication::applicationDirPath());
-    SingleInstance instance(programFolder);
-    if (request.Kind == StartKind::Normal && instance.Claim(request.ListPath) == StartRole::HandedOver)
-        return 0;
+    const QString programFolder = PrepareProgramFolder(QString::fromStdString(executableFolder));
+    if (const std::optional<int> status = EndsHere(instance, request))
+        return *status;
 
     SystemClock clock;
     QtPrompts prompts;
@@ -66,5 +98,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("AGENDRIX_QUIT_AFTER_FIRST_PAINT"))
         window.installEventFilter(new FirstPaintQuits(&window));
     window.Start(request.ListPath);
+    ReadHandOversAtOnce(window, programFolder);
     return application.exec();
 }

@@ -14,12 +14,14 @@
 #include "model/Clock.h"
 #include "model/ListDocument.h"
 #include "model/Prompts.h"
+#include "model/QueueFile.h"
 #include "model/Settings.h"
 #include "model/Shell.h"
 
 #include <QTimer>
 
 #include <QWidget>
+#include <deque>
 #include <functional>
 
 namespace agendrix {
@@ -233,6 +235,10 @@ private:
     QTimer FlickerTimer { this };
     QTimer StepTimer { this };
     QTimer KillTimer { this };
+
+    std::deque<QueueRequest> HandedOver; // taken from the queue file, not opened yet
+    // Set while they are opened: a check from within a save question only takes requests.
+    bool OpeningHandedOver = false;
 };
 
 } // namespace agendrix

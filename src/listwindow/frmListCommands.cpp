@@ -113,15 +113,30 @@ bool frmList::OpenList(const std::string& path)
 
 void frmList::CheckQueue()
 {
+    // Only a started window that is not closing reads requests; until then they wait in the
+    // queue file, and the start that placed one becomes the running instance when this one
+    // ends without reading it.
+    if (!QueueTimer.isActive())
+        return;
+    // A request is taken at once, even while a dialog is open, so that its start knows it has
+    // arrived and the next start can place its own; the lists are opened in the order they came.
+    if (auto request
+        = TakeQueueFile(QDir(Services.ProgramFolder).filePath(QStringLiteral("queue.ini")).toStdString()))
+        HandedOver.push_back(std::move(*request));
     // A list handed over while the task editor or a message is open waits for it to close: the
     // open dialog works on a task of the list shown now.
-    if (QApplication::activeModalWidget() != nullptr)
+    if (HandedOver.empty() || OpeningHandedOver || QApplication::activeModalWidget() != nullptr)
         return;
-    const auto request
-        = TakeQueueFile(QDir(Services.ProgramFolder).filePath(QStringLiteral("queue.ini")).toStdString());
-    if (!request)
-        return;
-    if (!request->ListPath.empty() && !OpenList(request->ListPath))
+    OpeningHandedOver = true;
+    bool toFront = false;
+    while (!HandedOver.empty()) {
+        const QueueRequest request = std::move(HandedOver.front());
+        HandedOver.pop_front();
+        const bool opened = request.ListPath.empty() || OpenList(request.ListPath);
+        toFront = toFront || opened;
+    }
+    OpeningHandedOver = false;
+    if (!toFront)
         return;
     if (isMinimized())
         showNormal();

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <optional>
 
@@ -197,6 +198,23 @@ std::string_view SettingName(int lineNumber)
     if (lineNumber < 1 || lineNumber > static_cast<int>(fields.size()))
         return {};
     return fields[static_cast<std::size_t>(lineNumber - 1)].Name;
+}
+
+std::string UnreadableSettingsMessage(
+    const std::string& path, const std::vector<int>& badLines, const std::string& backupPath, int backupError)
+{
+    const bool several = badLines.size() > 1;
+    std::string lines;
+    for (std::size_t i = 0; i < badLines.size(); ++i) {
+        if (i > 0)
+            lines += i + 1 == badLines.size() ? " and " : ", ";
+        lines += std::to_string(badLines[i]) + " (" + std::string(SettingName(badLines[i])) + ")";
+    }
+    std::string message = "Could not read line" + std::string(several ? "s " : " ") + lines + " of \"" + path
+        + "\", which " + (several ? "keep their defaults" : "keeps its default") + "; the original file ";
+    if (backupError == 0)
+        return message + "is kept as \"" + backupPath + "\".";
+    return message + "could not be kept as \"" + backupPath + "\": " + std::strerror(backupError) + ".";
 }
 
 SettingsReadResult LoadINI(std::string_view bytes, const Settings& defaults)

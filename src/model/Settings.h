@@ -74,4 +74,10 @@ std::string SaveINI(const Settings& settings);
 // The name of a settings line, for messages ("line 6 (DaysPerLevel)").
 std::string_view SettingName(int lineNumber);
 
+// One sentence for the user about the lines of the settings file at `path` that LoadINI could not
+// read: each line with its setting's name, and that the original file is kept at `backupPath`,
+// or why it could not be kept there (`backupError`, an errno value; 0 when it was kept).
+std::string UnreadableSettingsMessage(const std::string& path, const std::vector<int>& badLines,
+    const std::string& backupPath, int backupError);
+
 } // namespace agendrix

@@ -7,3 +7,4 @@ int RunSurfacePainterTests(int argc, char** argv);
 int RunListWindowTests(int argc, char** argv);
 int RunListWindowRowsTests(int argc, char** argv);
 int RunListWindowSafetyTests(int argc, char** argv);
+int RunQueueCheckTests(int argc, char** argv);

@@ -11,5 +11,6 @@ int main(int argc, char** argv)
     failures += RunListWindowTests(argc, argv);
     failures += RunListWindowRowsTests(argc, argv);
     failures += RunListWindowSafetyTests(argc, argv);
+    failures += RunQueueCheckTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 
+#include <cerrno>
 #include <tuple>
 
 namespace agendrix {
@@ -140,6 +141,32 @@ namespace {
             EXPECT_EQ(read.ListName, lines[3] == "0" ? "/home/me/買い物.agl" : "/home/zoë/Listes/été.agl")
                 << defaultOpen;
         }
+    }
+
+    TEST(SettingsTest, UnreadableLinesAreNamedInOneSentence)
+    {
+        const std::tuple<const char*, std::vector<int>, int, std::string> cases[] = {
+            { "copyFailed", { 6 }, ENOSPC,
+                "Could not read line 6 (DaysPerLevel) of \"/p/agendrix.ini\", which keeps its default; the "
+                "original "
+                "file could not be kept as \"/p/agendrix.ini.bak\": No space left on device." },
+            { "oneLine", { 26 }, 0,
+                "Could not read line 26 (DockTabTop) of \"/p/agendrix.ini\", which keeps its default; the "
+                "original "
+                "file is kept as \"/p/agendrix.ini.bak\"." },
+            { "twoLines", { 1, 19 }, 0,
+                "Could not read lines 1 (AutoCtrls) and 19 (AccTextHgt) of \"/p/agendrix.ini\", which keep "
+                "their "
+                "defaults; the original file is kept as \"/p/agendrix.ini.bak\"." },
+            { "threeLines", { 3, 4, 6 }, 0,
+                "Could not read lines 3 (AniSpeed), 4 (DefaultOpen) and 6 (DaysPerLevel) of "
+                "\"/p/agendrix.ini\", "
+                "which keep their defaults; the original file is kept as \"/p/agendrix.ini.bak\"." },
+        };
+        for (const auto& [name, lines, backupError, expected] : cases)
+            EXPECT_EQ(UnreadableSettingsMessage("/p/agendrix.ini", lines, "/p/agendrix.ini.bak", backupError),
+                expected)
+                << name;
     }
 
     TEST(SettingsTest, SettingNamesByLine)

@@ -1,0 +1,137 @@
+#include "app/ProgramSetup.h"
+
+#include "model/FileAccess.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <memory>
+
+namespace agendrix {
+namespace {
+
+    // LoadSettings measures the screens, which needs the application object.
+    class QtApplication : public testing::Environment {
+    public:
+        void SetUp() override
+        {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            Application = std::make_unique<QGuiApplication>(Argc, Argv);
+        }
+        void TearDown() override { Application.reset(); }
+
+    private:
+        int Argc = 1;
+        char Name[24] = "agendrix_app_tests";
+        char* Argv[2] = { Name, nullptr };
+        std::unique_ptr<QGuiApplication> Application;
+    };
+    [[maybe_unused]] testing::Environment* const Qt = testing::AddGlobalTestEnvironment(new QtApplication);
+
+    // A settings file of default lines with some lines replaced (1-based numbers).
+    std::string SettingsWith(const std::vector<std::pair<int, std::string>>& changes)
+    {
+        const std::string defaults = SaveINI(DefaultSettings(ScreenMetrics {}));
+        std::vector<std::string> lines;
+        for (const std::string_view line : SplitLines(defaults))
+            lines.emplace_back(line);
+        for (const auto& [number, text] : changes)
+            lines[static_cast<std::size_t>(number - 1)] = text;
+        std::string bytes;
+        for (const std::string& line : lines)
+            bytes += line + "\r\n";
+        return bytes;
+    }
+
+    class ProgramSetupTest : public testing::Test {
+    protected:
+        std::string Path(const char* name) const { return QDir(Folder.path()).filePath(name).toStdString(); }
+        QTemporaryDir Folder;
+    };
+
+    TEST_F(ProgramSetupTest, ASettingsFileThatCannotBeReadIsNamed)
+    {
+        std::filesystem::create_directory(Path("agendrix.ini"));
+        testing::internal::CaptureStderr();
+        const Settings settings = LoadSettings(Folder.path());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "agendrix: Could not read \"" + Path("agendrix.ini") + "\": Is a directory.\n");
+        EXPECT_EQ(settings.DaysPerLevel, 3);
+    }
+
+    TEST_F(ProgramSetupTest, PlacementsOfAThousandMillionPixelsFitTheScreen)
+    {
+        SaveFileAtomically(Path("agendrix.ini"),
+            SettingsWith({ { 10, "-1e9" }, { 11, "1e9" }, { 12, "1e9" }, { 13, "1e9" }, { 19, "100000" },
+                { 24, "1e9" }, { 26, "-1e9" } }));
+        testing::internal::CaptureStderr();
+        const Settings settings = LoadSettings(Folder.path());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "every line could be read";
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        ASSERT_NE(screen, nullptr);
+        const QRect area = screen->availableGeometry();
+        const double twips = 1440.0 / screen->logicalDotsPerInchX();
+        EXPECT_EQ(settings.WinWidth, area.width());
+        EXPECT_EQ(settings.WinHeight, area.height());
+        EXPECT_EQ(settings.WinLeft, area.left() - area.width() + 120)
+            << "120 pixels of the title stay on the screen";
+        EXPECT_EQ(settings.WinTop, area.top() + area.height() - 30);
+        EXPECT_EQ(settings.AccTextHgt, 360);
+        EXPECT_EQ(settings.DockWid, area.width() * twips);
+        EXPECT_EQ(settings.DockTabTop, area.top() * twips);
+        EXPECT_FALSE(FileExists(Path("agendrix.ini.bak")));
+    }
+
+    TEST_F(ProgramSetupTest, UnreadableLinesAreNamedOnceAndTheFileIsKeptBesideIt)
+    {
+        const struct {
+            const char* Name;
+            std::vector<std::pair<int, std::string>> Lines;
+            bool BackupIsAFolder;
+            std::string Said; // FILE and BAK stand for the paths of the file and of its copy
+        } cases[] = {
+            { "backupCannotBeWritten", { { 3, "fast" } }, true,
+                "agendrix: Could not read line 3 (AniSpeed) of \"FILE\", which keeps its default; the "
+                "original "
+                "file could not be kept as \"BAK\": Is a directory.\n" },
+            { "oneLine", { { 6, "abc" } }, false,
+                "agendrix: Could not read line 6 (DaysPerLevel) of \"FILE\", which keeps its default; the "
+                "original file is kept as \"BAK\".\n" },
+            { "twoLines", { { 6, "abc" }, { 19, "x" } }, false,
+                "agendrix: Could not read lines 6 (DaysPerLevel) and 19 (AccTextHgt) of \"FILE\", which keep "
+                "their defaults; the original file is kept as \"BAK\".\n" },
+            { "none", {}, false, "" },
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir folder;
+            const std::string path = QDir(folder.path()).filePath("agendrix.ini").toStdString();
+            const std::string backup = path + ".bak";
+            const std::string bytes = SettingsWith(c.Lines);
+            SaveFileAtomically(path, bytes);
+            if (c.BackupIsAFolder)
+                std::filesystem::create_directory(backup);
+            testing::internal::CaptureStderr();
+            const Settings settings = LoadSettings(folder.path());
+            std::string expected = c.Said;
+            if (!expected.empty()) {
+                expected.replace(expected.find("FILE"), 4, path);
+                expected.replace(expected.find("BAK"), 3, backup);
+            }
+            EXPECT_EQ(testing::internal::GetCapturedStderr(), expected) << c.Name;
+            EXPECT_EQ(settings.DaysPerLevel, 3) << c.Name;
+            EXPECT_EQ(ReadWholeFile(path).Bytes, bytes) << c.Name << ": the file itself is left as it is";
+            if (c.Lines.empty()) {
+                EXPECT_FALSE(FileExists(backup)) << c.Name;
+            } else if (!c.BackupIsAFolder) {
+                EXPECT_EQ(ReadWholeFile(backup).Bytes, bytes) << c.Name;
+            }
+        }
+    }
+
+} // namespace
+} // namespace agendrix

@@ -1,0 +1,72 @@
+#include "ListWindowFixture.h"
+#include "QtSuites.h"
+
+#include "model/QueueFile.h"
+
+#include <QDialog>
+#include <QTest>
+
+namespace agendrix {
+
+// The running window's side of a hand-over: lists that later starts place in the queue file.
+class QueueCheckTest : public QObject {
+    Q_OBJECT
+
+    static void CheckQueueNow(frmList& window)
+    {
+        auto* timer = window.findChild<QTimer*>(QStringLiteral("QueueCheck"));
+        QVERIFY(timer);
+        QMetaObject::invokeMethod(timer, "timeout");
+    }
+
+private slots:
+    void HandOversAreTakenAtOnceAndOpenedInOrderWhenTheDialogCloses()
+    {
+        ListWindowFixture fixture;
+        for (const char* name : { "second.agl", "third.agl" })
+            SaveFileAtomically(fixture.Path(name), "Format: 5.0.0\r\n");
+        auto window = fixture.Open({}, "first.agl");
+        const std::string queue = fixture.Path("queue.ini");
+        QDialog dialog(window.get());
+        dialog.setModal(true);
+        dialog.show();
+        QCOMPARE(QApplication::activeModalWidget(), &dialog);
+        for (const char* name : { "second.agl", "third.agl" }) {
+            QCOMPARE(WriteQueueFile(queue, fixture.Path(name)).Message, std::string());
+            CheckQueueNow(*window);
+            // Taken although the dialog is open: the start that placed it may end.
+            QVERIFY(!FileExists(queue));
+        }
+        QCOMPARE(window->Document().ListName, fixture.Path("first.agl"));
+        dialog.reject();
+        CheckQueueNow(*window);
+        QCOMPARE(window->Document().ListName, fixture.Path("third.agl"));
+        const RecentLists& recent = window->CurrentSettings().Recent;
+        QCOMPARE(recent[0], fixture.Path("third.agl"));
+        QCOMPARE(recent[1], fixture.Path("second.agl"));
+        QCOMPARE(recent[2], fixture.Path("first.agl"));
+    }
+
+    void AClosedWindowLeavesARequestForTheNextRunningInstance()
+    {
+        ListWindowFixture fixture;
+        SaveFileAtomically(fixture.Path("second.agl"), "Format: 5.0.0\r\n");
+        auto window = fixture.Open({}, "first.agl");
+        window->close();
+        const std::string queue = fixture.Path("queue.ini");
+        QCOMPARE(WriteQueueFile(queue, fixture.Path("second.agl")).Message, std::string());
+        window->CheckQueue(); // as the folder watcher calls it
+        QVERIFY(FileExists(queue));
+        QCOMPARE(window->Document().ListName, fixture.Path("first.agl"));
+    }
+};
+
+} // namespace agendrix
+
+int RunQueueCheckTests(int argc, char** argv)
+{
+    agendrix::QueueCheckTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "QueueCheckQtTest.moc"
