@@ -51,22 +51,6 @@ namespace {
         return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
     }
 
-    bool WriteAll(FileOps& ops, int fd, std::string_view bytes)
-    {
-        while (!bytes.empty()) {
-            const ssize_t written = ops.Write(fd, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written <= 0) {
-                if (written == 0)
-                    errno = EIO;
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    }
-
     // The file a save writes before it takes the target's place: unnamed where the file system
     // allows it, so that a killed save leaves nothing behind, else under a temporary name.
     struct NewFile {
@@ -226,13 +210,30 @@ FileError SaveFileAtomically(const std::string& path, std::string_view bytes, Fi
     NewFile file = CreateNewFile(target, ops);
     if (file.Fd < 0)
         return Abandon(ops, file, MakeError(path, "Could not save", errno));
-    if (!TakeOverOwnerAndMode(ops, file.Fd, hadFile ? &existing : nullptr) || !WriteAll(ops, file.Fd, bytes)
-        || ops.SyncData(file.Fd) != 0 || !NameNewFile(file, target, ops))
+    if (!TakeOverOwnerAndMode(ops, file.Fd, hadFile ? &existing : nullptr)
+        || !WriteAllBytes(ops, file.Fd, bytes) || ops.SyncData(file.Fd) != 0
+        || !NameNewFile(file, target, ops))
         return Abandon(ops, file, MakeError(path, "Could not save", errno));
     const int fd = std::exchange(file.Fd, -1);
     if (ops.Close(fd) != 0 || ops.Rename(file.Name, target) != 0)
         return Abandon(ops, file, MakeError(path, "Could not save", errno));
     return SyncFolderOf(path, target, ops);
+}
+
+bool WriteAllBytes(FileOps& ops, int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ops.Write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
 }
 
 std::string SaveTarget(const std::string& path)

@@ -44,6 +44,10 @@ FileError SaveFileAtomically(const std::string& path, std::string_view bytes, Fi
 // that no other save of the same file is under way.
 void RemoveStaleTemporaries(const std::string& path, FileOps& ops = SystemFileOps());
 
+// Writes all of `bytes` to `fd`, taking short and interrupted writes in its stride; false with
+// the reason in errno when a write fails.
+bool WriteAllBytes(FileOps& ops, int fd, std::string_view bytes);
+
 // The file a save of `path` replaces: the target of a symbolic link, the path itself otherwise.
 std::string SaveTarget(const std::string& path);
 

@@ -31,22 +31,6 @@ namespace {
                 + "." };
     }
 
-    bool WriteAll(FileOps& ops, int fd, std::string_view bytes)
-    {
-        while (!bytes.empty()) {
-            const ssize_t written = ops.Write(fd, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written <= 0) {
-                if (written == 0)
-                    errno = EIO;
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    }
-
 } // namespace
 
 FileError WriteQueueFile(const std::string& queuePath, const std::string& listPath, FileOps& ops)
@@ -63,7 +47,7 @@ FileError WriteQueueFile(const std::string& queuePath, const std::string& listPa
         return HandOverError(queuePath, errno);
     // No sync: the file lives for a moment between two running processes, and after a crash
     // an empty or missing request only means that no list is handed over.
-    const bool written = WriteAll(ops, fd, PathToFileText(listPath) + "\r\n");
+    const bool written = WriteAllBytes(ops, fd, PathToFileText(listPath) + "\r\n");
     const int writeError = errno;
     if (ops.Close(fd) != 0 || !written) {
         const int error = written ? errno : writeError;
