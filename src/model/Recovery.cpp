@@ -2,6 +2,9 @@
 
 #include "ListFile.h"
 
+#include <cstdint>
+#include <cstdio>
+
 namespace agendrix {
 
 std::string RecoveryPath(std::string_view listName, std::string_view programFolder)
@@ -11,10 +14,29 @@ std::string RecoveryPath(std::string_view listName, std::string_view programFold
         isFile ? std::string(listName) : std::string(programFolder) + "/untitled.agl", ".recovered");
 }
 
+std::string FallbackRecoveryPath(std::string_view listName, std::string_view programFolder)
+{
+    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a of the whole path
+    for (const char c : listName)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    const std::string_view name = FileNameOf(listName);
+    return SiblingPath(std::string(programFolder) + "/" + std::string(name.empty() ? "untitled.agl" : name),
+        "." + std::string(hex) + ".recovered");
+}
+
 FileError WriteRecoveryCopy(const ListDocument& document, std::string_view programFolder, FileOps& ops)
 {
-    return SaveFileAtomically(
-        RecoveryPath(document.ListName, programFolder), EncodeListFile(document.Tasks.Lines()), ops);
+    const std::string bytes = EncodeListFile(document.Tasks.Lines());
+    const FileError beside = SaveFileAtomically(RecoveryPath(document.ListName, programFolder), bytes, ops);
+    if (beside.Message.empty())
+        return beside;
+    const FileError fallback
+        = SaveFileAtomically(FallbackRecoveryPath(document.ListName, programFolder), bytes, ops);
+    return fallback.Message.empty()
+        ? fallback
+        : FileError { beside.Path, beside.ErrorNumber, beside.Message + " " + fallback.Message };
 }
 
 PromptRequest RecoveryQuestion(std::string_view listName)
@@ -25,22 +47,33 @@ PromptRequest RecoveryQuestion(std::string_view listName)
         PromptIcon::Question, PromptButtons::RestoreDiscard, PromptAnswer::Yes };
 }
 
+namespace {
+    RecoveryChoice OfferCopyAt(const std::string& path, ListDocument& document, Prompts& prompts,
+        const CivilDate& today, FileOps& ops)
+    {
+        ReadResult copy = ReadWholeFile(path, ops);
+        if (copy.What != ReadResult::Status::Read)
+            return RecoveryChoice::NoCopy;
+        const PromptAnswer answer = prompts.Ask(RecoveryQuestion(document.ListName));
+        if (answer != PromptAnswer::Yes && answer != PromptAnswer::No)
+            return RecoveryChoice::NoCopy;
+        if (answer == PromptAnswer::Yes) {
+            document.Tasks.Load(std::move(ParseListFile(std::move(copy.Bytes), today).Loaded));
+            document.Dirty = true;
+        }
+        ops.Unlink(path);
+        return answer == PromptAnswer::Yes ? RecoveryChoice::Restored : RecoveryChoice::Discarded;
+    }
+} // namespace
+
 RecoveryChoice OfferRecoveryCopy(ListDocument& document, std::string_view programFolder, Prompts& prompts,
     const CivilDate& today, FileOps& ops)
 {
-    const std::string path = RecoveryPath(document.ListName, programFolder);
-    ReadResult copy = ReadWholeFile(path, ops);
-    if (copy.What != ReadResult::Status::Read)
-        return RecoveryChoice::NoCopy;
-    const PromptAnswer answer = prompts.Ask(RecoveryQuestion(document.ListName));
-    if (answer != PromptAnswer::Yes && answer != PromptAnswer::No)
-        return RecoveryChoice::NoCopy;
-    if (answer == PromptAnswer::Yes) {
-        document.Tasks.Load(std::move(ParseListFile(std::move(copy.Bytes), today).Loaded));
-        document.Dirty = true;
-    }
-    ops.Unlink(path);
-    return answer == PromptAnswer::Yes ? RecoveryChoice::Restored : RecoveryChoice::Discarded;
+    const RecoveryChoice beside
+        = OfferCopyAt(RecoveryPath(document.ListName, programFolder), document, prompts, today, ops);
+    if (beside != RecoveryChoice::NoCopy)
+        return beside;
+    return OfferCopyAt(FallbackRecoveryPath(document.ListName, programFolder), document, prompts, today, ops);
 }
 
 } // namespace agendrix

@@ -18,13 +18,19 @@ namespace agendrix {
 // in the program folder.
 std::string RecoveryPath(std::string_view listName, std::string_view programFolder);
 
+// Where the copy goes when the list's own folder cannot take one (a read-only folder): the
+// program folder, under the list's name and a hash of its whole path.
+std::string FallbackRecoveryPath(std::string_view listName, std::string_view programFolder);
+
+// Writes the copy beside the list, or else in the program folder.
 FileError WriteRecoveryCopy(
     const ListDocument& document, std::string_view programFolder, FileOps& ops = SystemFileOps());
 
 enum class RecoveryChoice { NoCopy, Restored, Discarded };
 
-// When the list has a recovery copy, asks whether to restore or discard it. Restoring puts the
-// copy's tasks in the list and marks it changed; either way the copy is removed once chosen.
+// When the list has a recovery copy (beside it, or else in the program folder), asks whether to restore or
+// discard it. Restoring puts the copy's tasks in the list and marks it changed; either way the copy is
+// removed once chosen.
 RecoveryChoice OfferRecoveryCopy(ListDocument& document, std::string_view programFolder, Prompts& prompts,
     const CivilDate& today, FileOps& ops = SystemFileOps());
 

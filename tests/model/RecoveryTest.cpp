@@ -2,6 +2,8 @@
 
 #include "TestSupport.h"
 
+#include <grp.h>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace agendrix {
@@ -60,6 +62,44 @@ namespace {
             "Agendrix had to close before the changes to \"home.agl\" were saved, and kept them in a copy. "
             "Restore the changes, or discard them?");
         EXPECT_EQ(RecoveryQuestion("/lists/home.agl").Buttons, PromptButtons::RestoreDiscard);
+    }
+
+    // A list in a read-only folder cannot have its copy beside it: the copy goes to the program
+    // folder instead, and is offered from there.
+    TEST(RecoveryTest, ReadOnlyFolderSendsTheCopyToTheProgramFolder)
+    {
+        TempFolder folder;
+        ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
+        std::filesystem::create_directory(folder / "ro");
+        std::filesystem::create_directory(folder / "prog");
+        ASSERT_EQ(::chmod((folder / "prog").c_str(), 0777), 0);
+        WriteBytes(folder / "ro/home.agl", "Format: 5.0.0\r\n04\ton disk\r\n");
+        ASSERT_EQ(::chmod((folder / "ro").c_str(), 0555), 0);
+        ListDocument document { folder / "ro/home.agl", true, {} };
+        document.Tasks.Load({ "04\tunsaved" });
+
+        const std::string report = test::RunInChild([&]() -> std::string {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+                return "SKIP: cannot drop privileges";
+            const FileError error = WriteRecoveryCopy(document, folder / "prog");
+            return error.Message;
+        });
+        if (report.starts_with("SKIP: "))
+            GTEST_SKIP() << report;
+        EXPECT_EQ(report, "");
+        EXPECT_EQ(folder.Names("ro"), std::vector<std::string> { "home.agl" });
+        const std::string fallback = FallbackRecoveryPath(document.ListName, folder / "prog");
+        EXPECT_TRUE(fallback.starts_with(folder / "prog/.home.agl.")) << fallback;
+        EXPECT_EQ(ReadBytes(fallback), "Format: 5.0.0\r\n04\tunsaved\r\n");
+        EXPECT_NE(FallbackRecoveryPath("/other/home.agl", folder / "prog"), fallback);
+
+        document.Tasks.Load({ "04\ton disk" });
+        document.Dirty = false;
+        ScriptedPrompts user;
+        user.Answers = { PromptAnswer::Yes };
+        EXPECT_EQ(OfferRecoveryCopy(document, folder / "prog", user, Today), RecoveryChoice::Restored);
+        EXPECT_EQ(Texts(document.Tasks.Lines()), std::vector<std::string> { "04\tunsaved" });
+        EXPECT_TRUE(folder.Names("prog").empty());
     }
 
     TEST(RecoveryTest, NoCopyAsksNothingAndTheListFileIsNeverWritten)
