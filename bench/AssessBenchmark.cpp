@@ -1,7 +1,6 @@
 // Benchmarks of the model on a generated 100,000-task list:
-// - the date logic on a freshly loaded list (every code recomputed, the list re-sorted, the
-//   status store rebuilt), and again when nothing changed (the redisplay case: it must not redo
-//   the work);
+// - the date logic on a freshly loaded list (every code recomputed, the list re-sorted), and
+//   again when nothing changed (the redisplay case: it must not redo the work);
 // - loading (sorting) the lines into the store, parsing the file and encoding it;
 // - the whole of `agendrix-cli assess` in memory: parse, load, assess, encode.
 
@@ -50,7 +49,7 @@ void SetThroughput(benchmark::State& state)
 }
 
 // The first assessment after a load: every date-based code is worked out, the changed lines
-// sorted and merged back and the status store rebuilt.
+// sorted and merged back.
 void BM_AssessFreshList(benchmark::State& state)
 {
     TaskStore store;
@@ -62,7 +61,7 @@ void BM_AssessFreshList(benchmark::State& state)
             state.SkipWithError("the date logic did not run on a freshly loaded list");
             break;
         }
-        benchmark::DoNotOptimize(store.DateInfo().data());
+        benchmark::DoNotOptimize(store.Line(0).data());
     }
     SetThroughput(state);
 }
@@ -107,7 +106,7 @@ void BM_LoadStore(benchmark::State& state)
         std::vector<std::string> lines = GeneratedLines();
         state.ResumeTiming();
         store.Load(std::move(lines));
-        benchmark::DoNotOptimize(store.Lines().data());
+        benchmark::DoNotOptimize(store.Line(0).data());
     }
     SetThroughput(state);
 }
@@ -118,7 +117,7 @@ void BM_ParseListFile(benchmark::State& state)
     const std::string& bytes = GeneratedFile();
     for (auto _ : state) {
         ParsedList parsed = ParseListFile(bytes, bench::ReferenceDay);
-        benchmark::DoNotOptimize(parsed.Loaded.Lines.data());
+        benchmark::DoNotOptimize(parsed.Loaded.Handles.data());
     }
     SetThroughput(state);
 }

@@ -142,20 +142,18 @@ RowView frmList::ViewOfRow(int row) const
         return view;
     }
     const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(index));
-    const auto& info = List.Tasks.DateInfo();
     view.Empty = false;
     view.Code = PriorityCode(line).value_or(CodeUnprioritized);
     if (view.Code == CodeNotAssessed)
         view.Code = CodeUnprioritized;
     view.Description = FromListBytes(GetField(line, TaskField::Description));
     view.Information = FromListBytes(GetField(line, TaskField::Information));
-    if (static_cast<std::size_t>(index) < info.size())
-        view.DateText = QString::fromStdString(
-            StatusText(info[static_cast<std::size_t>(index)], [](const CivilDate& d) {
-                return QLocale::system()
-                    .toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat)
-                    .toStdString();
-            }));
+    view.DateText = QString::fromStdString(
+        StatusText(StatusAt(List.Tasks, static_cast<std::size_t>(index)), [](const CivilDate& d) {
+            return QLocale::system()
+                .toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat)
+                .toStdString();
+        }));
     return view;
 }
 

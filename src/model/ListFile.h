@@ -74,8 +74,9 @@ struct ParsedList {
     Lossiness Conversion = Lossiness::Exact; // of a UTF-8 file's text to Windows-1252
 };
 
-// Reads the bytes of a list file, stopping at the first empty line; the lines of a current file
-// stay in `bytes`, which the result takes over. An empty file is an empty current list. CR LF,
+// Reads the bytes of a list file, stopping at the first empty line. The lines stay in `bytes`,
+// which the result takes over, each line end's first byte turned into '\n' (an older file's
+// lines are converted in place where they fit). An empty file is an empty current list. CR LF,
 // LF, a lone CR and CR CR LF each end a line.
 ParsedList ParseListFile(std::string bytes, const CivilDate& today);
 
