@@ -7,7 +7,8 @@
 // - the date logic changes nothing but the code of date-based lines, gives each the code that
 //   the day-by-day count of the task rules yields and the status that goes with it, keeps the
 //   store sorted, and does not run again while nothing changed;
-// - whatever we write reads back as the same lines.
+// - the file written a piece at a time is the file encoded whole, and reads back as the same
+//   lines.
 
 #include "FuzzCheck.h"
 
@@ -271,9 +272,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(IsSorted(store.Lines()));
     FUZZ_CHECK(SortedUnrecoded(store.Lines()) == before);
 
-    // What we write reads back as the same lines, in the current format.
+    // What we write reads back as the same lines, in the current format; a save writes it a
+    // piece at a time.
     const std::string encoded = EncodeListFile(store.Lines());
     FUZZ_CHECK(encoded.starts_with(CurrentHeader));
+    std::string pieces;
+    FUZZ_CHECK(WriteListFile(store.Lines(), [&pieces](std::string_view piece) {
+        pieces += piece;
+        return true;
+    }));
+    FUZZ_CHECK(pieces == encoded);
     const ParsedList reread = ParseListFile(encoded, Today);
     FUZZ_CHECK(reread.Format == ListFormat::Current);
     FUZZ_CHECK(std::ranges::equal(reread.Loaded.Lines(), store.Lines()));

@@ -93,6 +93,14 @@ std::string ReadStopMessage(std::string_view path, const ReadStop& stop);
 // Says that a UTF-8 file was converted to the encoding of task lists.
 std::string Utf8ListMessage(std::string_view path, Lossiness conversion);
 
+// Hands the file EncodeListFile makes of `lines` to `write`, a piece of up to 64 KiB at a time,
+// so that the file's bytes are never held whole beside the lines; false once `write` failed.
+bool WriteListFile(const TaskLines& lines, const WritePiece& write);
+
+// Writes the tasks as a list file the way SaveFileAtomically does, through WriteListFile.
+FileError SaveTasksAtomically(
+    const std::string& path, const TaskStore& tasks, FileOps& ops = SystemFileOps());
+
 // Writes the document's tasks to its ListName; clears Dirty on success. On failure the old file
 // is left as it was, Dirty stays set and the error names the file and the reason. `lock` is the
 // caller's lock on ListName; while it is held, the save also removes the temporary files that

@@ -13,8 +13,7 @@ std::string RecoveryPath(std::string_view listName, std::string_view programFold
 
 FileError WriteRecoveryCopy(const ListDocument& document, std::string_view programFolder, FileOps& ops)
 {
-    return SaveFileAtomically(
-        RecoveryPath(document.ListName, programFolder), EncodeListFile(document.Tasks.Lines()), ops);
+    return SaveTasksAtomically(RecoveryPath(document.ListName, programFolder), document.Tasks, ops);
 }
 
 PromptRequest RecoveryQuestion(std::string_view listName)
