@@ -72,9 +72,9 @@ namespace {
         return 0;
     }
 
-    // The first sixteen folded bytes of a line as two numbers, so that most comparisons of a
-    // sort are decided without reaching into the lines' memory. Missing bytes count as 0: equal
-    // keys fall back to the full comparison, so the order is exactly TaskLineLess's.
+    // Sixteen folded bytes of a line as two numbers, so that most comparisons of a sort are
+    // decided without reaching into the lines' memory. Missing bytes count as 0: equal keys are
+    // looked at further, so the order is exactly TaskLineLess's.
     struct SortEntry {
         std::uint64_t High;
         std::uint64_t Low;
@@ -86,25 +86,70 @@ namespace {
 
     std::uint64_t FoldedWord(std::string_view line, std::size_t from)
     {
+        // Byte 0 folds to 0, so a line's missing bytes can be read as zeros.
+        unsigned char bytes[8] = {};
+        if (from < line.size())
+            std::memcpy(bytes, line.data() + from, std::min<std::size_t>(8, line.size() - from));
         std::uint64_t word = 0;
-        for (std::size_t i = from; i < from + 8; ++i)
-            word = (word << 8) | (i < line.size() ? Fold[static_cast<unsigned char>(line[i])] : 0);
+        for (const unsigned char byte : bytes)
+            word = (word << 8) | Fold[byte];
         return word;
     }
 
-    // TaskLineLess for two lines whose first sixteen folded bytes are known to be equal (bytes
-    // past the end of a line counting as 0).
-    bool LessAfterFoldedPrefix(std::string_view a, std::string_view b)
+    constexpr std::size_t KeyBytes = 16;
+    // Lines still equal after this many folded bytes are compared whole: each round of keys
+    // reads the lines of a run again.
+    constexpr std::size_t DeepestKey = 8 * KeyBytes;
+
+    void SetKey(SortEntry& entry, std::string_view line, std::size_t from)
     {
-        const std::size_t known = std::min({ a.size(), b.size(), std::size_t { 16 } });
-        const int folded = CompareFolded(a, b, known + FirstDifference(a.substr(known), b.substr(known)));
-        if (folded != 0)
-            return folded < 0;
-        return a < b;
+        entry.High = FoldedWord(line, from);
+        entry.Low = FoldedWord(line, from + 8);
     }
 
-    // First by the keys alone, which touches no line; then each run of equal keys by the rest of
-    // its lines.
+    std::string_view LineOf(const SortEntry& entry, const LineArena& arena)
+    {
+        return { arena.Begin(entry.Handle), entry.Length };
+    }
+
+    bool SameKey(const SortEntry& a, const SortEntry& b) { return a.High == b.High && a.Low == b.Low; }
+
+    void SortFrom(std::span<SortEntry> entries, const LineArena& arena, std::size_t from);
+
+    // Entries whose lines fold equally before byte `from`: sorted on keys of their next sixteen
+    // folded bytes, rather than by comparisons that would read two lines each, until every line
+    // has ended or the lines are long alike.
+    void SortRun(std::span<SortEntry> run, const LineArena& arena, std::size_t from)
+    {
+        const bool ended
+            = std::all_of(run.begin(), run.end(), [from](const SortEntry& e) { return e.Length <= from; });
+        if (ended || from >= DeepestKey) {
+            std::sort(run.begin(), run.end(), [&arena](const SortEntry& a, const SortEntry& b) {
+                return TaskLineLess(LineOf(a, arena), LineOf(b, arena));
+            });
+            return;
+        }
+        for (SortEntry& entry : run)
+            SetKey(entry, LineOf(entry, arena), from);
+        SortFrom(run, arena, from);
+    }
+
+    // Entries keyed on the folded bytes from `from` on: first by the keys alone, which touches no
+    // line; then each run of equal keys further.
+    void SortFrom(std::span<SortEntry> entries, const LineArena& arena, std::size_t from)
+    {
+        std::sort(entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) {
+            return a.High != b.High ? a.High < b.High : a.Low < b.Low;
+        });
+        for (auto run = entries.begin(); run != entries.end();) {
+            const auto end = std::find_if(
+                run + 1, entries.end(), [&run](const SortEntry& e) { return !SameKey(e, *run); });
+            if (end - run > 1)
+                SortRun(std::span(run, end), arena, from + KeyBytes);
+            run = end;
+        }
+    }
+
     void SortOnKeys(std::span<LineHandle> handles, const LineArena& arena)
     {
         std::vector<SortEntry> entries;
@@ -112,23 +157,11 @@ namespace {
         AdviseHugePages(entries.data(), handles.size() * sizeof(SortEntry));
         for (const LineHandle handle : handles) {
             const std::string_view line = arena.View(handle);
-            entries.push_back(SortEntry {
-                FoldedWord(line, 0), FoldedWord(line, 8), handle, static_cast<std::uint32_t>(line.size()) });
+            SortEntry& entry
+                = entries.emplace_back(SortEntry { 0, 0, handle, static_cast<std::uint32_t>(line.size()) });
+            SetKey(entry, line, 0);
         }
-        std::sort(entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) {
-            return a.High != b.High ? a.High < b.High : a.Low < b.Low;
-        });
-        for (auto run = entries.begin(); run != entries.end();) {
-            const auto end = std::find_if(run + 1, entries.end(),
-                [&run](const SortEntry& e) { return e.High != run->High || e.Low != run->Low; });
-            if (end - run > 1) {
-                std::sort(run, end, [&arena](const SortEntry& a, const SortEntry& b) {
-                    return LessAfterFoldedPrefix(
-                        { arena.Begin(a.Handle), a.Length }, { arena.Begin(b.Handle), b.Length });
-                });
-            }
-            run = end;
-        }
+        SortFrom(entries, arena, 0);
         for (std::size_t i = 0; i < entries.size(); ++i)
             handles[i] = entries[i].Handle;
     }

@@ -20,8 +20,17 @@ void TaskStore::Changed(StoreChange::Kind what, std::size_t index, std::string_v
         Listener(StoreChange { what, index, std::string(line) });
 }
 
+void TaskStore::SortIfLoaded() const
+{
+    if (LinesOrder == Order::AsLoaded) {
+        SortLines(List1, Arena, Arena.Size());
+        LinesOrder = Order::Sorted;
+    }
+}
+
 std::size_t TaskStore::Add(std::string_view line)
 {
+    SortIfLoaded();
     const LineHandle held = Arena.Append(line);
     const std::string_view heldLine = Arena.View(held);
     LiveBytes += LineArena::AppendedSize(heldLine.size());
@@ -38,6 +47,7 @@ void TaskStore::Remove(std::size_t index)
 {
     if (index >= List1.size())
         throw std::out_of_range("TaskStore::Remove: no line at that index");
+    SortIfLoaded();
     const std::string_view removed = Arena.View(List1[index]);
     List1.erase(List1.begin() + static_cast<std::ptrdiff_t>(index));
     LiveBytes -= std::min(LiveBytes, LeastHeldSize(removed));
@@ -58,6 +68,7 @@ std::size_t TaskStore::Replace(std::size_t index, std::string_view line)
 void TaskStore::Clear()
 {
     List1 = {};
+    LinesOrder = Order::Sorted;
     List2 = {};
     Arena = LineArena {};
     LiveBytes = 0;
@@ -67,8 +78,8 @@ void TaskStore::Clear()
 
 void TaskStore::Load(LoadedLines lines)
 {
-    SortLines(lines.Handles, lines.Arena, lines.Arena.Size());
     List1 = std::move(lines.Handles);
+    LinesOrder = Order::AsLoaded;
     List2 = {};
     Arena = std::move(lines.Arena);
     LiveBytes = Arena.Size();
@@ -173,13 +184,18 @@ void TaskStore::Recode(const CodeOf& newCode)
     // Lines that keep their text stay in order among themselves, so only the changed ones need
     // sorting; the two runs are then merged. The changed lines are marked first and only then
     // the smaller run is taken out, so that the scratch store holds no more handles than that.
+    // Lines not sorted since they were loaded are coded in memory order and sorted once.
     LastAssessed.reset();
     std::vector<bool> changed(List1.size());
     const Recoding counts = RecodeInPlace(newCode, changed);
-    if (counts.Changed == 0)
-        return;
     if (counts.Grown > 0)
         ReplaceGrownLines(newCode, changed, counts);
+    if (LinesOrder == Order::AsLoaded) {
+        SortIfLoaded();
+        return;
+    }
+    if (counts.Changed == 0)
+        return;
     const bool changedInScratch = counts.Changed <= List1.size() - counts.Changed;
     const std::size_t front = SplitOff(changed, changedInScratch);
     SortLines(changedInScratch ? std::span(List2) : std::span(List1).first(front), Arena, counts.Bytes);

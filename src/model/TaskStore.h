@@ -44,8 +44,16 @@ class TaskStore {
 public:
     std::size_t Count() const { return List1.size(); }
     bool Empty() const { return List1.empty(); }
-    std::string_view Line(std::size_t index) const { return Arena.View(List1.at(index)); }
-    TaskLines Lines() const { return { Arena, List1.data(), List1.size() }; }
+    std::string_view Line(std::size_t index) const
+    {
+        SortIfLoaded();
+        return Arena.View(List1.at(index));
+    }
+    TaskLines Lines() const
+    {
+        SortIfLoaded();
+        return { Arena, List1.data(), List1.size() };
+    }
 
     // Inserts at the sorted place and returns that index.
     std::size_t Add(std::string_view line);
@@ -53,7 +61,9 @@ public:
     std::size_t Replace(std::size_t index, std::string_view line);
     void Remove(std::size_t index);
     void Clear();
-    // Replaces the whole list in O(n log n).
+    // Replaces the whole list in O(n log n). The lines are sorted when they are first read or
+    // edited, or by the first Recode, which then codes them in the order they have in memory
+    // and sorts them once.
     void Load(LoadedLines lines);
     void Load(const std::vector<std::string>& lines);
 
@@ -101,7 +111,14 @@ private:
     // Copies the lines in use to a fresh arena once most of the old one is removed lines.
     void CompactIfWasteful();
 
-    std::vector<LineHandle> List1;
+    // Sorts the lines of a Load that were not sorted yet.
+    void SortIfLoaded() const;
+
+    enum class Order { Sorted, AsLoaded };
+    // A loaded list stays in file order until it is needed sorted, which the const readers may
+    // find: List1 is mutable for them.
+    mutable std::vector<LineHandle> List1;
+    mutable Order LinesOrder = Order::Sorted;
     std::vector<LineHandle> List2;
     LineArena Arena;
     // An upper bound of the arena's bytes that lines in use take.

@@ -146,7 +146,9 @@ namespace {
 
     TEST(TaskStoreTest, RecodeMergesAnyShareOfChangedLines)
     {
-        // The changed lines or the others, whichever are fewer, are set aside and merged back.
+        // In a sorted store the changed lines or the others, whichever are fewer, are set aside
+        // and merged back; lines not read since they were loaded are coded as they lie and
+        // sorted once.
         for (const Shape shape : { Shape::Short, Shape::Long }) {
             for (const unsigned percent : { 0u, 1u, 50u, 90u, 100u }) {
                 const std::string name
@@ -167,13 +169,19 @@ namespace {
                     expected.push_back(code ? TwoDigitCode(*code) + line.substr(2) : line);
                 }
                 std::stable_sort(expected.begin(), expected.end(), Less);
-                TaskStore fromStrings;
-                TaskStore fromFile;
-                LoadBothWays(fromStrings, fromFile, lines);
-                fromStrings.Recode(newCode);
-                fromFile.Recode(newCode);
-                EXPECT_EQ(LinesOf(fromStrings), expected) << name;
-                EXPECT_EQ(LinesOf(fromFile), expected) << name;
+                for (const bool readFirst : { false, true }) {
+                    TaskStore fromStrings;
+                    TaskStore fromFile;
+                    LoadBothWays(fromStrings, fromFile, lines);
+                    if (readFirst) {
+                        EXPECT_EQ(fromStrings.Line(0), fromFile.Line(0)) << name;
+                    }
+                    fromStrings.Recode(newCode);
+                    fromFile.Recode(newCode);
+                    const std::string when = readFirst ? " recoded sorted" : " recoded as loaded";
+                    EXPECT_EQ(LinesOf(fromStrings), expected) << name << when;
+                    EXPECT_EQ(LinesOf(fromFile), expected) << name << when;
+                }
             }
         }
     }
