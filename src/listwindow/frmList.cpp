@@ -148,12 +148,13 @@ RowView frmList::ViewOfRow(int row) const
         view.Code = CodeUnprioritized;
     view.Description = FromListBytes(GetField(line, TaskField::Description));
     view.Information = FromListBytes(GetField(line, TaskField::Information));
-    view.DateText = QString::fromStdString(
-        StatusText(StatusAt(List.Tasks, static_cast<std::size_t>(index)), [](const CivilDate& d) {
-            return QLocale::system()
-                .toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat)
-                .toStdString();
-        }));
+    if (List.Tasks.LastAssessment())
+        view.DateText = QString::fromStdString(
+            StatusText(StatusAt(List.Tasks, static_cast<std::size_t>(index)), [](const CivilDate& d) {
+                return QLocale::system()
+                    .toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat)
+                    .toStdString();
+            }));
     return view;
 }
 
