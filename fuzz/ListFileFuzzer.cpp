@@ -5,9 +5,10 @@
 //   date logic and the encoder keep all of them;
 // - a current-format file of plain CR LF lines re-encodes to exactly its lines in sorted order;
 // - the date logic changes nothing but the code of date-based lines, gives each the code that
-//   the day-by-day count of the task rules yields, keeps the store sorted and the status store
-//   aligned, and does not run again while nothing changed;
-// - whatever we write reads back as the same lines.
+//   the day-by-day count of the task rules yields and the status that goes with it, keeps the
+//   store sorted, and does not run again while nothing changed;
+// - the file written a piece at a time is the file encoded whole, and reads back as the same
+//   lines.
 
 #include "FuzzCheck.h"
 
@@ -111,7 +112,7 @@ template <typename Lines> std::vector<std::string_view> SortedUnrecoded(const Li
     return parts;
 }
 
-bool IsSorted(const std::vector<std::string_view>& lines)
+template <typename Lines> bool IsSorted(const Lines& lines)
 {
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (TaskLineLess(lines[i], lines[i - 1]))
@@ -167,7 +168,7 @@ void CheckDateCodes(const TaskStore& store, const DateTime& now, int daysPerLeve
     const std::int64_t today = DaysFromCivil(now.Date);
     for (std::size_t i = 0; i < store.Count(); ++i) {
         const std::string_view line = store.Line(i);
-        const DateStatus& status = store.DateInfo()[i];
+        const DateStatus status = StatusAt(store, i);
         if (!IsDateBasedLine(line)) {
             const auto code = PriorityCode(line);
             FUZZ_CHECK(status.What
@@ -215,9 +216,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ParsedList parsed = ParseListFile(std::string(raw), Today);
     FUZZ_CHECK((parsed.Encoding == SourceEncoding::Utf8) == utf8);
     const auto [expectedCount, stoppedEarly] = ExpectedLineCount(bytes);
-    FUZZ_CHECK(parsed.Loaded.Lines.size() == expectedCount);
+    FUZZ_CHECK(parsed.Loaded.Handles.size() == expectedCount);
     FUZZ_CHECK(parsed.Stopped.has_value() == stoppedEarly);
-    for (const std::string_view line : parsed.Loaded.Lines) {
+    for (const std::string_view line : parsed.Loaded.Lines()) {
         FUZZ_CHECK(!line.empty());
         FUZZ_CHECK(line.find_first_of("\r\n") == std::string_view::npos);
     }
@@ -227,7 +228,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
         FUZZ_CHECK(!bytes.starts_with('F'));
 
-    const std::vector<std::string> fileLines(parsed.Loaded.Lines.begin(), parsed.Loaded.Lines.end());
+    const std::vector<std::string> fileLines(parsed.Loaded.Lines().begin(), parsed.Loaded.Lines().end());
     TaskStore store;
     store.Load(std::move(parsed.Loaded));
     FUZZ_CHECK(store.Count() == fileLines.size());
@@ -251,7 +252,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FUZZ_CHECK(AssessDateItems(store, Noon, 3) == Assessment::Recomputed);
     FUZZ_CHECK(store.Count() == fileLines.size());
-    FUZZ_CHECK(store.DateInfo().size() == store.Count());
     FUZZ_CHECK(IsSorted(store.Lines()));
     FUZZ_CHECK(store.Revision() == revision);
     FUZZ_CHECK(SortedUnrecoded(store.Lines()) == before);
@@ -259,25 +259,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(AssessDateItems(store, Noon, 3) == Assessment::Unchanged);
     FUZZ_CHECK(AssessDateItems(store, { Today, 18 * 3600 }, 3) == Assessment::Unchanged);
 
-    // The status texts are made for the rows shown; every entry must make one.
+    // The status texts are made for the rows shown; every line must make one.
     const DateFormatter format = [](const CivilDate& date) { return FormatIso(date); };
-    for (const DateStatus& status : store.DateInfo())
-        (void)StatusText(status, format);
+    for (std::size_t i = 0; i < store.Count(); ++i)
+        (void)StatusText(StatusAt(store, i), format);
 
     // Another setting and the midnight clock recompute; the lines stay the same apart from codes.
     FUZZ_CHECK(AssessDateItems(store, Noon, 1) == Assessment::Recomputed);
     CheckDateCodes(store, Noon, 1);
     FUZZ_CHECK(AssessDateItems(store, Midnight, 1) == Assessment::Recomputed);
     CheckDateCodes(store, Midnight, 1);
-    FUZZ_CHECK(store.DateInfo().size() == store.Count());
     FUZZ_CHECK(IsSorted(store.Lines()));
     FUZZ_CHECK(SortedUnrecoded(store.Lines()) == before);
 
-    // What we write reads back as the same lines, in the current format.
+    // What we write reads back as the same lines, in the current format; a save writes it a
+    // piece at a time.
     const std::string encoded = EncodeListFile(store.Lines());
     FUZZ_CHECK(encoded.starts_with(CurrentHeader));
+    std::string pieces;
+    FUZZ_CHECK(WriteListFile(store.Lines(), [&pieces](std::string_view piece) {
+        pieces += piece;
+        return true;
+    }));
+    FUZZ_CHECK(pieces == encoded);
     const ParsedList reread = ParseListFile(encoded, Today);
     FUZZ_CHECK(reread.Format == ListFormat::Current);
-    FUZZ_CHECK(reread.Loaded.Lines == store.Lines());
+    FUZZ_CHECK(std::ranges::equal(reread.Loaded.Lines(), store.Lines()));
     return 0;
 }

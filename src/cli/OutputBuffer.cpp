@@ -2,37 +2,46 @@
 
 namespace agendrix::cli {
 
-namespace {
-    constexpr std::size_t BlockSize = 64 * 1024;
-}
-
 OutputBuffer::OutputBuffer(std::ostream& out)
     : Out(out)
 {
-    // A block and the row that fills it: rows of up to 4 KiB never make the string regrow.
-    Pending.reserve(BlockSize + 4096);
+    Pending.reserve(BlockSize);
 }
 
 OutputBuffer::~OutputBuffer() { Flush(); }
 
-void OutputBuffer::PadFrom(std::size_t start, std::size_t width)
+void OutputBuffer::Append(std::string_view text)
 {
-    const std::size_t used = Pending.size() - start;
-    if (used < width)
-        Pending.append(width - used, ' ');
+    if (Pending.size() + text.size() < BlockSize) {
+        Pending.append(text);
+        return;
+    }
+    // A text of a block or more goes to the stream as it is, not through a copy.
+    Flush();
+    if (text.size() < BlockSize) {
+        Pending.append(text);
+        return;
+    }
+    if (Out.good())
+        Out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    Written += text.size();
 }
 
-bool OutputBuffer::EndRow()
+void OutputBuffer::PadFrom(std::size_t start, std::size_t width)
 {
+    const std::size_t used = Position() - start;
+    if (used >= width)
+        return;
+    Pending.append(width - used, ' ');
     if (Pending.size() >= BlockSize)
         Flush();
-    return Out.good();
 }
 
 void OutputBuffer::Flush()
 {
     if (!Pending.empty() && Out.good())
         Out.write(Pending.data(), static_cast<std::streamsize>(Pending.size()));
+    Written += Pending.size();
     Pending.clear();
 }
 

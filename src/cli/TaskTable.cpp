@@ -2,6 +2,7 @@
 
 #include "OutputBuffer.h"
 
+#include "model/DateLogic.h"
 #include "model/TaskLine.h"
 #include "model/Windows1252.h"
 
@@ -121,9 +122,8 @@ void WriteTable(std::ostream& out, const TaskStore& store, const DateFormatter& 
     AppendPadded(buffer, "Priority", 14);
     AppendPadded(buffer, "Description", 42);
     buffer.Append("Status\n");
-    const auto& info = store.DateInfo();
     for (std::size_t i = 0; i < store.Count() && buffer.EndRow(); ++i) {
-        const std::string status = i < info.size() ? StatusText(info[i], formatDate) : std::string {};
+        const std::string status = StatusText(StatusAt(store, i), formatDate);
         AppendTableRow(buffer, i, store.Line(i), status, colour);
     }
     buffer.Flush();
@@ -192,9 +192,8 @@ void WriteJson(std::ostream& out, const TaskStore& store, const DateFormatter& f
 {
     OutputBuffer buffer(out);
     buffer.Append('[');
-    const auto& info = store.DateInfo();
     for (std::size_t i = 0; i < store.Count() && buffer.EndRow(); ++i) {
-        const std::string status = i < info.size() ? StatusText(info[i], formatDate) : std::string {};
+        const std::string status = StatusText(StatusAt(store, i), formatDate);
         AppendJsonObject(buffer, i, store.Line(i), status);
     }
     buffer.Append(store.Count() == 0 ? "]\n" : "\n]\n");

@@ -149,16 +149,15 @@ RowView frmList::ViewOfRow(int row) const
         return view;
     }
     const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(index));
-    const auto& info = List.Tasks.DateInfo();
     view.Empty = false;
     view.Code = PriorityCode(line).value_or(CodeUnprioritized);
     if (view.Code == CodeNotAssessed)
         view.Code = CodeUnprioritized;
     view.Description = ShownListBytes(GetField(line, TaskField::Description));
     view.Information = ShownListBytes(GetField(line, TaskField::Information));
-    if (static_cast<std::size_t>(index) < info.size())
+    if (List.Tasks.LastAssessment())
         view.DateText = QString::fromStdString(
-            StatusText(info[static_cast<std::size_t>(index)], [](const CivilDate& d) {
+            StatusText(StatusAt(List.Tasks, static_cast<std::size_t>(index)), [](const CivilDate& d) {
                 return QLocale::system()
                     .toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat)
                     .toStdString();

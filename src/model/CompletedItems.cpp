@@ -120,7 +120,7 @@ ExportResult ExportCompleted(ListDocument& document, Prompts& prompts, const Dat
         result.Error = std::move(start.Error);
         return result;
     }
-    const std::vector<std::string_view>& lines = document.Tasks.Lines();
+    const TaskLines lines = document.Tasks.Lines();
     std::size_t first = lines.size();
     while (first > 0 && IsCompletedLine(lines[first - 1]))
         --first;

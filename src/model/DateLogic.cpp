@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 
 namespace agendrix {
 
@@ -139,6 +140,13 @@ namespace {
         return task;
     }
 
+    // What the date logic decides for one line: the code it must carry (nothing keeps the line
+    // as it is) and its status entry.
+    struct LineAssessment {
+        std::optional<int> Code;
+        DateStatus Status;
+    };
+
     // The line's new code (date-based lines only) and its status entry. A date-based line whose
     // due date cannot be read has no time left to work out: it shows as missed, where the user
     // sees it first and can correct the date.
@@ -180,10 +188,20 @@ Assessment AssessDateItems(TaskStore& store, const DateTime& now, int daysPerLev
     if (store.AssessedFor() == key)
         return Assessment::Unchanged;
 
-    store.Recode([&](std::string_view line) { return AssessLine(line, now, daysPerLevel); });
+    store.Recode([&](std::string_view line) { return AssessLine(line, now, daysPerLevel).Code; });
     key.Revision = store.Revision();
     store.MarkAssessed(key);
     return Assessment::Recomputed;
+}
+
+DateStatus StatusAt(const TaskStore& store, std::size_t index)
+{
+    const std::optional<AssessKey>& key = store.LastAssessment();
+    if (!key)
+        return {};
+    // The day and whether the clock read midnight are all of `now` that the date logic uses.
+    const DateTime now { CivilFromDays(key->Day), key->AtMidnight ? 0 : 12 * 3600 };
+    return AssessLine(store.Line(index), now, key->DaysPerLevel).Status;
 }
 
 } // namespace agendrix

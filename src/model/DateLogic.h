@@ -1,8 +1,10 @@
 #pragma once
 
 #include "CivilDate.h"
+#include "DateStatus.h"
 #include "TaskStore.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace agendrix {
@@ -25,9 +27,14 @@ int DateBasedCode(std::int64_t counted, std::int64_t daysToComplete, int daysPer
 
 enum class Assessment { Recomputed, Unchanged };
 
-// Recomputes the codes of date-based lines, restores the order and rebuilds the status store.
-// Returns at once, Unchanged, while neither the list, nor the day, nor daysPerLevel changed since
-// the last run. Does not count as an edit of the list. daysPerLevel below 1 counts as 1.
+// Recomputes the codes of date-based lines and restores the order. Returns at once, Unchanged,
+// while neither the list, nor the day, nor daysPerLevel changed since the last run. Does not
+// count as an edit of the list. daysPerLevel below 1 counts as 1.
 Assessment AssessDateItems(TaskStore& store, const DateTime& now, int daysPerLevel);
+
+// The status entry of the line at `index`, worked out from the line and the inputs of the
+// store's last assessment: statuses are made only for the rows and lines that show them, not kept
+// for every line. Empty while the store has not been assessed since it was loaded or cleared.
+DateStatus StatusAt(const TaskStore& store, std::size_t index);
 
 } // namespace agendrix

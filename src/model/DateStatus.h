@@ -8,9 +8,8 @@
 
 namespace agendrix {
 
-// One entry of the status store: what the status text of a task says, kept as a few numbers
-// rather than text so that a long list costs 12 bytes a line and the text is made only for the
-// rows that show it.
+// What the status text of a task says, as a few numbers rather than text: it is worked out for
+// the rows and lines that show it, and the text made only then.
 struct DateStatus {
     enum class Kind : std::uint8_t {
         Empty, // a line whose code has no status name
@@ -34,8 +33,8 @@ std::string StatusText(const DateStatus& status, const DateFormatter& formatDate
 
 namespace agendrix {
 
-// The inputs the status store was last computed from; while they hold, the date logic need not
-// run again.
+// The inputs the codes of date-based lines were last computed from, which their statuses are
+// worked out from too; while they hold, the date logic need not run again.
 struct AssessKey {
     std::uint64_t Revision = 0; // TaskStore::Revision() after the run
     std::int64_t Day = 0; // today, in days since 1970-01-01

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <random>
 #include <sys/stat.h>
 #include <utility>
@@ -83,6 +84,18 @@ namespace {
                 return false;
         }
         return !file.Name.empty();
+    }
+
+    // Makes the file's bytes; running out of memory while making them fails the save like any
+    // other step, so that the new file is removed.
+    bool Produce(const FileProducer& produce, const WritePiece& write)
+    {
+        try {
+            return produce(write);
+        } catch (const std::bad_alloc&) {
+            errno = ENOMEM;
+            return false;
+        }
     }
 
     // Cleans up after a failed step and returns its error.
@@ -201,6 +214,12 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops)
 
 FileError SaveFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops)
 {
+    return SaveFileAtomically(
+        path, [bytes](const WritePiece& write) { return write(bytes); }, ops);
+}
+
+FileError SaveFileAtomically(const std::string& path, const FileProducer& produce, FileOps& ops)
+{
     struct stat existing { };
     const bool hadFile = ::stat(path.c_str(), &existing) == 0;
     if (hadFile && !S_ISREG(existing.st_mode))
@@ -210,9 +229,10 @@ FileError SaveFileAtomically(const std::string& path, std::string_view bytes, Fi
     NewFile file = CreateNewFile(target, ops);
     if (file.Fd < 0)
         return Abandon(ops, file, MakeError(path, "Could not save", errno));
-    if (!TakeOverOwnerAndMode(ops, file.Fd, hadFile ? &existing : nullptr)
-        || !WriteAllBytes(ops, file.Fd, bytes) || ops.SyncData(file.Fd) != 0
-        || !NameNewFile(file, target, ops))
+    const WritePiece write
+        = [&ops, &file](std::string_view piece) { return WriteAllBytes(ops, file.Fd, piece); };
+    if (!TakeOverOwnerAndMode(ops, file.Fd, hadFile ? &existing : nullptr) || !Produce(produce, write)
+        || ops.SyncData(file.Fd) != 0 || !NameNewFile(file, target, ops))
         return Abandon(ops, file, MakeError(path, "Could not save", errno));
     const int fd = std::exchange(file.Fd, -1);
     if (ops.Close(fd) != 0 || ops.Rename(file.Name, target) != 0)

@@ -3,6 +3,7 @@
 #include "FileOps.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,18 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops = SystemFileOps()
 // nothing of the new one is left and the error says why. Returns an empty error Message on
 // success.
 FileError SaveFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops = SystemFileOps());
+
+// Hands on the next piece of a file's bytes; false once the piece could not be written.
+using WritePiece = std::function<bool(std::string_view piece)>;
+// Calls `write` with each piece of a file's bytes in turn, and stops once it returns false;
+// returns what the last call returned (true when there was nothing to write).
+using FileProducer = std::function<bool(const WritePiece& write)>;
+
+// The same for bytes made piece by piece, so that a large file need not be held whole in memory
+// beside what it is made from. A failure anywhere, while making the bytes too, leaves the old
+// file as it was.
+FileError SaveFileAtomically(
+    const std::string& path, const FileProducer& produce, FileOps& ops = SystemFileOps());
 
 // Removes the temporary files that saves of `path` left behind when they were killed between
 // naming their new file and renaming it. Call it only while holding the path's FileLock, so

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
 namespace agendrix {
 
@@ -60,22 +61,75 @@ namespace {
             count += line->empty() ? 0 : 1;
         return count;
     }
+
+    // Room for the handles of a file's lines and of some tasks added later. A vector that
+    // regrows holds its old and its new storage at once, which for a long list of short lines is
+    // more than the lines take, so it is sized from the line ends the file has: LFs, or CRs in a
+    // file without any.
+    std::size_t CountOf(std::string_view bytes, char c)
+    {
+        // Blocks of 255 bytes, so that the compiler can count in byte-wide vector lanes.
+        std::size_t count = 0;
+        for (std::size_t at = 0; at < bytes.size();) {
+            const std::size_t end = std::min(bytes.size(), at + 255);
+            std::uint8_t inBlock = 0;
+            for (; at < end; ++at)
+                inBlock = static_cast<std::uint8_t>(inBlock + (bytes[at] == c ? 1 : 0));
+            count += inBlock;
+        }
+        return count;
+    }
+
+    std::size_t HandlesExpected(std::string_view bytes)
+    {
+        std::size_t count = CountOf(bytes, '\n');
+        if (count == 0)
+            count = CountOf(bytes, '\r');
+        return count + count / 64 + 16;
+    }
+
+    // Bytes from `offset` on that a line of `size` bytes may take: its own, and the CR of a
+    // CR LF after it, the LF then ending it.
+    std::size_t RoomAt(std::string_view bytes, std::size_t offset, std::size_t size)
+    {
+        const std::size_t end = offset + size;
+        return size + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 1 : 0);
+    }
+
+    // A line stays where it is, ended by a '\n' written over the first byte of its line end. An
+    // older file's line is converted in its place when it fits there, as it does unless the
+    // conversion made it longer; one that grew goes to the arena.
+    LineHandle TakeLine(std::string& bytes, std::string_view line, ListFormat format, LineArena& arena,
+        const CivilDate& today)
+    {
+        const auto offset = static_cast<std::size_t>(line.data() - bytes.data());
+        std::size_t size = line.size();
+        if (format != ListFormat::Current) {
+            const std::string converted = format == ListFormat::Version20 ? ConvertOldLine(line, today)
+                                                                          : ConvertVersion1Line(line, today);
+            if (converted.size() > RoomAt(bytes, offset, size))
+                return arena.Append(converted);
+            converted.copy(bytes.data() + offset, converted.size());
+            size = converted.size();
+        }
+        bytes[offset + size] = '\n';
+        return LineArena::FileLine(offset);
+    }
 } // namespace
 
 ParsedList ParseListFile(std::string bytes, const CivilDate& today)
 {
     ParsedList parsed;
     if (bytes.starts_with(Utf8Mark)) {
-        EncodedText converted = Utf8ToWindows1252(std::string_view(bytes).substr(Utf8Mark.size()));
-        bytes = std::move(converted.bytes);
+        parsed.Conversion = Utf8ToWindows1252InPlace(bytes, Utf8Mark.size());
         parsed.Encoding = SourceEncoding::Utf8;
-        parsed.Conversion = converted.lossiness;
     }
     if (bytes.empty())
         return parsed;
-    LoadedLines& loaded = parsed.Loaded;
-    const std::string_view text = loaded.Arena.Adopt(std::move(bytes));
-    LineCursor cursor(text);
+    // Every line must have an end to write '\n' over; one more line end adds no line.
+    if (bytes.back() != '\n' && bytes.back() != '\r')
+        bytes.push_back('\n');
+    LineCursor cursor(bytes);
     std::optional<std::string_view> line = cursor.Next();
     std::size_t lineNumber = 1;
     if (line && line->starts_with('F')) {
@@ -85,26 +139,18 @@ ParsedList ParseListFile(std::string bytes, const CivilDate& today)
     } else {
         parsed.Format = ListFormat::Version1;
     }
-    // About 60 bytes a line is typical; reserving avoids most regrowth of a long list.
-    loaded.Lines.reserve(text.size() / 48 + 1);
-    AdviseHugePages(loaded.Lines.data(), loaded.Lines.capacity() * sizeof(std::string_view));
+    LoadedLines& loaded = parsed.Loaded;
+    loaded.Handles.reserve(HandlesExpected(bytes));
+    AdviseHugePages(loaded.Handles.data(), loaded.Handles.capacity() * sizeof(LineHandle));
     for (; line && !line->empty(); line = cursor.Next(), ++lineNumber) {
-        switch (parsed.Format) {
-        case ListFormat::Current:
-            loaded.Lines.push_back(*line);
-            break;
-        case ListFormat::Version20:
-            loaded.Lines.push_back(loaded.Arena.Append(ConvertOldLine(*line, today)));
-            break;
-        case ListFormat::Version1:
-            loaded.Lines.push_back(loaded.Arena.Append(ConvertVersion1Line(*line, today)));
-            break;
-        }
+        RoomForOneMore(loaded.Handles);
+        loaded.Handles.push_back(TakeLine(bytes, *line, parsed.Format, loaded.Arena, today));
     }
     if (line) {
         if (const std::size_t after = NonEmptyLines(cursor); after > 0)
             parsed.Stopped = ReadStop { lineNumber, after };
     }
+    loaded.Arena.AdoptFile(std::move(bytes));
     return parsed;
 }
 
@@ -147,11 +193,41 @@ std::string Utf8ListMessage(std::string_view path, Lossiness conversion)
     return text;
 }
 
+bool WriteListFile(const TaskLines& lines, const WritePiece& write)
+{
+    // Pieces of 64 KiB make few writes and stay in the processor's cache; a line longer than
+    // that goes on as it is rather than through a copy.
+    constexpr std::size_t pieceSize = 64 * 1024;
+    std::string piece = HeaderLine() + "\r\n";
+    piece.reserve(pieceSize);
+    for (const std::string_view line : lines) {
+        if (piece.size() + line.size() + 2 > pieceSize) {
+            if (!write(piece))
+                return false;
+            piece.clear();
+        }
+        if (line.size() + 2 > pieceSize) {
+            if (!write(line) || !write("\r\n"))
+                return false;
+            continue;
+        }
+        piece += line;
+        piece += "\r\n";
+    }
+    return write(piece);
+}
+
+FileError SaveTasksAtomically(const std::string& path, const TaskStore& tasks, FileOps& ops)
+{
+    return SaveFileAtomically(
+        path, [&tasks](const WritePiece& write) { return WriteListFile(tasks.Lines(), write); }, ops);
+}
+
 FileError SaveList(ListDocument& document, const FileLock& lock, FileOps& ops)
 {
     if (lock.What() == FileLock::State::Held)
         RemoveStaleTemporaries(document.ListName, ops);
-    FileError error = SaveFileAtomically(document.ListName, EncodeListFile(document.Tasks.Lines()), ops);
+    FileError error = SaveTasksAtomically(document.ListName, document.Tasks, ops);
     if (error.Message.empty())
         document.Dirty = false;
     return error;
@@ -196,7 +272,7 @@ GetListResult GetList(
         prompts.Tell(Utf8ListMessage(document.ListName, parsed.Conversion));
     // The version 2.0 message comes before the first converted line, so a file without lines
     // shows none; the version 1 message comes after reading, lines or not.
-    if (parsed.Format == ListFormat::Version20 && !parsed.Loaded.Lines.empty())
+    if (parsed.Format == ListFormat::Version20 && !parsed.Loaded.Handles.empty())
         prompts.Tell(Version20Message());
     document.Tasks.Load(std::move(parsed.Loaded));
     if (parsed.Format == ListFormat::Version1)

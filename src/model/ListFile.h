@@ -74,8 +74,9 @@ struct ParsedList {
     Lossiness Conversion = Lossiness::Exact; // of a UTF-8 file's text to Windows-1252
 };
 
-// Reads the bytes of a list file, stopping at the first empty line; the lines of a current file
-// stay in `bytes`, which the result takes over. An empty file is an empty current list. CR LF,
+// Reads the bytes of a list file, stopping at the first empty line. The lines stay in `bytes`,
+// which the result takes over, each line end's first byte turned into '\n' (an older file's
+// lines are converted in place where they fit). An empty file is an empty current list. CR LF,
 // LF, a lone CR and CR CR LF each end a line.
 ParsedList ParseListFile(std::string bytes, const CivilDate& today);
 
@@ -91,6 +92,14 @@ std::string Version1Message();
 std::string ReadStopMessage(std::string_view path, const ReadStop& stop);
 // Says that a UTF-8 file was converted to the encoding of task lists.
 std::string Utf8ListMessage(std::string_view path, Lossiness conversion);
+
+// Hands the file EncodeListFile makes of `lines` to `write`, a piece of up to 64 KiB at a time,
+// so that the file's bytes are never held whole beside the lines; false once `write` failed.
+bool WriteListFile(const TaskLines& lines, const WritePiece& write);
+
+// Writes the tasks as a list file the way SaveFileAtomically does, through WriteListFile.
+FileError SaveTasksAtomically(
+    const std::string& path, const TaskStore& tasks, FileOps& ops = SystemFileOps());
 
 // Writes the document's tasks to its ListName; clears Dirty on success. On failure the old file
 // is left as it was, Dirty stays set and the error names the file and the reason. `lock` is the

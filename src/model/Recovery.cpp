@@ -28,12 +28,12 @@ std::string FallbackRecoveryPath(std::string_view listName, std::string_view pro
 
 FileError WriteRecoveryCopy(const ListDocument& document, std::string_view programFolder, FileOps& ops)
 {
-    const std::string bytes = EncodeListFile(document.Tasks.Lines());
-    const FileError beside = SaveFileAtomically(RecoveryPath(document.ListName, programFolder), bytes, ops);
+    const FileError beside
+        = SaveTasksAtomically(RecoveryPath(document.ListName, programFolder), document.Tasks, ops);
     if (beside.Message.empty())
         return beside;
     const FileError fallback
-        = SaveFileAtomically(FallbackRecoveryPath(document.ListName, programFolder), bytes, ops);
+        = SaveTasksAtomically(FallbackRecoveryPath(document.ListName, programFolder), document.Tasks, ops);
     return fallback.Message.empty()
         ? fallback
         : FileError { beside.Path, beside.ErrorNumber, beside.Message + " " + fallback.Message };

@@ -2,6 +2,8 @@
 
 #include "DateStatus.h"
 #include "LineArena.h"
+#include "LineOrder.h"
+#include "TaskLines.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,11 +15,6 @@
 
 namespace agendrix {
 
-// Orders task lines as the list keeps them: by the whole line without regard to letter case
-// (Windows-1252 letters included); lines equal but for case are ordered by their bytes, so the
-// order never depends on the order of insertion.
-bool TaskLineLess(std::string_view a, std::string_view b);
-
 // One change made to the list, as a later undo history needs to record it.
 struct StoreChange {
     enum class Kind { Add, Remove, Clear, Load };
@@ -26,35 +23,37 @@ struct StoreChange {
     std::string Line; // the line added or removed (empty for Clear and Load)
 };
 
-// What the date logic decides for one line: the code it must carry (nothing keeps the line as
-// it is) and its status entry.
-struct LineAssessment {
-    LineAssessment(std::optional<int> code = std::nullopt, DateStatus status = {})
-        : Code(code)
-        , Status(status)
-    {
-    }
-    std::optional<int> Code;
-    DateStatus Status;
-};
-
 // Lines read from a file, held in their own arena until a store takes them over.
 struct LoadedLines {
     LineArena Arena;
-    std::vector<std::string_view> Lines; // in file order
+    std::vector<LineHandle> Handles; // in file order
+
+    TaskLines Lines() const { return { Arena, Handles.data(), Handles.size() }; }
 };
 
-// The task store of an open list: `List1` (task lines, always sorted), the scratch store `List2`
-// used while date-based codes are recomputed, and `lstDateInfo`, one status entry per line of
-// `List1` at the same index. Every change to the lines goes through Add, Replace, Remove, Clear
-// and Load. Lines are views into the store's arena: a view from Line() or Lines() is valid
-// until the next change to the store.
+// The task store of an open list: `List1`, the task lines, always sorted, as handles into the
+// store's arena; `List2`, the scratch store used while the date logic changes codes.
+// There is no store of status entries: a line's status is worked out from the line and the
+// inputs of the last assessment when it is shown (StatusAt in DateLogic.h). Every change to the
+// lines goes through Add, Replace, Remove, Clear and Load. A view from Line() or Lines() is
+// valid until the next change to the store.
+//
+// Memory: a list read from a file costs the file's bytes and 4 bytes a line; sorting and
+// recoding take at most as much again as the lines they sort, and usually far less.
 class TaskStore {
 public:
     std::size_t Count() const { return List1.size(); }
     bool Empty() const { return List1.empty(); }
-    std::string_view Line(std::size_t index) const { return List1.at(index); }
-    const std::vector<std::string_view>& Lines() const { return List1; }
+    std::string_view Line(std::size_t index) const
+    {
+        SortIfLoaded();
+        return Arena.View(List1.at(index));
+    }
+    TaskLines Lines() const
+    {
+        SortIfLoaded();
+        return { Arena, List1.data(), List1.size() };
+    }
 
     // Inserts at the sorted place and returns that index.
     std::size_t Add(std::string_view line);
@@ -62,21 +61,27 @@ public:
     std::size_t Replace(std::size_t index, std::string_view line);
     void Remove(std::size_t index);
     void Clear();
-    // Replaces the whole list in O(n log n).
+    // Replaces the whole list in O(n log n). The lines are sorted when they are first read or
+    // edited, or by the first Recode, which then codes them in the order they have in memory
+    // and sorts them once.
     void Load(LoadedLines lines);
     void Load(const std::vector<std::string>& lines);
 
-    // Gives each line the code `assess` returns for it, restores the order and keeps each line's
-    // status entry at the line's new index. This is how the date logic applies its results; it
-    // is not an edit and is neither reported to the listener nor counted as a revision.
-    void Recode(const std::function<LineAssessment(std::string_view)>& assess);
-    // Notes the inputs the status entries were computed from.
+    // The code a line must carry, or nothing to keep the line as it is. The same line must
+    // always get the same answer: a line may be asked about twice.
+    using CodeOf = std::function<std::optional<int>(std::string_view)>;
+    // Gives each line the code `newCode` returns for it and restores the order. This is how the
+    // date logic applies its results; it is not an edit and is neither reported to the listener
+    // nor counted as a revision.
+    void Recode(const CodeOf& newCode);
+    // Notes the inputs the codes were computed from.
     void MarkAssessed(const AssessKey& key);
 
-    // Status entries, aligned with List1 after the date logic has run.
-    const std::vector<DateStatus>& DateInfo() const { return lstDateInfo; }
     // The inputs of the last run, when the list has not been edited since.
     std::optional<AssessKey> AssessedFor() const;
+    // The inputs of the last run, kept across edits, which statuses are worked out from; nothing
+    // once the list was loaded or cleared and not assessed since.
+    const std::optional<AssessKey>& LastAssessment() const { return LastAssessed; }
 
     // Counts edits; the date logic compares it to know whether the list changed since it ran.
     std::uint64_t Revision() const { return Revision_; }
@@ -85,17 +90,41 @@ public:
 
 private:
     void Changed(StoreChange::Kind what, std::size_t index, std::string_view line);
-    bool SetCode(std::string_view& line, int code);
+    // What a recoding changed: lines, and the bytes they take; of them, lines whose code field
+    // was not two bytes long and must be replaced by longer ones, and the bytes those take.
+    struct Recoding {
+        std::size_t Changed = 0;
+        std::size_t Bytes = 0;
+        std::size_t Grown = 0;
+        std::size_t GrownBytes = 0;
+    };
+    // Writes each new two-digit code over its line's code field and marks the line in `changed`;
+    // a line whose code field has another length is only marked and counted.
+    Recoding RecodeInPlace(const CodeOf& newCode, std::vector<bool>& changed);
+    // Replaces the marked lines whose code field is not two bytes long by lines with the code.
+    void ReplaceGrownLines(const CodeOf& newCode, const std::vector<bool>& changed, const Recoding& counts);
+    // Moves the handles of the changed lines (marked in `changed`) or of the others to List2, in
+    // their order, and the rest to the front of List1; returns how many are at the front.
+    std::size_t SplitOff(const std::vector<bool>& changed, bool changedInScratch);
+    // Merges the sorted List2 into the sorted first `front` handles of List1.
+    void MergeScratch(std::size_t front);
     // Copies the lines in use to a fresh arena once most of the old one is removed lines.
     void CompactIfWasteful();
 
-    std::vector<std::string_view> List1;
-    std::vector<std::string_view> List2;
-    std::vector<DateStatus> lstDateInfo;
+    // Sorts the lines of a Load that were not sorted yet.
+    void SortIfLoaded() const;
+
+    enum class Order { Sorted, AsLoaded };
+    // A loaded list stays in file order until it is needed sorted, which the const readers may
+    // find: List1 is mutable for them.
+    mutable std::vector<LineHandle> List1;
+    mutable Order LinesOrder = Order::Sorted;
+    std::vector<LineHandle> List2;
     LineArena Arena;
+    // An upper bound of the arena's bytes that lines in use take.
     std::size_t LiveBytes = 0;
     std::uint64_t Revision_ = 0;
-    std::optional<AssessKey> LastAssessment;
+    std::optional<AssessKey> LastAssessed;
     std::function<void(const StoreChange&)> Listener;
 };
 

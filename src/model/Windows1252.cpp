@@ -1,5 +1,6 @@
 #include "Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -102,24 +103,41 @@ std::string Windows1252ToUtf8(std::string_view bytes)
     return out;
 }
 
+namespace {
+    // Writes the Windows-1252 bytes of `utf8` from `out` on and returns how many. Each character
+    // takes one byte, never more than its UTF-8 did, so `out` may be where `utf8` is: the
+    // bytes written never pass the bytes still to be read.
+    std::size_t ConvertUtf8(std::string_view utf8, char* out, Lossiness& lossiness)
+    {
+        std::size_t written = 0;
+        std::size_t pos = 0;
+        while (pos < utf8.size()) {
+            char32_t cp = 0;
+            const std::size_t length = DecodeUtf8(utf8, pos, cp);
+            const int byte = length == 0 ? -1 : ByteOf(cp);
+            if (byte < 0)
+                lossiness = Lossiness::Replaced;
+            out[written++] = byte < 0 ? '?' : static_cast<char>(byte);
+            pos += length == 0 ? 1 : length;
+        }
+        return written;
+    }
+} // namespace
+
 EncodedText Utf8ToWindows1252(std::string_view utf8)
 {
     EncodedText result;
-    result.bytes.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        char32_t cp = 0;
-        const std::size_t length = DecodeUtf8(utf8, pos, cp);
-        const int byte = length == 0 ? -1 : ByteOf(cp);
-        if (byte < 0) {
-            result.bytes += '?';
-            result.lossiness = Lossiness::Replaced;
-        } else {
-            result.bytes += static_cast<char>(byte);
-        }
-        pos += length == 0 ? 1 : length;
-    }
+    result.bytes.resize(utf8.size());
+    result.bytes.resize(ConvertUtf8(utf8, result.bytes.data(), result.lossiness));
     return result;
+}
+
+Lossiness Utf8ToWindows1252InPlace(std::string& text, std::size_t from)
+{
+    Lossiness lossiness = Lossiness::Exact;
+    const std::string_view utf8 = std::string_view(text).substr(std::min(from, text.size()));
+    text.resize(ConvertUtf8(utf8, text.data(), lossiness));
+    return lossiness;
 }
 
 bool IsValidUtf8(std::string_view text)

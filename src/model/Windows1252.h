@@ -23,6 +23,9 @@ struct EncodedText {
 
 // Encodes UTF-8 to Windows-1252; characters it cannot hold become '?'.
 EncodedText Utf8ToWindows1252(std::string_view utf8);
+// The same for the UTF-8 in `text` from byte `from` on, which its encoding replaces in the same
+// memory: a list file is not held twice while it is converted.
+Lossiness Utf8ToWindows1252InPlace(std::string& text, std::size_t from = 0);
 
 // Paths live in memory as the file system spells them (UTF-8 on Linux). In our 8-bit text files
 // a path is written in Windows-1252 when every character fits, and as its raw UTF-8 bytes

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace agendrix::cli {
@@ -118,6 +119,49 @@ namespace {
             ASSERT_GT(row.size(), head.size() + tail.size()) << i;
             EXPECT_EQ(row.substr(0, head.size()), head) << i;
             EXPECT_EQ(row.substr(row.size() - tail.size()), tail) << i;
+        }
+    }
+
+    // A row longer than a block is handed on in pieces while it is made: a task of a megabyte
+    // must not cost the output a megabyte or more of memory.
+    TEST(TaskTable, ARowLongerThanABlockReachesTheStreamInSmallPieces)
+    {
+        const std::string description(1024 * 1024, 'y');
+        TaskStore store;
+        store.Load({ "04\t" + description + "\tnote\t0\t20261210\t1\t2\t", "05\tshort" });
+        AssessDateItems(store, DateTime { { 2026, 12, 6 }, 12 * 3600 }, 2);
+        const std::string second
+            = "1     Level 4       short" + std::string(36, ' ') + " Medium High Priority";
+        const std::tuple<const char*, OutputForm, std::vector<std::string>> cases[] = {
+            { "table", OutputForm::Table,
+                { "0     High          " + description + " High Priority", second } },
+            { "json", OutputForm::Json,
+                { "  {\"index\": 0, \"line\": \"04\\t" + description
+                        + "\\tnote\\t0\\t20261210\\t1\\t2\\t\", \"status\": \"High Priority\", \"code\": "
+                          "\"04\", "
+                          "\"description\": \""
+                        + description
+                        + "\", \"information\": \"note\", \"dateBased\": \"0\", \"date\": \"20261210\", "
+                          "\"daysToComplete\": \"1\", \"dayKind\": \"2\", \"file\": \"\"},",
+                    "  {\"index\": 1, \"line\": \"05\\tshort\", \"status\": \"Medium High Priority\", "
+                    "\"code\": "
+                    "\"05\", \"description\": \"short\", \"information\": \"\", \"dateBased\": \"\", "
+                    "\"date\": "
+                    "\"\", \"daysToComplete\": \"\", \"dayKind\": \"\", \"file\": \"\"}" } },
+        };
+        for (const auto& [name, form, rows] : cases) {
+            RecordingBuffer recorded;
+            std::ostream out(&recorded);
+            if (form == OutputForm::Json)
+                WriteJson(out, store, FormatIso);
+            else
+                WriteTable(out, store, FormatIso, Colour::Off);
+            EXPECT_LE(recorded.Largest, 128 * 1024) << name;
+            const std::vector<std::string> lines = Lines(recorded.Bytes);
+            ASSERT_EQ(lines.size(), form == OutputForm::Json ? 4u : 3u) << name;
+            const std::size_t first = 1;
+            EXPECT_TRUE(lines[first] == rows[0]) << name << ": the long row differs";
+            EXPECT_EQ(lines[first + 1], rows[1]) << name;
         }
     }
 

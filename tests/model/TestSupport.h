@@ -97,7 +97,7 @@ inline void WriteBytes(const std::string& path, std::string_view bytes)
 }
 
 // The lines of a store or a parsed file as strings, to compare them with expected values.
-inline std::vector<std::string> Texts(const std::vector<std::string_view>& lines)
+template <typename Lines> std::vector<std::string> Texts(const Lines& lines)
 {
     return std::vector<std::string>(lines.begin(), lines.end());
 }
