@@ -35,7 +35,10 @@ namespace {
     std::string TemporaryName(const std::string& target)
     {
         static std::mt19937_64 random { std::random_device {}() };
-        return SiblingPath(target, "." + std::to_string(random() % 1000000000) + ".tmp");
+        std::string suffix(1, '.');
+        suffix += std::to_string(random() % 1000000000);
+        suffix += ".tmp";
+        return SiblingPath(target, suffix);
     }
 
     // True for a name that TemporaryName gives for `target`: the sibling stem, a dot, digits and

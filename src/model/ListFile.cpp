@@ -175,19 +175,29 @@ std::string Version1Message()
 
 std::string ReadStopMessage(std::string_view path, const ReadStop& stop)
 {
-    const std::string count = stop.LinesAfter == 1
-        ? "the line after it was"
-        : "the " + std::to_string(stop.LinesAfter) + " lines after it were";
-    return "\"" + std::string(path) + "\" has an empty line at line " + std::to_string(stop.EmptyLine)
-        + ". A list ends at its first empty line, so " + count
-        + " not read and will be lost if this list is saved.";
+    // Built up piece by piece: GCC 12 mistakes "literal" + std::string for an overlapping copy.
+    std::string text(1, '"');
+    text += path;
+    text += "\" has an empty line at line ";
+    text += std::to_string(stop.EmptyLine);
+    text += ". A list ends at its first empty line, so ";
+    if (stop.LinesAfter == 1) {
+        text += "the line after it was";
+    } else {
+        text += "the ";
+        text += std::to_string(stop.LinesAfter);
+        text += " lines after it were";
+    }
+    text += " not read and will be lost if this list is saved.";
+    return text;
 }
 
 std::string Utf8ListMessage(std::string_view path, Lossiness conversion)
 {
-    std::string text = "\"" + std::string(path)
-        + "\" is UTF-8 text. Task lists are kept in Windows-1252, so its text was converted and will be "
-          "saved in Windows-1252.";
+    std::string text(1, '"');
+    text += path;
+    text += "\" is UTF-8 text. Task lists are kept in Windows-1252, so its text was converted and will be "
+            "saved in Windows-1252.";
     if (conversion == Lossiness::Replaced)
         text += " Characters that Windows-1252 cannot hold were replaced by \"?\".";
     return text;

@@ -22,8 +22,13 @@ std::string FallbackRecoveryPath(std::string_view listName, std::string_view pro
     char hex[17];
     std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
     const std::string_view name = FileNameOf(listName);
-    return SiblingPath(std::string(programFolder) + "/" + std::string(name.empty() ? "untitled.agl" : name),
-        "." + std::string(hex) + ".recovered");
+    std::string beside(programFolder);
+    beside += '/';
+    beside += name.empty() ? std::string_view("untitled.agl") : name;
+    std::string suffix(1, '.');
+    suffix += hex;
+    suffix += ".recovered";
+    return SiblingPath(beside, suffix);
 }
 
 FileError WriteRecoveryCopy(const ListDocument& document, std::string_view programFolder, FileOps& ops)

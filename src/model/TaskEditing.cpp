@@ -27,7 +27,7 @@ EditedTask BuildEditedTask(const TaskEditorInput& input, const CivilDate& today)
     fields.Code = TwoDigitCode(option);
     fields.Description = OneLineDescription(input.Description);
     fields.Information = EncodeInformation(input.Information);
-    fields.DateBased = option == CodeNotAssessed ? "1" : "0";
+    fields.DateBased.assign(1, option == CodeNotAssessed ? '1' : '0');
     fields.Date = FormatYyyymmdd(input.Date);
     fields.DaysToComplete = WithoutTabs(input.DaysToComplete);
     fields.DayKind = std::to_string(std::clamp(input.DayKind, 0, 2));
