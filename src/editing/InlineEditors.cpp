@@ -16,30 +16,56 @@ InlineEditors::InlineEditors(QWidget& window, ListHost& host)
     : QObject(&window)
     , Window(window)
     , Host(host)
-    , Description(new QLineEdit(&window))
-    , Information(new QPlainTextEdit(&window))
 {
-    Description->setObjectName(QStringLiteral("Text1"));
-    Information->setObjectName(QStringLiteral("Text2"));
-    Description->setFrame(false);
-    // The description has no length limit: a line edit's default of 32767 would cut a longer one.
-    Description->setMaxLength(std::numeric_limits<int>::max());
-    Information->setFrameShape(QFrame::NoFrame);
-    Information->setTabChangesFocus(false);
-    for (QWidget* editor : { static_cast<QWidget*>(Description), static_cast<QWidget*>(Information) }) {
-        editor->hide();
-        editor->installEventFilter(this);
-    }
 }
 
 void InlineEditors::SetColours(const QColor& background, const QColor& text)
 {
+    Background = background;
+    Text = text;
     for (QWidget* editor : { static_cast<QWidget*>(Description), static_cast<QWidget*>(Information) }) {
+        if (editor != nullptr)
+            Prepare(editor);
+    }
+}
+
+void InlineEditors::Prepare(QWidget* editor)
+{
+    if (Background.isValid()) {
         QPalette palette = editor->palette();
-        palette.setColor(QPalette::Base, background);
-        palette.setColor(QPalette::Text, text);
+        palette.setColor(QPalette::Base, Background);
+        palette.setColor(QPalette::Text, Text);
         editor->setPalette(palette);
     }
+    editor->hide();
+    editor->removeEventFilter(this);
+    editor->installEventFilter(this);
+}
+
+QLineEdit* InlineEditors::Text1()
+{
+    if (Description == nullptr) {
+        Description = new QLineEdit(&Window);
+        Description->setObjectName(QStringLiteral("Text1"));
+        Description->setFrame(false);
+        // The description has no length limit: a line edit's default of 32767 would cut a
+        // longer one.
+        Description->setMaxLength(std::numeric_limits<int>::max());
+        Prepare(Description);
+    }
+    return Description;
+}
+
+QPlainTextEdit* InlineEditors::Text2()
+{
+    if (Information == nullptr) {
+        Information = new QPlainTextEdit(&Window);
+        Information->setObjectName(QStringLiteral("Text2"));
+        Information->setFrameShape(QFrame::NoFrame);
+        Information->setTabChangesFocus(false);
+        Prepare(Information);
+    }
+    return Information;
 }
 
 bool InlineEditors::Editing() const { return DescriptionEdit || InformationEdit; }
@@ -57,7 +83,7 @@ void InlineEditors::BeginDescription(std::size_t taskIndex, const QRect& place, 
     if (DescriptionEdit)
         End(Field::Description);
     DescriptionEdit = OpenEdit { taskIndex, text, false };
-    Description->setGeometry(place);
+    Text1()->setGeometry(place);
     Description->setText(text);
     Description->selectAll();
     Description->raise();
@@ -70,7 +96,7 @@ void InlineEditors::BeginInformation(std::size_t taskIndex, const QRect& place, 
     if (InformationEdit)
         End(Field::Information);
     InformationEdit = OpenEdit { taskIndex, text, false };
-    Information->setGeometry(place);
+    Text2()->setGeometry(place);
     Information->setPlainText(text);
     Information->selectAll();
     Information->raise();

@@ -32,8 +32,10 @@ public:
     // is saved or replaced, so that a save holds the typing and no edit lands in another list.
     void Finish();
 
-    QLineEdit* Text1() const { return Description; }
-    QPlainTextEdit* Text2() const { return Information; }
+    // The editors are made when first used: a text editor costs milliseconds to make, which the
+    // window's start need not wait for.
+    QLineEdit* Text1();
+    QPlainTextEdit* Text2();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,6 +48,7 @@ private:
         bool Cancelled = false;
     };
 
+    void Prepare(QWidget* editor);
     bool KeyPressed(Field field, int key, Qt::KeyboardModifiers modifiers);
     void End(Field field);
     void Store(Field field, const OpenEdit& edit, const QString& text);
@@ -56,8 +59,10 @@ private:
 
     QWidget& Window;
     ListHost& Host;
-    QLineEdit* Description;
-    QPlainTextEdit* Information;
+    QLineEdit* Description = nullptr;
+    QPlainTextEdit* Information = nullptr;
+    QColor Background;
+    QColor Text;
     std::optional<OpenEdit> DescriptionEdit;
     std::optional<OpenEdit> InformationEdit;
 };
