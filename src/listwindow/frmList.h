@@ -192,7 +192,7 @@ private:
     SaveChoice AskToSave(PromptButtons buttons);
     SaveOutcome SaveTo(const std::string& path);
     void LoadList(const std::string& path);
-    void SaveSettings(ErrorReport report = ErrorReport::Message);
+    void SaveSettings(ErrorReport report = ErrorReport::Message, FileOps& ops = SystemFileOps());
     int TaskCount() const { return static_cast<int>(List.Tasks.Count()); }
 
     ListWindowServices Services;

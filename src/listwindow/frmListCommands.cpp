@@ -180,7 +180,7 @@ void frmList::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void frmList::SaveSettings(ErrorReport report)
+void frmList::SaveSettings(ErrorReport report, FileOps& ops)
 {
     // Before the window was first shown (an end during a start-up message) it has no placement
     // of its own yet: the settings keep theirs.
@@ -191,7 +191,7 @@ void frmList::SaveSettings(ErrorReport report)
         TheSettings.WinHeight = height();
     }
     const QString path = QDir(Services.ProgramFolder).filePath(QStringLiteral("agendrix.ini"));
-    const FileError error = SaveFileAtomically(path.toStdString(), SaveINI(TheSettings));
+    const FileError error = SaveFileAtomically(path.toStdString(), SaveINI(TheSettings), ops);
     if (error.Message.empty())
         return;
     if (report == ErrorReport::Message)
@@ -204,11 +204,13 @@ void frmList::Terminate()
 {
     RowEditors->Finish();
     if (List.Dirty) {
-        const FileError error = WriteRecoveryCopy(List, Services.ProgramFolder.toStdString());
+        // The end must come within a second: the system, not this program, waits for the disk.
+        const FileError error
+            = WriteRecoveryCopy(List, Services.ProgramFolder.toStdString(), UnsyncedFileOps());
         if (!error.Message.empty())
             std::cerr << "agendrix: " << error.Message << '\n';
     }
-    SaveSettings(ErrorReport::StandardError);
+    SaveSettings(ErrorReport::StandardError, UnsyncedFileOps());
     QueueTimer.stop();
     ScrollTimer.stop();
     StopAnimations();

@@ -77,4 +77,18 @@ FileOps& SystemFileOps()
     return ops;
 }
 
+namespace {
+    class WithoutSyncs : public FileOps {
+    public:
+        int SyncData(int) override { return 0; }
+        int SyncAll(int) override { return 0; }
+    };
+} // namespace
+
+FileOps& UnsyncedFileOps()
+{
+    static WithoutSyncs ops;
+    return ops;
+}
+
 } // namespace agendrix

@@ -37,4 +37,10 @@ public:
 
 FileOps& SystemFileOps();
 
+// The system calls without the waits for the disk (fdatasync, fsync), for the writes of a
+// program that must end at once, as at a logout or shutdown: with much data waiting to be
+// written, one sync can take seconds. The file still takes its place whole, by rename; the
+// system writes it to the disk soon after, and before it shuts down.
+FileOps& UnsyncedFileOps();
+
 } // namespace agendrix

@@ -316,6 +316,22 @@ namespace {
         EXPECT_EQ(folder.Names(), sorted);
     }
 
+    // Without the waits for the disk a save still replaces the file whole, keeps its mode and
+    // leaves nothing else.
+    TEST(SaveFileAtomicallyTest, UnsyncedSaveStillReplacesTheFileWhole)
+    {
+        TempFolder folder;
+        const std::string path = folder / "agendrix.ini";
+        WriteBytes(path, "old");
+        ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+        ASSERT_EQ(SaveFileAtomically(path, "new\r\n", UnsyncedFileOps()).Message, "");
+        EXPECT_EQ(ReadBytes(path), "new\r\n");
+        struct stat info { };
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0600u);
+        EXPECT_EQ(folder.Names(), std::vector<std::string> { "agendrix.ini" });
+    }
+
     TEST(SaveFileAtomicallyTest, SiblingNamesStayWithinTheNameLimit)
     {
         const std::string longName = std::string(240, 'n') + ".agl";
