@@ -2,7 +2,7 @@
 # run as root, and says nothing when everything is already present.
 
 AGENDRIX_PACKAGES=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config clang-format
     qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
