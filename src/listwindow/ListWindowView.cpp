@@ -1,7 +1,7 @@
 #include "ListWindowView.h"
 
-#include "SkinCells.h"
-#include "SkinPictures.h"
+#include "skin/SkinCells.h"
+#include "skin/SkinPictures.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -5,8 +5,8 @@
 #include "ListScrolling.h"
 #include "ListWindowView.h"
 #include "PriorityStepper.h"
-#include "SkinPictures.h"
 #include "TitleGlide.h"
+#include "skin/SkinPictures.h"
 
 #include "editing/ControlBarZones.h"
 #include "editing/ListHost.h"

@@ -2,7 +2,7 @@
 // the blinking and flickering lamps, a lamp stepping through the priorities, and the final timer.
 #include "frmList.h"
 
-#include "SkinCells.h"
+#include "skin/SkinCells.h"
 
 #include "model/TaskLine.h"
 

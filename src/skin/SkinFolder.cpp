@@ -1,8 +1,8 @@
 #include "SkinFolder.h"
 
-#include "SkinColors.h"
 #include "model/FileAccess.h"
 #include "model/ProgramFolder.h"
+#include "skin/SkinColors.h"
 
 #include <QDirIterator>
 #include <QFile>
