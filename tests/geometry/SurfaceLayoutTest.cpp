@@ -1,4 +1,4 @@
-#include "listwindow/SurfaceLayout.h"
+#include "geometry/SurfaceLayout.h"
 #include "skin/SkinCells.h"
 
 #include <gtest/gtest.h>
