@@ -1,5 +1,6 @@
 #include "ListWindowView.h"
 
+#include "skin/QtHelpers.h"
 #include "skin/SkinCells.h"
 #include "skin/SkinPictures.h"
 
@@ -9,8 +10,6 @@
 namespace agendrix {
 
 namespace {
-
-    QRect ToQRect(const PixelRect& r) { return QRect(r.X, r.Y, r.Width, r.Height); }
 
     // Copies the top-left part of a cell into a control of the given size, as a skinned control
     // shows as much of its cell as its own size allows.

@@ -1,5 +1,6 @@
 #include "SkinFolder.h"
 
+#include "QtHelpers.h"
 #include "model/FileAccess.h"
 #include "model/ProgramFolder.h"
 #include "skin/SkinColors.h"
@@ -83,7 +84,7 @@ void ApplySkinColors(const std::string& colorsText, int firstLine, std::initiali
     auto color = colors.begin();
     for (QColor* target : targets) {
         if (*color)
-            *target = QColor((*color)->Red, (*color)->Green, (*color)->Blue);
+            *target = ToQColor(**color);
         ++color;
     }
 }

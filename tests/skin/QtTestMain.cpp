@@ -8,5 +8,6 @@ int main(int argc, char** argv)
     QGuiApplication application(argc, argv);
     int failures = RunSkinPicturesTests(argc, argv);
     failures += RunRegionFromPictureTests(argc, argv);
+    failures += RunQtHelpersTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
