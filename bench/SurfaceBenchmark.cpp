@@ -4,8 +4,8 @@
 #include "ListGenerator.h"
 
 #include "listwindow/ListWindowView.h"
-#include "listwindow/SkinPictures.h"
 #include "listwindow/SurfacePainter.h"
+#include "skin/SkinPictures.h"
 
 #include "model/DateLogic.h"
 #include "model/TaskLine.h"

@@ -3,6 +3,7 @@
 #include "model/FileAccess.h"
 #include "model/ProgramFolder.h"
 #include "model/WindowPlacement.h"
+#include "skin/QtHelpers.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -105,8 +106,7 @@ Settings LoadSettings(const QString& programFolder)
         screen.ScreenHeightPixels = primary->geometry().height();
     }
     const Settings defaults = DefaultSettings(screen);
-    const std::string path
-        = QDir(programFolder).filePath(QString::fromUtf8(SettingsFileName.data())).toStdString();
+    const std::string path = QDir(programFolder).filePath(FromUtf8(SettingsFileName)).toStdString();
     const ReadResult read = ReadWholeFile(path);
     if (read.What == ReadResult::Status::Failed)
         std::fprintf(stderr, "agendrix: %s\n", read.Error.Message.c_str());

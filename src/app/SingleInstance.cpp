@@ -38,7 +38,7 @@ namespace {
 
 SingleInstance::SingleInstance(const std::string& programFolder)
     : Folder(programFolder)
-    , Lock(std::make_unique<QLockFile>(QString::fromStdString(InFolder(programFolder, "agendrix.lock"))))
+    , Lock(std::make_unique<QLockFile>(QString::fromStdString(InFolder(programFolder, LockFileName))))
     , Queue(InFolder(programFolder, QueueFileName))
     , Line(InFolder(programFolder, WaitListFileName))
     , Self(StampOf(::getpid()))

@@ -1,13 +1,11 @@
 #include "TaskEditorButton.h"
 
+#include "skin/QtHelpers.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace agendrix {
-
-namespace {
-    QRect ToQRect(const PixelRect& r) { return { r.X, r.Y, r.Width, r.Height }; }
-} // namespace
 
 TaskEditorButton::TaskEditorButton(EditorButton which, const QString& caption, QWidget* parent)
     : QAbstractButton(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TaskEditorLayout.h"
+#include "geometry/TaskEditorLayout.h"
 
 #include <QAbstractButton>
 #include <QImage>

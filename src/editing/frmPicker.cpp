@@ -1,10 +1,11 @@
 #include "frmPicker.h"
 
 #include "ListHost.h"
+#include "ListText.h"
 
 #include "model/TaskEditing.h"
 #include "model/TaskLine.h"
-#include "model/Windows1252.h"
+#include "skin/QtHelpers.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -18,9 +19,6 @@
 namespace agendrix {
 
 namespace {
-    QColor ColourOf(const Rgb& c) { return QColor(c.Red, c.Green, c.Blue); }
-    QRect RectOf(const PixelRect& r) { return QRect(r.X, r.Y, r.Width, r.Height); }
-
     PixelRect UsableScreenArea(QPoint point)
     {
         QScreen* screen = QGuiApplication::screenAt(point);
@@ -28,15 +26,7 @@ namespace {
             screen = QGuiApplication::primaryScreen();
         if (screen == nullptr)
             return { point.x(), point.y(), 1 << 16, 1 << 16 };
-        const QRect area = screen->availableGeometry();
-        return { area.x(), area.y(), area.width(), area.height() };
-    }
-
-    QFont PickerFont()
-    {
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(11);
-        return font;
+        return ToPixelRect(screen->availableGeometry());
     }
 } // namespace
 
@@ -45,14 +35,14 @@ frmPicker::frmPicker(ListHost& host, std::size_t taskIndex, QPoint point, QColor
     , Host(host)
     , TaskIndex(taskIndex)
     , OpenPoint(point)
-    , SeparatorColour(ColourOf(SeparatorShade({ lineColour.red(), lineColour.green(), lineColour.blue() })))
+    , SeparatorColour(ToQColor(SeparatorShade(ToRgb(lineColour))))
     , Layout(LayOutPicker())
 {
     setObjectName(QStringLiteral("frmPicker"));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFont(PickerFont());
+    setFont(UiFont());
     setFixedSize(Layout.Width, Layout.Height);
     // A switch to another program takes the focus away without a click that the popup sees.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -249,13 +239,13 @@ void frmPicker::paintEvent(QPaintEvent*)
 
 void frmPicker::DrawFrame(QPainter& painter) const
 {
-    painter.fillRect(rect(), ColourOf(PickerBackground));
-    painter.fillRect(QRect(0, 0, width(), 1), ColourOf(PickerBorder));
-    painter.fillRect(QRect(0, height() - 1, width(), 1), ColourOf(PickerBorder));
-    painter.fillRect(QRect(0, 0, 1, height()), ColourOf(PickerBorder));
-    painter.fillRect(QRect(width() - 1, 0, 1, height()), ColourOf(PickerBorder));
+    painter.fillRect(rect(), ToQColor(PickerBackground));
+    painter.fillRect(QRect(0, 0, width(), 1), ToQColor(PickerBorder));
+    painter.fillRect(QRect(0, height() - 1, width(), 1), ToQColor(PickerBorder));
+    painter.fillRect(QRect(0, 0, 1, height()), ToQColor(PickerBorder));
+    painter.fillRect(QRect(width() - 1, 0, 1, height()), ToQColor(PickerBorder));
     for (const PixelRect& line : Layout.Separators)
-        painter.fillRect(RectOf(line), SeparatorColour);
+        painter.fillRect(ToQRect(line), SeparatorColour);
 }
 
 void frmPicker::DrawHighlightBar(QPainter& painter) const
@@ -263,8 +253,8 @@ void frmPicker::DrawHighlightBar(QPainter& painter) const
     if (!Target)
         return;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(ColourOf(PickerHighlight(*Target)));
-    painter.drawRoundedRect(RectOf(Layout.Entries[static_cast<std::size_t>(*Target)].Bar), 2.5, 2.5);
+    painter.setBrush(ToQColor(PickerHighlight(*Target)));
+    painter.drawRoundedRect(ToQRect(Layout.Entries[static_cast<std::size_t>(*Target)].Bar), 2.5, 2.5);
 }
 
 void frmPicker::DrawEntry(QPainter& painter, int entry) const
@@ -272,21 +262,21 @@ void frmPicker::DrawEntry(QPainter& painter, int entry) const
     const PickerEntryRects& rects = Layout.Entries[static_cast<std::size_t>(entry)];
     const bool lit = Target == entry;
     const bool isDelete = entry == DeleteTaskEntry;
-    const QColor ink = ColourOf(lit ? PickerHighlightedText : isDelete ? PickerDeleteText : PickerText);
-    const QRectF swatch = QRectF(RectOf(rects.Swatch)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QColor ink = ToQColor(lit ? PickerHighlightedText : isDelete ? PickerDeleteText : PickerText);
+    const QRectF swatch = QRectF(ToQRect(rects.Swatch)).adjusted(0.5, 0.5, -0.5, -0.5);
     if (isDelete) {
         painter.setPen(QPen(ink, 1.5, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(swatch.topLeft() + QPointF(1, 1), swatch.bottomRight() - QPointF(1, 1));
         painter.drawLine(swatch.topRight() + QPointF(-1, 1), swatch.bottomLeft() + QPointF(1, -1));
     } else {
-        const QColor lamp = ColourOf(PickerSwatch(entry));
-        painter.setPen(QPen(lit ? ColourOf(PickerHighlightedText) : lamp.darker(140), 1));
+        const QColor lamp = ToQColor(PickerSwatch(entry));
+        painter.setPen(QPen(lit ? ToQColor(PickerHighlightedText) : lamp.darker(140), 1));
         painter.setBrush(lamp);
         painter.drawEllipse(swatch);
     }
     painter.setPen(ink);
-    painter.drawText(RectOf(rects.Text), Qt::AlignLeft | Qt::AlignVCenter,
-        QString::fromStdString(Windows1252ToUtf8(PickerCaption(entry))));
+    painter.drawText(
+        ToQRect(rects.Text), Qt::AlignLeft | Qt::AlignVCenter, FromListBytes(PickerCaption(entry)));
 }
 
 } // namespace agendrix

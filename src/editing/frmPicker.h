@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PickerLayout.h"
+#include "geometry/PickerLayout.h"
 
 #include <QColor>
 #include <QPoint>

@@ -3,6 +3,7 @@
 #include "ListText.h"
 
 #include "model/TaskLine.h"
+#include "skin/QtHelpers.h"
 
 #include <QDateEdit>
 #include <QGuiApplication>
@@ -22,10 +23,7 @@
 namespace agendrix {
 
 namespace {
-    constexpr int FontPixels = 11;
     constexpr int FieldMargin = 2; // pixels between a field's edge and its text
-
-    QRect ToQRect(const PixelRect& r) { return { r.X, r.Y, r.Width, r.Height }; }
 
     QString Named(const char* kind, int index)
     {
@@ -35,8 +33,7 @@ namespace {
     // The caption of an option as its label shows it: without its first "&".
     QString LabelCaption(int option)
     {
-        QString caption
-            = QString::fromUtf8(EditorCaption(option).data(), static_cast<int>(EditorCaption(option).size()));
+        QString caption = FromUtf8(EditorCaption(option));
         if (const auto amp = caption.indexOf(QLatin1Char('&')); amp >= 0)
             caption.remove(amp, 1);
         return caption;
@@ -61,9 +58,7 @@ frmTask::frmTask(ListHost& host, std::size_t editIndex, QWidget* owner)
 {
     setWindowTitle(QStringLiteral("Task Details"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(FontPixels);
-    setFont(font);
+    setFont(UiFont());
     resize(TaskEditorLayout::Width, TaskEditorLayout::Height);
     CreateFields();
     CreatePriorityOptions();
@@ -114,9 +109,7 @@ void frmTask::CreatePriorityOptions()
     for (int option = 0; option < TaskEditorLayout::PriorityOptions; ++option) {
         // The option keeps its whole caption, and so its access key, but shows only its circle:
         // the label beside it shows the caption.
-        auto* button = new QRadioButton(
-            QString::fromUtf8(EditorCaption(option).data(), static_cast<int>(EditorCaption(option).size())),
-            this);
+        auto* button = new QRadioButton(FromUtf8(EditorCaption(option)), this);
         button->setObjectName(Named("Option1", option));
         button->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: 13px; height: 13px; }"));
         button->setGeometry(ToQRect(TaskEditorLayout::PriorityOption(option)));

@@ -3,8 +3,8 @@
 #include "ListHost.h"
 #include "TaskEditorButton.h"
 
-#include "listwindow/EditorSkin.h"
 #include "model/TaskEditing.h"
+#include "skin/EditorSkin.h"
 
 #include <QButtonGroup>
 #include <QWidget>

@@ -1,7 +1,8 @@
 #include "ListWindowView.h"
 
-#include "SkinCells.h"
-#include "SkinPictures.h"
+#include "skin/QtHelpers.h"
+#include "skin/SkinCells.h"
+#include "skin/SkinPictures.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,8 +10,6 @@
 namespace agendrix {
 
 namespace {
-
-    QRect ToQRect(const PixelRect& r) { return QRect(r.X, r.Y, r.Width, r.Height); }
 
     // Copies the top-left part of a cell into a control of the given size, as a skinned control
     // shows as much of its cell as its own size allows.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "RowLayout.h"
-#include "SurfaceLayout.h"
-#include "WindowButtons.h"
+#include "geometry/RowLayout.h"
+#include "geometry/SurfaceLayout.h"
+#include "geometry/WindowButtons.h"
 
 #include <QImage>
 #include <QString>

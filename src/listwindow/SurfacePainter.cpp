@@ -1,5 +1,7 @@
 #include "SurfacePainter.h"
 
+#include "skin/QtHelpers.h"
+
 #include <QPainter>
 #include <QRect>
 
@@ -18,7 +20,7 @@ QImage ComposeSurface(const SurfaceLayout& layout, const QImage& main, QSize siz
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QRect available = main.rect();
     for (const Blit& blit : layout.Blits) {
-        const QRect source(blit.Source.X, blit.Source.Y, blit.Source.Width, blit.Source.Height);
+        const QRect source = ToQRect(blit.Source);
         const QRect part = source & available;
         if (part.isEmpty())
             continue;

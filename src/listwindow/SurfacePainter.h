@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SurfaceLayout.h"
+#include "geometry/SurfaceLayout.h"
 
 #include <QImage>
 #include <QSize>

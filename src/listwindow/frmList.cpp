@@ -9,6 +9,7 @@
 #include "model/ListFile.h"
 #include "model/Recovery.h"
 #include "model/TaskLine.h"
+#include "skin/QtHelpers.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -30,11 +31,7 @@ frmList::frmList(ListWindowServices services, Settings settings)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Sizes are in device-independent pixels, fonts included, so every control keeps its
-    // designed size on a screen of any resolution: Qt scales the whole window on dense screens.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(UiFont());
     // The focus sink: a press on the track or a grip takes the focus from an edit box.
     setFocusPolicy(Qt::ClickFocus);
     RowEditors = new InlineEditors(*this, *this);
@@ -58,8 +55,7 @@ void frmList::Start(const std::string& commandLinePath)
     // Until the list index exists, showing it at start-up opens the default list itself.
     LoadList(commandLinePath.empty() && TheSettings.DefaultOpen == 2 ? TheSettings.DefaultList
                                                                      : TheSettings.ListName);
-    View.Status = QStringLiteral("Version: ")
-        + QString::fromUtf8(ProgramVersion.data(), static_cast<int>(ProgramVersion.size()));
+    View.Status = QStringLiteral("Version: ") + FromUtf8(ProgramVersion);
     SetWindFloat(true, "Start");
     setGeometry(static_cast<int>(TheSettings.WinLeft), static_cast<int>(TheSettings.WinTop),
         static_cast<int>(TheSettings.WinWidth), static_cast<int>(TheSettings.WinHeight));

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "BarAnimation.h"
-#include "LampAnimation.h"
-#include "ListScrolling.h"
 #include "ListWindowView.h"
-#include "PriorityStepper.h"
-#include "SkinPictures.h"
-#include "TitleGlide.h"
 
-#include "editing/ControlBarZones.h"
 #include "editing/ListHost.h"
+#include "geometry/BarAnimation.h"
+#include "geometry/ControlBarZones.h"
+#include "geometry/LampAnimation.h"
+#include "geometry/ListScrolling.h"
+#include "geometry/PriorityStepper.h"
+#include "geometry/TitleGlide.h"
+#include "skin/SkinPictures.h"
 
 #include "model/Clock.h"
 #include "model/ListDocument.h"

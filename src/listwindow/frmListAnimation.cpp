@@ -2,9 +2,9 @@
 // the blinking and flickering lamps, a lamp stepping through the priorities, and the final timer.
 #include "frmList.h"
 
-#include "SkinCells.h"
-
 #include "model/TaskLine.h"
+#include "skin/QtHelpers.h"
+#include "skin/SkinCells.h"
 
 #include <QApplication>
 
@@ -101,7 +101,7 @@ void frmList::UpdateLamp(int row, int band)
         return;
     view.LampBand = band;
     const PixelRect& lamp = View.Rows.Rows[static_cast<std::size_t>(row)].Lamp;
-    update(lamp.X, lamp.Y, lamp.Width, lamp.Height);
+    update(ToQRect(lamp));
 }
 
 void frmList::BlinkTick()

@@ -7,6 +7,8 @@
 #include "model/ListFile.h"
 #include "model/QueueFile.h"
 #include "model/Recovery.h"
+#include "model/Settings.h"
+#include "skin/QtHelpers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -121,7 +123,7 @@ void frmList::CheckQueue()
     // A request is taken at once, even while a dialog is open, so that its start knows it has
     // arrived and the next start can place its own; the lists are opened in the order they came.
     if (auto request
-        = TakeQueueFile(QDir(Services.ProgramFolder).filePath(QStringLiteral("queue.ini")).toStdString()))
+        = TakeQueueFile(QDir(Services.ProgramFolder).filePath(FromUtf8(QueueFileName)).toStdString()))
         HandedOver.push_back(std::move(*request));
     // A list handed over while the task editor or a message is open waits for it to close: the
     // open dialog works on a task of the list shown now.
@@ -190,7 +192,7 @@ void frmList::SaveSettings(ErrorReport report, FileOps& ops)
         TheSettings.WinWidth = width();
         TheSettings.WinHeight = height();
     }
-    const QString path = QDir(Services.ProgramFolder).filePath(QStringLiteral("agendrix.ini"));
+    const QString path = QDir(Services.ProgramFolder).filePath(FromUtf8(SettingsFileName));
     const FileError error = SaveFileAtomically(path.toStdString(), SaveINI(TheSettings), ops);
     if (error.Message.empty())
         return;

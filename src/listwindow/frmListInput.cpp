@@ -3,6 +3,7 @@
 #include "frmList.h"
 
 #include "model/TaskLine.h"
+#include "skin/QtHelpers.h"
 
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -156,7 +157,7 @@ void frmList::HoverTexts(QPoint p)
     if (hit == Hit::WindowButtons) {
         const auto button = WindowButtonAt(p.x() - View.Layout.WindowControls.X);
         if (button) {
-            const QString hint = QString::fromUtf8(WindowButtonHint(*button).data());
+            const QString hint = FromUtf8(WindowButtonHint(*button));
             setToolTip(hint);
             SetStatus(hint);
         }

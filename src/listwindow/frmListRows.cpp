@@ -10,6 +10,7 @@
 #include "model/TaskEditing.h"
 #include "model/TaskLine.h"
 #include "model/Windows1252.h"
+#include "skin/QtHelpers.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -17,8 +18,6 @@
 namespace agendrix {
 
 namespace {
-    QRect ToQRect(const PixelRect& r) { return QRect(r.X, r.Y, r.Width, r.Height); }
-    QPoint Origin(const PixelRect& r) { return QPoint(r.X, r.Y); }
 } // namespace
 
 frmList::RowPart frmList::PartAt(int row, QPoint p) const
@@ -46,7 +45,7 @@ void frmList::PressRow(QMouseEvent* event)
             return ToggleInformation(row);
         return IsTask(row) ? OpenPicker(row, event->globalPosition().toPoint()) : RowToEditor(row);
     case RowPart::Bar:
-        return PressBar(row, p - Origin(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar));
+        return PressBar(row, p - ToQRect(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar).topLeft());
     case RowPart::None:
         break;
     }
@@ -80,7 +79,7 @@ void frmList::ReleaseBar(QPoint p)
     update();
     if (row < 0 || row >= static_cast<int>(View.Rows.Rows.size()))
         return;
-    const QPoint inBar = p - Origin(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar);
+    const QPoint inBar = p - ToQRect(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar).topLeft();
     if (row == CurrentLine) {
         // A release away from the pressed button cancels it.
         if (pushed && HoveredButton && InsideBarButton(*HoveredButton, inBar.x(), inBar.y()))
@@ -112,7 +111,7 @@ void frmList::MoveOverRow(int row, QPoint p)
 {
     const RowPart part = PartAt(row, p);
     if (part == RowPart::Bar) {
-        return HoverBar(row, p - Origin(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar));
+        return HoverBar(row, p - ToQRect(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar).topLeft());
     }
     if (View.BarButton && !BtnPushd) {
         View.BarButton.reset();
@@ -130,7 +129,7 @@ void frmList::ShowRowTexts(int row, RowPart part, QPoint)
     const RowView& view = View.RowViews[static_cast<std::size_t>(row)];
     // An empty row is an Unprioritized row with no information; its description offers the add.
     if (part == RowPart::Lamp)
-        setToolTip(QString::fromUtf8(StatusName(view.Code).data()));
+        setToolTip(FromUtf8(StatusName(view.Code)));
     else
         setToolTip(view.Empty ? QStringLiteral("Click to add Task.") : view.Information);
     // The empty row's hint stands in for its date text.
@@ -151,13 +150,13 @@ void frmList::HoverBar(int row, QPoint inBar)
     if (row == CurrentLine) {
         HoveredButton = BarButtonAt(inBar.x(), inBar.y());
         if (HoveredButton) {
-            tip = QString::fromUtf8(BarButtonText(*HoveredButton).data());
+            tip = FromUtf8(BarButtonText(*HoveredButton));
             const PixelRect target = BarButtonTarget(*HoveredButton);
             picture = BarPicture { row, BarButtonCell(*HoveredButton, BarCellState::Highlighted), target.X,
                 target.Y };
         }
     } else {
-        tip = QString::fromUtf8(ExpandBarText.data(), static_cast<int>(ExpandBarText.size()));
+        tip = FromUtf8(ExpandBarText);
         if (inBar.x() > 4)
             picture = BarPicture { row, ExpandHandleCell(BarCellState::Highlighted), 2, 0 };
     }

@@ -10,6 +10,8 @@ namespace agendrix {
 
 inline constexpr std::string_view SettingsFileName = "agendrix.ini";
 inline constexpr std::string_view QueueFileName = "queue.ini";
+// Held by the running instance for as long as it runs; a start that cannot take it hands over.
+inline constexpr std::string_view LockFileName = "agendrix.lock";
 inline constexpr int SettingsLineCount = 41;
 
 // What the defaults depend on: the screen, measured by the app when it starts.

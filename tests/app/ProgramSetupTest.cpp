@@ -1,6 +1,7 @@
 #include "app/ProgramSetup.h"
 
 #include "model/FileAccess.h"
+#include "skin/QtHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -50,23 +51,26 @@ namespace {
 
     class ProgramSetupTest : public testing::Test {
     protected:
-        std::string Path(const char* name) const { return QDir(Folder.path()).filePath(name).toStdString(); }
+        std::string Path(std::string_view name) const
+        {
+            return QDir(Folder.path()).filePath(FromUtf8(name)).toStdString();
+        }
         QTemporaryDir Folder;
     };
 
     TEST_F(ProgramSetupTest, ASettingsFileThatCannotBeReadIsNamed)
     {
-        std::filesystem::create_directory(Path("agendrix.ini"));
+        std::filesystem::create_directory(Path(SettingsFileName));
         testing::internal::CaptureStderr();
         const Settings settings = LoadSettings(Folder.path());
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "agendrix: Could not read \"" + Path("agendrix.ini") + "\": Is a directory.\n");
+            "agendrix: Could not read \"" + Path(SettingsFileName) + "\": Is a directory.\n");
         EXPECT_EQ(settings.DaysPerLevel, 3);
     }
 
     TEST_F(ProgramSetupTest, PlacementsOfAThousandMillionPixelsFitTheScreen)
     {
-        SaveFileAtomically(Path("agendrix.ini"),
+        SaveFileAtomically(Path(SettingsFileName),
             SettingsWith({ { 10, "-1e9" }, { 11, "1e9" }, { 12, "1e9" }, { 13, "1e9" }, { 19, "100000" },
                 { 24, "1e9" }, { 26, "-1e9" } }));
         testing::internal::CaptureStderr();
@@ -84,7 +88,7 @@ namespace {
         EXPECT_EQ(settings.AccTextHgt, 360);
         EXPECT_EQ(settings.DockWid, area.width() * twips);
         EXPECT_EQ(settings.DockTabTop, area.top() * twips);
-        EXPECT_FALSE(FileExists(Path("agendrix.ini.bak")));
+        EXPECT_FALSE(FileExists(Path(std::string(SettingsFileName) + ".bak")));
     }
 
     TEST_F(ProgramSetupTest, UnreadableLinesAreNamedOnceAndTheFileIsKeptBesideIt)
@@ -109,7 +113,7 @@ namespace {
         };
         for (const auto& c : cases) {
             QTemporaryDir folder;
-            const std::string path = QDir(folder.path()).filePath("agendrix.ini").toStdString();
+            const std::string path = QDir(folder.path()).filePath(FromUtf8(SettingsFileName)).toStdString();
             const std::string backup = path + ".bak";
             const std::string bytes = SettingsWith(c.Lines);
             SaveFileAtomically(path, bytes);

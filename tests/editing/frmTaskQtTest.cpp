@@ -1,8 +1,8 @@
 #include "FakeListHost.h"
 
 #include "editing/ListText.h"
-#include "editing/TaskEditorLayout.h"
 #include "editing/frmTask.h"
+#include "geometry/TaskEditorLayout.h"
 
 #include <QDateEdit>
 #include <QDir>

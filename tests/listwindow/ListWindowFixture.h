@@ -4,6 +4,7 @@
 #include "listwindow/frmList.h"
 
 #include "model/FileAccess.h"
+#include "skin/QtHelpers.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -34,9 +35,9 @@ struct ListWindowFixture {
     ScriptedPrompts Prompts;
     Settings TheSettings = DefaultSettings(ScreenMetrics {});
 
-    std::string Path(const std::string& name) const
+    std::string Path(std::string_view name) const
     {
-        return QDir(Folder.path()).filePath(QString::fromStdString(name)).toStdString();
+        return QDir(Folder.path()).filePath(FromUtf8(name)).toStdString();
     }
 
     std::unique_ptr<frmList> Open(const std::vector<std::string>& lines, const std::string& name = "list.agl")

@@ -1,8 +1,6 @@
 #pragma once
 
 // The Qt Test suites of the list window, run one after another by one executable.
-int RunSkinPicturesTests(int argc, char** argv);
-int RunRegionFromPictureTests(int argc, char** argv);
 int RunSurfacePainterTests(int argc, char** argv);
 int RunListWindowTests(int argc, char** argv);
 int RunListWindowRowsTests(int argc, char** argv);

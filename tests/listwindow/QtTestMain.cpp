@@ -5,9 +5,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    int failures = RunSkinPicturesTests(argc, argv);
-    failures += RunRegionFromPictureTests(argc, argv);
-    failures += RunSurfacePainterTests(argc, argv);
+    int failures = RunSurfacePainterTests(argc, argv);
     failures += RunListWindowTests(argc, argv);
     failures += RunListWindowRowsTests(argc, argv);
     failures += RunListWindowSafetyTests(argc, argv);

@@ -26,7 +26,7 @@ private slots:
         for (const char* name : { "second.agl", "third.agl" })
             SaveFileAtomically(fixture.Path(name), "Format: 5.0.0\r\n");
         auto window = fixture.Open({}, "first.agl");
-        const std::string queue = fixture.Path("queue.ini");
+        const std::string queue = fixture.Path(QueueFileName);
         QDialog dialog(window.get());
         dialog.setModal(true);
         dialog.show();
@@ -53,7 +53,7 @@ private slots:
         SaveFileAtomically(fixture.Path("second.agl"), "Format: 5.0.0\r\n");
         auto window = fixture.Open({}, "first.agl");
         window->close();
-        const std::string queue = fixture.Path("queue.ini");
+        const std::string queue = fixture.Path(QueueFileName);
         QCOMPARE(WriteQueueFile(queue, fixture.Path("second.agl")).Message, std::string());
         window->CheckQueue(); // as the folder watcher calls it
         QVERIFY(FileExists(queue));

@@ -1,7 +1,7 @@
 #include "QtSuites.h"
 #include "listwindow/ListWindowView.h"
-#include "listwindow/SkinPictures.h"
 #include "listwindow/SurfacePainter.h"
+#include "skin/SkinPictures.h"
 
 #include <QPainter>
 #include <QTest>

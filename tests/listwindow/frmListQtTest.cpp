@@ -30,9 +30,9 @@ class ListWindowTest : public QObject {
     FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
     RecordingShell Desktop;
 
-    std::string Path(const char* name) const
+    std::string Path(std::string_view name) const
     {
-        return QDir(Folder.path()).filePath(QString::fromUtf8(name)).toStdString();
+        return QDir(Folder.path()).filePath(FromUtf8(name)).toStdString();
     }
 
     std::unique_ptr<frmList> Open(ScriptedPrompts& prompts, int tasks)
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(asked.Text, std::string("Would you like to save the changes to list.agl?"));
         QVERIFY(asked.Buttons == PromptButtons::YesNo);
         QVERIFY(asked.Icon == PromptIcon::Question);
-        const ReadResult settings = ReadWholeFile(Path("agendrix.ini"));
+        const ReadResult settings = ReadWholeFile(Path(SettingsFileName));
         QVERIFY(settings.What == ReadResult::Status::Read);
         QCOMPARE(SplitLines(settings.Bytes).size(), std::size_t { 41 });
         QCOMPARE(ReadWholeFile(Path("list.agl")).Bytes, ListOf(2));

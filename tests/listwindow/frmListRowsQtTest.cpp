@@ -2,7 +2,7 @@
 #include "QtSuites.h"
 
 #include "editing/InlineEditors.h"
-#include "editing/PickerLayout.h"
+#include "geometry/PickerLayout.h"
 
 #include "model/TaskLine.h"
 

@@ -72,12 +72,12 @@ private slots:
         QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 2 });
         QVERIFY(fixture.Prompts.Asked[1].Icon == PromptIcon::Critical);
         QVERIFY(AskedFor(fixture.Prompts, "Could not save \"" + fixture.Path("gone/list.agl") + "\""));
-        QVERIFY(!FileExists(fixture.Path("agendrix.ini")));
+        QVERIFY(!FileExists(fixture.Path(SettingsFileName)));
 
         // Answering No lets it close, as the user chose to drop the changes.
         fixture.Prompts.Answers = { PromptAnswer::No };
         QVERIFY(window->close());
-        QVERIFY(FileExists(fixture.Path("agendrix.ini")));
+        QVERIFY(FileExists(fixture.Path(SettingsFileName)));
     }
 
     // Opening another list in place of a changed one that could not be saved would lose the
@@ -88,7 +88,7 @@ private slots:
         const std::tuple<const char*, Action> cases[] = {
             { "handOver",
                 [](ListWindowFixture& fixture, frmList& window) {
-                    WriteQueueFile(fixture.Path("queue.ini"), fixture.Path("other.agl"));
+                    WriteQueueFile(fixture.Path(QueueFileName), fixture.Path("other.agl"));
                     window.CheckQueue();
                 } },
             { "openList",
@@ -147,7 +147,7 @@ private slots:
             QCOMPARE(copy.What == ReadResult::Status::Read, dirty);
             if (dirty)
                 QCOMPARE(copy.Bytes, EncodeListFile(window->Document().Tasks.Lines()));
-            const ReadResult settings = ReadWholeFile(fixture.Path("agendrix.ini"));
+            const ReadResult settings = ReadWholeFile(fixture.Path(SettingsFileName));
             QCOMPARE(SplitLines(settings.Bytes).size(), std::size_t { 41 });
             QCOMPARE(std::string(SplitLines(settings.Bytes)[7]), fixture.Path("list.agl"));
         }

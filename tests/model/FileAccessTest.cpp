@@ -1,4 +1,5 @@
 #include "model/FileAccess.h"
+#include "model/Settings.h"
 
 #include "TestSupport.h"
 
@@ -321,7 +322,7 @@ namespace {
     TEST(SaveFileAtomicallyTest, UnsyncedSaveStillReplacesTheFileWhole)
     {
         TempFolder folder;
-        const std::string path = folder / "agendrix.ini";
+        const std::string path = folder / SettingsFileName;
         WriteBytes(path, "old");
         ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
         ASSERT_EQ(SaveFileAtomically(path, "new\r\n", UnsyncedFileOps()).Message, "");
@@ -329,7 +330,7 @@ namespace {
         struct stat info { };
         ASSERT_EQ(::stat(path.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, 0600u);
-        EXPECT_EQ(folder.Names(), std::vector<std::string> { "agendrix.ini" });
+        EXPECT_EQ(folder.Names(), std::vector { std::string(SettingsFileName) });
     }
 
     TEST(SaveFileAtomicallyTest, SiblingNamesStayWithinTheNameLimit)

@@ -1,6 +1,7 @@
 #include "model/HandOverTurn.h"
 
 #include "model/QueueFile.h"
+#include "model/Settings.h"
 
 #include "TestSupport.h"
 
@@ -48,9 +49,9 @@ namespace {
         }
 
         TempFolder Folder;
-        std::string Queue = Folder / "queue.ini";
+        std::string Queue = Folder / QueueFileName;
         std::set<ProcessStamp> Ended;
-        WaitList Line { Folder / "queue.wait",
+        WaitList Line { Folder / WaitListFileName,
             [this](const ProcessStamp& start) { return !Ended.contains(start); } };
         FakeProcesses Processes;
     };
@@ -190,7 +191,7 @@ namespace {
     public:
         explicit StartsInProcesses(const TempFolder& folder)
             : Folder(folder)
-            , Lock(::open((folder / "agendrix.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+            , Lock(::open((folder / LockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
         {
             ::flock(Lock, LOCK_EX);
         }
@@ -212,7 +213,7 @@ namespace {
         {
             std::vector<std::string> arrived;
             for (std::size_t ended = 0; ended < Pids.size();) {
-                if (const std::optional<QueueRequest> request = TakeQueueFile(Folder / "queue.ini"))
+                if (const std::optional<QueueRequest> request = TakeQueueFile(Folder / QueueFileName))
                     arrived.push_back(request->ListPath);
                 ended = 0;
                 for (std::size_t i = 0; i < Pids.size(); ++i) {
@@ -260,12 +261,12 @@ namespace {
         int RunStart(int index, int joinDelayMs)
         {
             ::usleep(static_cast<useconds_t>(joinDelayMs) * 1000);
-            WaitList line(Folder / "queue.wait");
+            WaitList line(Folder / WaitListFileName);
             const ProcessStamp self = StampOf(::getpid());
             line.Join(self);
-            ChildProcesses processes(Folder / "agendrix.lock", Pids);
+            ChildProcesses processes(Folder / LockFileName, Pids);
             HandOverTurn turn(
-                line, self, Folder / "queue.ini", "/lists/" + std::to_string(index) + ".agl", processes);
+                line, self, Folder / QueueFileName, "/lists/" + std::to_string(index) + ".agl", processes);
             const auto begin = std::chrono::steady_clock::now();
             for (;;) {
                 const auto now = std::chrono::steady_clock::now() - begin;
@@ -293,7 +294,7 @@ namespace {
             expected.push_back("/lists/" + std::to_string(i) + ".agl");
         EXPECT_EQ(starts.ReadUntilAllEnded(), expected);
         EXPECT_EQ(starts.Status, std::vector<int>(10, 0)) << "every start ends with 0, handed over";
-        EXPECT_EQ(folder.Names(), std::vector<std::string> { "agendrix.lock" });
+        EXPECT_EQ(folder.Names(), std::vector { std::string(LockFileName) });
     }
 
     TEST(HandOverTurnProcessTest, AStartKilledWhileWaitingIsPassedOver)
@@ -303,8 +304,8 @@ namespace {
         for (int i = 0; i < 3; ++i)
             starts.Start(0);
         // The first request waits unread until all three wait; then the second start is killed.
-        WaitList line(folder / "queue.wait");
-        for (int i = 0; i < 1000 && !(FileExists(folder / "queue.ini") && line.Starts().size() == 3); ++i)
+        WaitList line(folder / WaitListFileName);
+        for (int i = 0; i < 1000 && !(FileExists(folder / QueueFileName) && line.Starts().size() == 3); ++i)
             ::usleep(5000);
         ASSERT_EQ(line.Starts().size(), 3u);
         ::kill(starts.Pids[1], SIGKILL);

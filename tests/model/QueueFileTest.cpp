@@ -1,4 +1,5 @@
 #include "model/QueueFile.h"
+#include "model/Settings.h"
 
 #include "TestSupport.h"
 
@@ -18,7 +19,7 @@ namespace {
     TEST(QueueFileTest, ARequestWaitsUntilTakenAndIsNeverReplaced)
     {
         TempFolder folder;
-        const std::string queue = folder / "queue.ini";
+        const std::string queue = folder / QueueFileName;
         EXPECT_FALSE(TakeQueueFile(queue).has_value());
         ASSERT_EQ(WriteQueueFile(queue, "/home/zoë/été.agl").Message, "");
         const FileError refused = WriteQueueFile(queue, "/a/second.agl");
@@ -26,7 +27,7 @@ namespace {
         EXPECT_EQ(refused.Message,
             "Could not hand the list over through \"" + queue + "\": another request waits there.");
         EXPECT_EQ(ReadBytes(queue), "/home/zo\xEB/\xE9t\xE9.agl\r\n"); // Windows-1252 where it fits
-        EXPECT_EQ(folder.Names(), std::vector<std::string> { "queue.ini" });
+        EXPECT_EQ(folder.Names(), std::vector { std::string(QueueFileName) });
 
         const std::optional<QueueRequest> request = TakeQueueFile(queue);
         ASSERT_TRUE(request.has_value());
@@ -47,7 +48,7 @@ namespace {
         };
         for (const auto& [name, step, errorNumber] : cases) {
             TempFolder folder;
-            const std::string queue = folder / "queue.ini";
+            const std::string queue = folder / QueueFileName;
             FailingFileOps ops(step, 1, errorNumber);
             const FileError error = WriteQueueFile(queue, "/a/x.agl", ops);
             EXPECT_TRUE(ops.Injected()) << name;
@@ -83,7 +84,7 @@ namespace {
     TEST(QueueFileTest, OfTwoTakingAtOnceExactlyOneGetsTheRequest)
     {
         TempFolder folder;
-        const std::string queue = folder / "queue.ini";
+        const std::string queue = folder / QueueFileName;
         ASSERT_EQ(WriteQueueFile(queue, "/a/x.agl").Message, "");
         InterruptedRead ops(queue);
         const std::optional<QueueRequest> mine = TakeQueueFile(queue, ops);
@@ -105,7 +106,7 @@ namespace {
             { "tabKept", "/tmp/a b\tc.agl\r\n", "/tmp/a b\tc.agl" },
         };
         TempFolder folder;
-        const std::string queue = folder / "queue.ini";
+        const std::string queue = folder / QueueFileName;
         for (const auto& [name, bytes, path] : cases) {
             WriteBytes(queue, bytes);
             const std::optional<QueueRequest> request = TakeQueueFile(queue);

@@ -39,12 +39,13 @@ namespace {
         for (const auto& [name, joins] : cases) {
             TempFolder folder;
             FakeProcessTable table;
-            WaitList line(folder / "queue.wait", table.Test());
+            WaitList line(folder / WaitListFileName, table.Test());
             for (const ProcessStamp& start : joins)
                 ASSERT_EQ(line.Join(start).Message, "") << name;
             EXPECT_EQ(line.Starts(), (std::vector { First, Second, Third })) << name;
             EXPECT_EQ(line.Look(Third).Position, 2u) << name;
-            EXPECT_EQ(ReadBytes(folder / "queue.wait"), "0\r\n4000 100\r\n4001 100\r\n17 101\r\n") << name;
+            EXPECT_EQ(ReadBytes(folder / WaitListFileName), "0\r\n4000 100\r\n4001 100\r\n17 101\r\n")
+                << name;
         }
     }
 
@@ -52,7 +53,7 @@ namespace {
     {
         TempFolder folder;
         FakeProcessTable table;
-        WaitList line(folder / "queue.wait", table.Test());
+        WaitList line(folder / WaitListFileName, table.Test());
         for (const ProcessStamp& start : { First, Second, Third })
             line.Join(start);
         table.Ended.insert(First);
@@ -71,7 +72,7 @@ namespace {
     {
         TempFolder folder;
         FakeProcessTable table;
-        WaitList line(folder / "queue.wait", table.Test());
+        WaitList line(folder / WaitListFileName, table.Test());
         for (const ProcessStamp& start : { First, Second, Third })
             line.Join(start);
         line.Leave(First, WaitList::Turn::Served);
@@ -93,9 +94,9 @@ namespace {
         };
         for (const auto& [name, bytes, served, starts] : cases) {
             TempFolder folder;
-            WriteBytes(folder / "queue.wait", bytes);
+            WriteBytes(folder / WaitListFileName, bytes);
             FakeProcessTable table;
-            WaitList line(folder / "queue.wait", table.Test());
+            WaitList line(folder / WaitListFileName, table.Test());
             EXPECT_EQ(line.Starts(), starts) << name;
             EXPECT_EQ(line.Look(First).Served, served) << name;
         }
@@ -116,7 +117,7 @@ namespace {
     TEST(WaitListTest, ManyProcessesJoinAndLeaveAtOnce)
     {
         TempFolder folder;
-        const std::string path = folder / "queue.wait";
+        const std::string path = folder / WaitListFileName;
         std::vector<pid_t> children;
         for (int i = 0; i < 6; ++i) {
             const pid_t child = ::fork();

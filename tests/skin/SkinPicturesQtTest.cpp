@@ -1,7 +1,7 @@
 #include "QtSuites.h"
-#include "listwindow/DockTabSkin.h"
-#include "listwindow/EditorSkin.h"
-#include "listwindow/SkinPictures.h"
+#include "skin/DockTabSkin.h"
+#include "skin/EditorSkin.h"
+#include "skin/SkinPictures.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "listwindow/BarAnimation.h"
-#include "listwindow/LampAnimation.h"
-#include "listwindow/PriorityStepper.h"
-#include "listwindow/TitleGlide.h"
+#include "geometry/BarAnimation.h"
+#include "geometry/LampAnimation.h"
+#include "geometry/PriorityStepper.h"
+#include "geometry/TitleGlide.h"
 
 #include <gtest/gtest.h>
 

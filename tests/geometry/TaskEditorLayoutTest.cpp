@@ -1,4 +1,4 @@
-#include "editing/TaskEditorLayout.h"
+#include "geometry/TaskEditorLayout.h"
 
 #include <gtest/gtest.h>
 

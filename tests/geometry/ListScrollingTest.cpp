@@ -1,5 +1,5 @@
-#include "listwindow/ListScrolling.h"
-#include "listwindow/RowLayout.h"
+#include "geometry/ListScrolling.h"
+#include "geometry/RowLayout.h"
 
 #include <gtest/gtest.h>
 

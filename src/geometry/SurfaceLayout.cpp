@@ -1,6 +1,6 @@
 #include "SurfaceLayout.h"
 
-#include "SkinCells.h"
+#include "skin/SkinCells.h"
 
 namespace agendrix {
 

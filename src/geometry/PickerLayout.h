@@ -1,7 +1,7 @@
 #pragma once
 
-#include "listwindow/PixelRect.h"
-#include "listwindow/SkinColors.h"
+#include "skin/PixelRect.h"
+#include "skin/SkinColors.h"
 
 #include <array>
 #include <optional>

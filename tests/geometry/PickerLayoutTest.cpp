@@ -1,4 +1,4 @@
-#include "editing/PickerLayout.h"
+#include "geometry/PickerLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
 #include "SkinFolder.h"
 
-#include "SkinColors.h"
+#include "QtHelpers.h"
 #include "model/FileAccess.h"
 #include "model/ProgramFolder.h"
+#include "skin/SkinColors.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -83,7 +84,7 @@ void ApplySkinColors(const std::string& colorsText, int firstLine, std::initiali
     auto color = colors.begin();
     for (QColor* target : targets) {
         if (*color)
-            *target = QColor((*color)->Red, (*color)->Green, (*color)->Blue);
+            *target = ToQColor(**color);
         ++color;
     }
 }

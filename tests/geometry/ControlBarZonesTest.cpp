@@ -1,4 +1,4 @@
-#include "editing/ControlBarZones.h"
+#include "geometry/ControlBarZones.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "EditorSkin.h"
 
-#include "SkinColors.h"
 #include "SkinFolder.h"
+#include "skin/SkinColors.h"
 
 namespace agendrix {
 

@@ -1,4 +1,4 @@
-#include "listwindow/SkinColors.h"
+#include "skin/SkinColors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "listwindow/WindowButtons.h"
+#include "geometry/WindowButtons.h"
 
 #include <gtest/gtest.h>
 

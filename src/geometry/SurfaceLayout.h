@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PixelRect.h"
+#include "skin/PixelRect.h"
 
 #include <optional>
 #include <vector>

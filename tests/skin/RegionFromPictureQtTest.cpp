@@ -1,5 +1,5 @@
 #include "QtSuites.h"
-#include "listwindow/RegionFromPicture.h"
+#include "skin/RegionFromPicture.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "listwindow/SurfaceLayout.h"
-#include "listwindow/SkinCells.h"
+#include "geometry/SurfaceLayout.h"
+#include "skin/SkinCells.h"
 
 #include <gtest/gtest.h>
 

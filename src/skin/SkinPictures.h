@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SkinColors.h"
+#include "skin/SkinColors.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listwindow/PixelRect.h"
+#include "skin/PixelRect.h"
 
 #include <optional>
 #include <string_view>
