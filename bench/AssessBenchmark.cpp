@@ -51,8 +51,8 @@ void SetThroughput(benchmark::State& state)
 }
 
 // The first assessment after a load, as a list is first shown: every date-based code is worked
-// out on the lines as they lie in the file, then the list is sorted once (the load leaves it
-// unsorted until then).
+// out on the lines as they lie in the file, then the list is sorted once, by its first read (the
+// load leaves it unsorted until then).
 void BM_AssessFreshList(benchmark::State& state)
 {
     TaskStore store;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <span>
 #include <stdexcept>
+#include <utility>
 
 namespace agendrix {
 
@@ -85,6 +86,52 @@ void TaskStore::Load(LoadedLines lines)
     LiveBytes = Arena.Size();
     LastAssessed.reset();
     Changed(StoreChange::Kind::Load, 0, {});
+}
+
+void TaskStore::Load(TaskStore&& loaded)
+{
+    if (&loaded == this)
+        return;
+    std::optional<AssessKey> assessed = loaded.AssessedFor();
+    List1 = std::exchange(loaded.List1, {});
+    LinesOrder = std::exchange(loaded.LinesOrder, Order::Sorted);
+    List2 = {};
+    Arena = std::exchange(loaded.Arena, {});
+    LiveBytes = std::exchange(loaded.LiveBytes, 0);
+    loaded.LastAssessed.reset();
+    // The assessment is of these lines: it moves to the revision that Changed is about to make.
+    if (assessed)
+        assessed->Revision = Revision_ + 1;
+    LastAssessed = assessed;
+    Changed(StoreChange::Kind::Load, 0, {});
+}
+
+std::vector<std::string> TaskStore::FirstLines(std::size_t count) const
+{
+    count = std::min(count, List1.size());
+    std::vector<std::string_view> first;
+    first.reserve(count);
+    if (LinesOrder == Order::Sorted) {
+        for (std::size_t i = 0; i < count; ++i)
+            first.push_back(Arena.View(List1[i]));
+        return { first.begin(), first.end() };
+    }
+    // A heap of the least lines so far, the greatest of them on top: each line is looked at once,
+    // and most only to be compared with the top.
+    const auto less = [](std::string_view a, std::string_view b) { return TaskLineLess(a, b); };
+    for (const LineHandle handle : List1) {
+        const std::string_view line = Arena.View(handle);
+        if (first.size() < count) {
+            first.push_back(line);
+            std::push_heap(first.begin(), first.end(), less);
+        } else if (count > 0 && TaskLineLess(line, first.front())) {
+            std::pop_heap(first.begin(), first.end(), less);
+            first.back() = line;
+            std::push_heap(first.begin(), first.end(), less);
+        }
+    }
+    std::sort_heap(first.begin(), first.end(), less);
+    return { first.begin(), first.end() };
 }
 
 void TaskStore::Load(const std::vector<std::string>& lines)
@@ -184,17 +231,14 @@ void TaskStore::Recode(const CodeOf& newCode)
     // Lines that keep their text stay in order among themselves, so only the changed ones need
     // sorting; the two runs are then merged. The changed lines are marked first and only then
     // the smaller run is taken out, so that the scratch store holds no more handles than that.
-    // Lines not sorted since they were loaded are coded in memory order and sorted once.
+    // Lines not sorted since they were loaded are coded in memory order and sorted once, when
+    // they are first read.
     LastAssessed.reset();
     std::vector<bool> changed(List1.size());
     const Recoding counts = RecodeInPlace(newCode, changed);
     if (counts.Grown > 0)
         ReplaceGrownLines(newCode, changed, counts);
-    if (LinesOrder == Order::AsLoaded) {
-        SortIfLoaded();
-        return;
-    }
-    if (counts.Changed == 0)
+    if (LinesOrder == Order::AsLoaded || counts.Changed == 0)
         return;
     const bool changedInScratch = counts.Changed <= List1.size() - counts.Changed;
     const std::size_t front = SplitOff(changed, changedInScratch);

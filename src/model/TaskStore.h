@@ -61,18 +61,30 @@ public:
     std::size_t Replace(std::size_t index, std::string_view line);
     void Remove(std::size_t index);
     void Clear();
-    // Replaces the whole list in O(n log n). The lines are sorted when they are first read or
-    // edited, or by the first Recode, which then codes them in the order they have in memory
-    // and sorts them once.
+    // Replaces the whole list in O(n log n). The lines are sorted once, when they are first read
+    // or edited or by SortNow; a Recode before that codes them in the order they have in memory.
     void Load(LoadedLines lines);
     void Load(const std::vector<std::string>& lines);
+    // Takes over the lines of `loaded`, a store filled elsewhere (on another thread, say), as a
+    // Load: one revision, reported to this store's listener. An assessment `loaded` holds for its
+    // lines as they are stays valid here. `loaded` is left empty.
+    void Load(TaskStore&& loaded);
+
+    // Sorts lines not sorted since they were loaded now rather than on their first read: a
+    // store that another thread will read must not sort itself inside that thread's const
+    // readers.
+    void SortNow() const { SortIfLoaded(); }
+    // Copies of the first `count` lines in list order (all of them when there are fewer). Lines
+    // not sorted yet stay so: they are searched for the first ones in O(n log count).
+    std::vector<std::string> FirstLines(std::size_t count) const;
 
     // The code a line must carry, or nothing to keep the line as it is. The same line must
     // always get the same answer: a line may be asked about twice.
     using CodeOf = std::function<std::optional<int>(std::string_view)>;
-    // Gives each line the code `newCode` returns for it and restores the order. This is how the
-    // date logic applies its results; it is not an edit and is neither reported to the listener
-    // nor counted as a revision.
+    // Gives each line the code `newCode` returns for it and restores the order (lines not sorted
+    // since they were loaded are left for their first read to sort). This is how the date logic
+    // applies its results; it is not an edit and is neither reported to the listener nor
+    // counted as a revision.
     void Recode(const CodeOf& newCode);
     // Notes the inputs the codes were computed from.
     void MarkAssessed(const AssessKey& key);

@@ -1,4 +1,5 @@
 #include "model/TaskStore.h"
+#include "model/DateLogic.h"
 #include "model/FileAccess.h"
 #include "model/ListFile.h"
 #include "model/TaskLine.h"
@@ -142,6 +143,89 @@ namespace {
         store.Load({ "04\tx" });
         store.Load(std::vector<std::string> {});
         EXPECT_TRUE(store.Empty());
+    }
+
+    TEST(TaskStoreTest, FirstLinesAreTheStartOfTheSortedList)
+    {
+        // Lines equal but for case among them: the search for the first lines of a store still in
+        // file order must break ties as the sort does.
+        std::mt19937 rng(2612);
+        std::vector<std::string> lines;
+        for (int i = 0; i < 3000; ++i)
+            lines.push_back(ShapedLine(rng, Shape::Mixed));
+        std::vector<std::string> sorted = lines;
+        std::stable_sort(sorted.begin(), sorted.end(), Less);
+        const std::tuple<const char*, std::size_t> cases[] = {
+            { "none", 0 },
+            { "moreThanThereAre", 5000 },
+            { "one", 1 },
+            { "aWindowful", 256 },
+            { "allButOne", 2999 },
+            { "all", 3000 },
+        };
+        for (const auto& [name, count] : cases) {
+            const std::vector<std::string> expected(
+                sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(std::min(count, sorted.size())));
+            TaskStore fromStrings;
+            TaskStore fromFile;
+            LoadBothWays(fromStrings, fromFile, lines);
+            EXPECT_EQ(fromStrings.FirstLines(count), expected) << name;
+            EXPECT_EQ(fromFile.FirstLines(count), expected) << name;
+            fromFile.SortNow();
+            EXPECT_EQ(fromFile.FirstLines(count), expected) << name;
+            EXPECT_EQ(LinesOf(fromStrings), sorted) << name;
+        }
+    }
+
+    TEST(TaskStoreTest, LoadingAStoreIsOneLoadAndKeepsAnAssessmentOfItsLines)
+    {
+        const DateTime now { { 2026, 12, 6 }, 12 * 3600 };
+        const std::vector<std::string> lines { "00\tdue\t\t1\t20261208\t1\t2\t", "04\tplain", "10\tdone" };
+        TaskStore same;
+        same.Load(lines);
+        AssessDateItems(same, now, 3);
+        const auto sameRevision = same.Revision();
+        const std::vector<std::string> sameLines = LinesOf(same);
+        TaskStore& alias = same;
+        same.Load(std::move(alias));
+        EXPECT_EQ(same.Revision(), sameRevision);
+        EXPECT_EQ(LinesOf(same), sameLines);
+        EXPECT_TRUE(same.AssessedFor());
+
+        using Prepare = std::function<void(TaskStore&)>;
+        const std::tuple<const char*, Prepare, bool> cases[] = {
+            { "neverAssessed", [](TaskStore&) {}, false },
+            { "editedSinceAssessed",
+                [&](TaskStore& store) {
+                    AssessDateItems(store, now, 3);
+                    store.Add("05\tlater");
+                },
+                false },
+            { "assessed", [&](TaskStore& store) { AssessDateItems(store, now, 3); }, true },
+        };
+        for (const auto& [name, prepare, keeps] : cases) {
+            TaskStore loaded;
+            loaded.Load(lines);
+            prepare(loaded);
+            const std::vector<std::string> expected = LinesOf(loaded);
+            TaskStore store;
+            store.Load({ "09\tolder" });
+            AssessDateItems(store, now, 3);
+            std::vector<StoreChange::Kind> seen;
+            store.SetListener([&](const StoreChange& change) { seen.push_back(change.What); });
+            const auto revision = store.Revision();
+
+            store.Load(std::move(loaded));
+
+            EXPECT_EQ(LinesOf(store), expected) << name;
+            EXPECT_EQ(seen, std::vector { StoreChange::Kind::Load }) << name;
+            EXPECT_EQ(store.Revision(), revision + 1) << name;
+            EXPECT_EQ(store.LastAssessment().has_value(), keeps) << name;
+            EXPECT_EQ(AssessDateItems(store, now, 3), keeps ? Assessment::Unchanged : Assessment::Recomputed)
+                << name;
+            EXPECT_TRUE(loaded.Empty()) << name;
+            EXPECT_FALSE(loaded.LastAssessment()) << name;
+        }
     }
 
     TEST(TaskStoreTest, RecodeMergesAnyShareOfChangedLines)
