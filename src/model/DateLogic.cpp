@@ -147,20 +147,11 @@ namespace {
         DateStatus Status;
     };
 
-    // The line's new code (date-based lines only) and its status entry. A date-based line whose
-    // due date cannot be read has no time left to work out: it shows as missed, where the user
-    // sees it first and can correct the date.
-    LineAssessment AssessLine(std::string_view line, const DateTime& now, int daysPerLevel)
+    // The new code and the status entry of a date-based line. One whose due date cannot be read
+    // has no time left to work out: it shows as missed, where the user sees it first and can
+    // correct the date.
+    LineAssessment AssessDateBased(const DateFields& fields, const DateTime& now, int daysPerLevel)
     {
-        const DateFields fields = ReadDateFields(line);
-        if (!fields.DateBased) {
-            const auto code = PriorityCode(line);
-            DateStatus status;
-            status.Code = static_cast<std::uint8_t>(code.value_or(0));
-            status.What
-                = code && !StatusName(*code).empty() ? DateStatus::Kind::Named : DateStatus::Kind::Empty;
-            return { std::nullopt, status };
-        }
         const DateBasedTask task = ReadDateBasedTask(fields);
         DateStatus status;
         if (!task.Readable) {
@@ -179,6 +170,27 @@ namespace {
         return { code, status };
     }
 
+    // The line's new code (date-based lines only) and its status entry.
+    LineAssessment AssessLine(std::string_view line, const DateTime& now, int daysPerLevel)
+    {
+        const DateFields fields = ReadDateFields(line);
+        if (fields.DateBased)
+            return AssessDateBased(fields, now, daysPerLevel);
+        const auto code = PriorityCode(line);
+        DateStatus status;
+        status.Code = static_cast<std::uint8_t>(code.value_or(0));
+        status.What = code && !StatusName(*code).empty() ? DateStatus::Kind::Named : DateStatus::Kind::Empty;
+        return { std::nullopt, status };
+    }
+
+    // Only the new code, as recoding the whole list needs: the status of a line that is not
+    // date-based is not worked out for nothing.
+    std::optional<int> NewCode(std::string_view line, const DateTime& now, int daysPerLevel)
+    {
+        const DateFields fields = ReadDateFields(line);
+        return fields.DateBased ? AssessDateBased(fields, now, daysPerLevel).Code : std::nullopt;
+    }
+
 } // namespace
 
 Assessment AssessDateItems(TaskStore& store, const DateTime& now, int daysPerLevel)
@@ -188,7 +200,7 @@ Assessment AssessDateItems(TaskStore& store, const DateTime& now, int daysPerLev
     if (store.AssessedFor() == key)
         return Assessment::Unchanged;
 
-    store.Recode([&](std::string_view line) { return AssessLine(line, now, daysPerLevel).Code; });
+    store.Recode([&](std::string_view line) { return NewCode(line, now, daysPerLevel); });
     key.Revision = store.Revision();
     store.MarkAssessed(key);
     return Assessment::Recomputed;
