@@ -254,41 +254,58 @@ FileError SaveListLocked(ListDocument& document, FileOps& ops)
 GetListResult GetList(
     ListDocument& document, RecentLists& recent, Prompts& prompts, const CivilDate& today, FileOps& ops)
 {
-    GetListResult result;
     if (document.ListName.empty()) {
         document.ListName = std::string(NewListName);
-        result.What = GetListResult::Status::Untitled;
-        return result;
+        GetListResult untitled;
+        untitled.What = GetListResult::Status::Untitled;
+        return untitled;
     }
-    UpdateRecentLists(recent, document.ListName);
-    ReadResult read = ReadWholeFile(document.ListName, ops);
+    return TakeListRead(document, recent, prompts, ReadList(document.ListName, today, ops));
+}
+
+ListRead ReadList(const std::string& listName, const CivilDate& today, FileOps& ops)
+{
+    ListRead read;
+    GetListResult& result = read.Outcome;
+    ReadResult file = ReadWholeFile(listName, ops);
     // A command line naming a file that does not exist leaves only its folder: no list there yet.
-    if (read.What == ReadResult::Status::Missing || read.Error.ErrorNumber == EISDIR) {
+    if (file.What == ReadResult::Status::Missing || file.Error.ErrorNumber == EISDIR) {
         result.What = GetListResult::Status::Missing;
-        if (read.What == ReadResult::Status::Failed)
-            result.Error = std::move(read.Error);
-        return result;
+        if (file.What == ReadResult::Status::Failed)
+            result.Error = std::move(file.Error);
+        return read;
     }
-    if (read.What == ReadResult::Status::Failed) {
+    if (file.What == ReadResult::Status::Failed) {
         result.What = GetListResult::Status::Failed;
-        result.Error = std::move(read.Error);
-        return result;
+        result.Error = std::move(file.Error);
+        return read;
     }
-    ParsedList parsed = ParseListFile(std::move(read.Bytes), today);
+    ParsedList parsed = ParseListFile(std::move(file.Bytes), today);
     result.Format = parsed.Format;
     result.Stopped = parsed.Stopped;
     result.Encoding = parsed.Encoding;
-    if (parsed.Encoding == SourceEncoding::Utf8)
-        prompts.Tell(Utf8ListMessage(document.ListName, parsed.Conversion));
+    read.Conversion = parsed.Conversion;
+    read.Tasks.Load(std::move(parsed.Loaded));
+    return read;
+}
+
+GetListResult TakeListRead(ListDocument& document, RecentLists& recent, Prompts& prompts, ListRead read)
+{
+    UpdateRecentLists(recent, document.ListName);
+    const GetListResult& result = read.Outcome;
+    if (result.What != GetListResult::Status::Loaded)
+        return result;
+    if (result.Encoding == SourceEncoding::Utf8)
+        prompts.Tell(Utf8ListMessage(document.ListName, read.Conversion));
     // The version 2.0 message comes before the first converted line, so a file without lines
     // shows none; the version 1 message comes after reading, lines or not.
-    if (parsed.Format == ListFormat::Version20 && !parsed.Loaded.Handles.empty())
+    if (result.Format == ListFormat::Version20 && !read.Tasks.Empty())
         prompts.Tell(Version20Message());
-    document.Tasks.Load(std::move(parsed.Loaded));
-    if (parsed.Format == ListFormat::Version1)
+    document.Tasks.Load(std::move(read.Tasks));
+    if (result.Format == ListFormat::Version1)
         prompts.Tell(Version1Message());
-    if (parsed.Stopped)
-        prompts.Tell(ReadStopMessage(document.ListName, *parsed.Stopped), PromptIcon::Exclamation);
+    if (result.Stopped)
+        prompts.Tell(ReadStopMessage(document.ListName, *result.Stopped), PromptIcon::Exclamation);
     document.Dirty = false;
     return result;
 }

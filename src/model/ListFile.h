@@ -130,8 +130,24 @@ struct GetListResult {
 // Loads the file named by document.ListName into its store, notes it in the recent lists, and
 // tells the user through `prompts` when an older format or a UTF-8 file was converted and when
 // lines after an empty line were left out. A name that is a folder, not a file, is Missing.
-// Clears Dirty when loaded.
+// Clears Dirty when loaded. The same as TakeListRead of ReadList.
 GetListResult GetList(ListDocument& document, RecentLists& recent, Prompts& prompts, const CivilDate& today,
     FileOps& ops = SystemFileOps());
+
+// What reading a list file found, before the user was told anything: the half of GetList that
+// needs neither the document nor the user, and so may run on another thread.
+struct ListRead {
+    GetListResult Outcome; // never Untitled
+    Lossiness Conversion = Lossiness::Exact; // of a UTF-8 file's text
+    TaskStore Tasks; // the lines read when Outcome is Loaded
+};
+
+// Reads and parses the list file `listName` names (not empty) as GetList does.
+ListRead ReadList(const std::string& listName, const CivilDate& today, FileOps& ops = SystemFileOps());
+
+// The other half of GetList, for a `read` of document.ListName: notes the list in the recent
+// lists and, when it was loaded, tells the user what GetList tells, in the same order, puts
+// read.Tasks in the document's store and clears Dirty.
+GetListResult TakeListRead(ListDocument& document, RecentLists& recent, Prompts& prompts, ListRead read);
 
 } // namespace agendrix
