@@ -231,6 +231,13 @@ SettingsReadResult LoadINI(std::string_view bytes, const Settings& defaults)
     return result;
 }
 
+std::string FirstListName(const Settings& settings, const std::string& commandLinePath)
+{
+    if (!commandLinePath.empty())
+        return commandLinePath;
+    return settings.DefaultOpen == 2 ? settings.DefaultList : settings.ListName;
+}
+
 std::string SaveINI(const Settings& settings)
 {
     std::string bytes;

@@ -70,6 +70,10 @@ struct SettingsReadResult {
 // When DefaultOpen is above 0, ListName becomes DefaultList.
 SettingsReadResult LoadINI(std::string_view bytes, const Settings& defaults);
 
+// The list a start opens: the one its command line names, else the one the settings name; with
+// DefaultOpen 2 that is the default list, whose index is shown instead once there is one.
+std::string FirstListName(const Settings& settings, const std::string& commandLinePath);
+
 // The whole settings file: exactly 41 lines, each ended by CR LF.
 std::string SaveINI(const Settings& settings);
 

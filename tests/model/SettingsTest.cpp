@@ -143,6 +143,28 @@ namespace {
         }
     }
 
+    TEST(SettingsTest, FirstListIsTheCommandLinesElseTheSettingsOne)
+    {
+        Settings settings = DefaultSettings(Screen);
+        settings.ListName = "/lists/last.agl";
+        settings.DefaultList = "/lists/default.agl";
+        const std::tuple<const char*, int, std::string, std::string> cases[] = {
+            { "nothingNamed", 0, "", "" },
+            { "lastList", 0, "", "/lists/last.agl" },
+            { "defaultListAsReadIntoListName", 1, "", "/lists/last.agl" },
+            { "indexOfTheDefaultList", 2, "", "/lists/default.agl" },
+            { "commandLineOverLast", 0, "/given.agl", "/given.agl" },
+            { "commandLineOverIndex", 2, "/given.agl", "/given.agl" },
+        };
+        for (const auto& [name, defaultOpen, commandLine, expected] : cases) {
+            Settings chosen = settings;
+            chosen.DefaultOpen = defaultOpen;
+            if (std::string_view(name) == "nothingNamed")
+                chosen.ListName.clear();
+            EXPECT_EQ(FirstListName(chosen, commandLine), expected) << name;
+        }
+    }
+
     TEST(SettingsTest, UnreadableLinesAreNamedInOneSentence)
     {
         const std::tuple<const char*, std::vector<int>, int, std::string> cases[] = {
