@@ -1,6 +1,9 @@
 #include "ProgramSetup.h"
 
+#include "CommandLine.h"
+
 #include "model/FileAccess.h"
+#include "model/ListDocument.h"
 #include "model/ProgramFolder.h"
 #include "model/WindowPlacement.h"
 #include "skin/QtHelpers.h"
@@ -116,6 +119,23 @@ Settings LoadSettings(const QString& programFolder)
     if (!result.BadLines.empty())
         KeepUnreadableSettings(path, read.Bytes, result.BadLines);
     return FitToScreens(result.Values, DesktopScreens(), screen.TwipsPerPix);
+}
+
+std::unique_ptr<ListPreload> PreloadFirstList(
+    const std::string& programFolder, const std::vector<std::string>& arguments, const DateTime& now)
+{
+    std::error_code error; // no working folder: only an absolute path on the command line counts
+    const StartRequest request = ParseCommandLine(arguments, std::filesystem::current_path(error).string());
+    // Neither the list nor the days per level depends on the screen, which is not known yet.
+    Settings settings = DefaultSettings(ScreenMetrics {});
+    const ReadResult read = ReadWholeFile(programFolder + "/" + std::string(SettingsFileName));
+    if (read.What == ReadResult::Status::Read)
+        settings = LoadINI(read.Bytes, settings).Values;
+    // A list that was never saved has no file to read.
+    const std::string listName = FirstListName(settings, request.ListPath);
+    if (!HasBeenSaved(listName))
+        return nullptr;
+    return std::make_unique<ListPreload>(ListPreload::Request { listName, now, settings.DaysPerLevel });
 }
 
 } // namespace agendrix

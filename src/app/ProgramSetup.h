@@ -1,10 +1,14 @@
 #pragma once
 
+#include "model/CivilDate.h"
+#include "model/ListPreload.h"
 #include "model/Settings.h"
 
 #include <QString>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace agendrix {
 
@@ -23,5 +27,15 @@ QString PrepareProgramFolder(const QString& executableFolder);
 // that cannot be read are named on standard error, and the file as it was is kept beside it as
 // agendrix.ini.bak before anything can write over it.
 Settings LoadSettings(const QString& programFolder);
+
+// Starts reading, assessing and sorting the list the window will most likely open first, so
+// that it is done while Qt starts: the list the command line names, as far as its raw
+// `arguments` tell before Qt has taken its own options out of them, else the one the settings
+// file of `programFolder` names, assessed with its days per level. Nothing when that list was
+// never saved.
+// The window takes the preload only when it opens that very list with those settings: a wrong
+// guess costs the work, never a difference.
+std::unique_ptr<ListPreload> PreloadFirstList(
+    const std::string& programFolder, const std::vector<std::string>& arguments, const DateTime& now);
 
 } // namespace agendrix

@@ -5,8 +5,11 @@
 #include "model/Settings.h"
 
 #include <QElapsedTimer>
+#include <QSysInfo>
 #include <QThread>
 
+#include <cerrno>
+#include <csignal>
 #include <ctime>
 #include <unistd.h>
 
@@ -78,6 +81,19 @@ StartRole SingleInstance::Claim(const StartRequest& request)
         Message = turn.Problem();
         return StartRole::NotHandedOver;
     }
+}
+
+bool SingleInstance::HeldElsewhere() const
+{
+    qint64 holder = 0;
+    QString host;
+    QString application;
+    if (!Lock->getLockInfo(&holder, &host, &application) || holder <= 0)
+        return false;
+    // A process of another machine (a program folder on a network drive) cannot be looked at.
+    if (host != QSysInfo::machineHostName())
+        return true;
+    return ::kill(static_cast<pid_t>(holder), 0) == 0 || errno == EPERM;
 }
 
 bool SingleInstance::TryInstanceLock() { return Lock->tryLock(0); }

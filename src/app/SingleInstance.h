@@ -31,6 +31,9 @@ public:
     // written, with Problem() saying so. A restart by the program itself ("Refresh") never
     // hands over.
     StartRole Claim(const StartRequest& request);
+    // Whether a running process holds the instance lock now, so that this start will most likely
+    // hand its list over: a look that takes nothing and changes nothing.
+    bool HeldElsewhere() const;
     const std::string& Problem() const { return Message; }
     // Lets the next start be the running instance; for a program about to end without unwinding.
     void Release() { Lock->unlock(); }

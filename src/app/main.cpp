@@ -15,15 +15,23 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <optional>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
-// Ends the program once the window it watches has painted, saying when that was.
-class FirstPaintQuits : public QObject {
+// Closes the window it watches once it has painted, saying when that was, which ends the
+// program. Closing rather than quitting: the first paint may come before the event loop runs,
+// while the rest of a long list is sorted, when a quit would be lost.
+class FirstPaintCloses : public QObject {
 public:
-    using QObject::QObject;
-    bool Painted = false;
+    explicit FirstPaintCloses(QWidget* window)
+        : QObject(window)
+        , Window(window)
+    {
+    }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && !Painted) {
@@ -35,10 +43,14 @@ public:
                     std::chrono::system_clock::now().time_since_epoch())
                                            .count()));
             std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, Window, &QWidget::close);
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QWidget* Window;
+    bool Painted = false;
 };
 
 // The exit status of a start that ends here: 0 when its list was handed over, 1 when it was not.
@@ -74,7 +86,15 @@ int main(int argc, char** argv)
     // Starts made in quick succession are served in the order they were made: this one takes
     // its place among them before anything else, Qt included, takes time.
     const std::string executableFolder = ExecutableFolder(argv[0]);
-    SingleInstance instance(ProgramFolderFor(executableFolder));
+    const std::string folder = ProgramFolderFor(executableFolder);
+    SingleInstance instance(folder);
+    SystemClock clock;
+    // The first list is read, assessed and sorted on a thread of its own while Qt starts, which
+    // takes about as long as that for a list of 100,000 tasks; a start that will hand its list
+    // over reads none.
+    std::unique_ptr<ListPreload> preload = instance.HeldElsewhere()
+        ? nullptr
+        : PreloadFirstList(folder, std::vector<std::string>(argv + 1, argv + argc), clock.Now());
 
     // The window places itself, which Wayland does not allow: prefer X11 (XWayland) when there
     // is a display for it, unless the user chose a platform.
@@ -89,7 +109,6 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = EndsHere(instance, request))
         return *status;
 
-    SystemClock clock;
     QtPrompts prompts;
     DesktopShell shell;
     frmList window(ListWindowServices { clock, prompts, shell, programFolder }, LoadSettings(programFolder));
@@ -107,8 +126,10 @@ int main(int argc, char** argv)
     });
     // For the start-up benchmark: end as soon as the window has been painted once.
     if (qEnvironmentVariableIsSet("AGENDRIX_QUIT_AFTER_FIRST_PAINT"))
-        window.installEventFilter(new FirstPaintQuits(&window));
-    window.Start(request.ListPath);
+        window.installEventFilter(new FirstPaintCloses(&window));
+    window.Start(request.ListPath, preload.get());
+    // Taken, or for another list than the one opened: stopped.
+    preload.reset();
     ReadHandOversAtOnce(window, programFolder);
     return application.exec();
 }

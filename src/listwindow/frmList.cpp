@@ -11,11 +11,14 @@
 #include "model/TaskLine.h"
 #include "skin/QtHelpers.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QLocale>
 #include <QPainter>
 #include <QWindow>
+
+#include <utility>
 
 namespace agendrix {
 
@@ -44,43 +47,84 @@ frmList::frmList(ListWindowServices services, Settings settings)
 
 frmList::~frmList() = default;
 
-void frmList::Start(const std::string& commandLinePath)
+void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
 {
     QString skinPath = QString::fromStdString(TheSettings.SkinPath);
     Skin.LoadSkin(Services.ProgramFolder, skinPath);
     TheSettings.SkinPath = skinPath.toStdString();
     RowEditors->SetColours(Skin.EditBackground, Skin.ListText);
+    // Until the list index exists, showing it at start-up opens the default list itself.
+    const std::string firstList = FirstListName(TheSettings, commandLinePath);
     if (!commandLinePath.empty())
         TheSettings.ListName = commandLinePath;
-    // Until the list index exists, showing it at start-up opens the default list itself.
-    LoadList(commandLinePath.empty() && TheSettings.DefaultOpen == 2 ? TheSettings.DefaultList
-                                                                     : TheSettings.ListName);
+    LoadList(firstList, preload);
     View.Status = QStringLiteral("Version: ") + FromUtf8(ProgramVersion);
     SetWindFloat(true, "Start");
     setGeometry(static_cast<int>(TheSettings.WinLeft), static_cast<int>(TheSettings.WinTop),
         static_cast<int>(TheSettings.WinWidth), static_cast<int>(TheSettings.WinHeight));
     NowLoading = false;
     DrawSkin(0, -1);
+    if (Preloaded && View.Layout.RowsShown > TaskCount())
+        TakeRestOfList();
     show();
+    if (Preloaded) {
+        TakeRestOfList();
+        // Closed meanwhile (by Ctrl+C, say): the quit that closing asks for came before the
+        // event loop ran and was lost, so it is asked for again.
+        if (!isVisible()) {
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            return;
+        }
+    }
     QueueTimer.start(QueueCheckMs);
     GlideTimer.start(TitleGlide::TickMs);
 }
 
-void frmList::LoadList(const std::string& path)
+void frmList::LoadList(const std::string& path, ListPreload* preload)
 {
     List.ListName = path;
     FirstRow = 0;
-    const GetListResult result
-        = GetList(List, TheSettings.Recent, Services.ThePrompts, Services.TheClock.Now().Date);
+    const CivilDate today = Services.TheClock.Now().Date;
+    const GetListResult result = preload && preload->Serves(path, today, TheSettings.DaysPerLevel)
+        ? TakePreloadedList(*preload)
+        : GetList(List, TheSettings.Recent, Services.ThePrompts, today);
     if (result.What == GetListResult::Status::Failed)
         Services.ThePrompts.Tell(result.Error.Message, PromptIcon::Critical);
-    else
-        OfferRecoveryCopy(
-            List, Services.ProgramFolder.toStdString(), Services.ThePrompts, Services.TheClock.Now().Date);
+    else if (OfferRecoveryCopy(List, Services.ProgramFolder.toStdString(), Services.ThePrompts, today)
+        == RecoveryChoice::Restored)
+        Preloaded = nullptr; // the copy is the list now
     TheSettings.ListName = List.ListName;
     RefreshTitle();
     if (!NowLoading)
         CreateArrays();
+}
+
+GetListResult frmList::TakePreloadedList(ListPreload& preload)
+{
+    const GetListResult result
+        = TakeListRead(List, TheSettings.Recent, Services.ThePrompts, preload.TakeFirst());
+    // Completed tasks are purged from the end of the whole list, which the first rows are not.
+    if (preload.HasRest() && TheSettings.AutoPurge == 1)
+        List.Tasks.Load(preload.TakeRest());
+    else if (preload.HasRest())
+        Preloaded = &preload;
+    return result;
+}
+
+void frmList::TakeRestOfList()
+{
+    ListPreload& preload = *std::exchange(Preloaded, nullptr);
+    // The user's input waits for the whole list: none of it may reach a store that holds only
+    // its first rows. A posted call wakes the loop when the rest is ready.
+    preload.NotifyWhenReady([] {
+        QMetaObject::invokeMethod(
+            qApp, [] {}, Qt::QueuedConnection);
+    });
+    while (!preload.RestReady())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    preload.NotifyWhenReady({});
+    List.Tasks.Load(preload.TakeRest());
+    ShowListItems();
 }
 
 void frmList::RefreshTitle()

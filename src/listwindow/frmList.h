@@ -13,6 +13,8 @@
 
 #include "model/Clock.h"
 #include "model/ListDocument.h"
+#include "model/ListFile.h"
+#include "model/ListPreload.h"
 #include "model/Prompts.h"
 #include "model/QueueFile.h"
 #include "model/Settings.h"
@@ -55,8 +57,10 @@ public:
     ~frmList() override;
 
     // Loads the skin and the first list and shows the window; `commandLinePath` wins over the
-    // list the settings name.
-    void Start(const std::string& commandLinePath);
+    // list the settings name. A `preload` of that list (ListPreload::Serves) is taken instead of
+    // reading it: a long list shows its first rows while the rest is sorted, and Start returns
+    // once the window has the whole list. The caller keeps the preload until Start returns.
+    void Start(const std::string& commandLinePath, ListPreload* preload = nullptr);
     const ListDocument& Document() const { return List; }
     int RowStart() const { return FirstRow; }
     int CurrentRow() const { return CurrentLine; }
@@ -191,7 +195,13 @@ private:
 
     SaveChoice AskToSave(PromptButtons buttons);
     SaveOutcome SaveTo(const std::string& path);
-    void LoadList(const std::string& path);
+    void LoadList(const std::string& path, ListPreload* preload = nullptr);
+    // What GetList does, from a preload: the first rows of a long list go into the store, and
+    // Preloaded keeps the preload for TakeRestOfList.
+    GetListResult TakePreloadedList(ListPreload& preload);
+    // Waits for the whole of the preloaded list, letting every event but the user's input run
+    // meanwhile (the first paint above all), and puts it in the store.
+    void TakeRestOfList();
     void SaveSettings(ErrorReport report = ErrorReport::Message, FileOps& ops = SystemFileOps());
     int TaskCount() const { return static_cast<int>(List.Tasks.Count()); }
 
@@ -206,6 +216,8 @@ private:
     int ExpandLine = -1;
     bool NoHide = false;
     bool NowLoading = true;
+    // While the store holds only the first rows of the list being opened: where the rest comes from.
+    ListPreload* Preloaded = nullptr;
     QSize LastDrawn { 0, 0 };
 
     Drag DragOn = Drag::None;

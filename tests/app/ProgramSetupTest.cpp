@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace agendrix {
 namespace {
@@ -133,6 +134,44 @@ namespace {
                 EXPECT_FALSE(FileExists(backup)) << c.Name;
             } else if (!c.BackupIsAFolder) {
                 EXPECT_EQ(ReadWholeFile(backup).Bytes, bytes) << c.Name;
+            }
+        }
+    }
+
+    TEST_F(ProgramSetupTest, ThePreloadIsOfTheListTheWindowWillOpen)
+    {
+        const std::string given = Path("given.agl");
+        SaveFileAtomically(given, "Format: 5.0.0\r\n");
+        const DateTime now { { 2026, 12, 6 }, 12 * 3600 };
+        const struct {
+            const char* Name;
+            std::vector<std::string> Arguments;
+            std::optional<std::vector<std::pair<int, std::string>>> SettingsLines; // nothing: no file
+            std::optional<std::pair<std::string, int>> Preloaded; // the list and the days per level
+        } cases[] = {
+            { "neverSavedList", {}, std::nullopt, std::nullopt },
+            { "restartOfANeverSavedList", { "Refresh" }, std::nullopt, std::nullopt },
+            { "relativeListInTheSettings", {}, { { { 8, "lists/last.agl" } } }, std::nullopt },
+            { "commandLine", { given }, std::nullopt, { { given, 3 } } },
+            { "commandLineInQuotes", { "\"" + given + "\"" }, std::nullopt, { { given, 3 } } },
+            { "lastList", {}, { { { 6, "5" }, { 8, "/lists/last.agl" } } }, { { "/lists/last.agl", 5 } } },
+            { "defaultList", {}, { { { 4, "1" }, { 5, "/lists/default.agl" }, { 8, "/lists/last.agl" } } },
+                { { "/lists/default.agl", 3 } } },
+            { "indexOfTheDefaultList", {}, { { { 4, "2" }, { 5, "/lists/default.agl" } } },
+                { { "/lists/default.agl", 3 } } },
+            { "commandLineOverTheSettings", { given }, { { { 6, "7" }, { 8, "/lists/last.agl" } } },
+                { { given, 7 } } },
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir folder;
+            if (c.SettingsLines)
+                SaveFileAtomically(QDir(folder.path()).filePath(FromUtf8(SettingsFileName)).toStdString(),
+                    SettingsWith(*c.SettingsLines));
+            const std::unique_ptr<ListPreload> preload
+                = PreloadFirstList(folder.path().toStdString(), c.Arguments, now);
+            ASSERT_EQ(preload != nullptr, c.Preloaded.has_value()) << c.Name;
+            if (c.Preloaded) {
+                EXPECT_TRUE(preload->Serves(c.Preloaded->first, now.Date, c.Preloaded->second)) << c.Name;
             }
         }
     }

@@ -6,3 +6,4 @@ int RunListWindowTests(int argc, char** argv);
 int RunListWindowRowsTests(int argc, char** argv);
 int RunListWindowSafetyTests(int argc, char** argv);
 int RunQueueCheckTests(int argc, char** argv);
+int RunListWindowStartTests(int argc, char** argv);

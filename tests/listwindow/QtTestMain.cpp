@@ -10,5 +10,6 @@ int main(int argc, char** argv)
     failures += RunListWindowRowsTests(argc, argv);
     failures += RunListWindowSafetyTests(argc, argv);
     failures += RunQueueCheckTests(argc, argv);
+    failures += RunListWindowStartTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

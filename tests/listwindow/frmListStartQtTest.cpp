@@ -1,0 +1,278 @@
+#include "ListWindowFixture.h"
+#include "QtSuites.h"
+
+#include "model/DateLogic.h"
+#include "model/ListFile.h"
+#include "model/ListPreload.h"
+#include "model/Recovery.h"
+#include "model/TaskLine.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <cerrno>
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <future>
+#include <optional>
+#include <sys/stat.h>
+#include <tuple>
+
+namespace agendrix {
+
+namespace {
+
+    // Long enough for a test that holds the preload's worker to see what the window does
+    // meanwhile; never reached when the window works.
+    constexpr auto HoldAtMost = std::chrono::seconds(20);
+
+    // `count` tasks in no order, a third of them date-based with stale codes that the first
+    // assessment changes, and some completed ones.
+    std::vector<std::string> ManyTasks(std::size_t count)
+    {
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string name = std::to_string(i * 7919 % 10007);
+            if (i % 3 == 0) {
+                const CivilDate due
+                    = CivilFromDays(DaysFromCivil({ 2026, 12, 6 }) - 20 + static_cast<std::int64_t>(i % 60));
+                lines.push_back("00\tDue " + name + "\t\t1\t" + FormatYyyymmdd(due) + "\t2\t"
+                    + std::to_string(i % 3) + "\t");
+            } else {
+                lines.push_back(
+                    TwoDigitCode(static_cast<int>(1 + i % 10)) + "\tTask " + name + "\t\t0\t\t\t\t");
+            }
+        }
+        return lines;
+    }
+
+    // Everything of a start that the user sees or that a later command works on.
+    struct StartSeen {
+        std::vector<PromptRequest> Asked;
+        std::vector<std::string> Lines;
+        bool Dirty = false;
+        std::string ListName;
+        RecentLists Recent;
+        QString Caption;
+        std::vector<std::tuple<int, QString, QString, bool>> Rows; // code, description, status, empty
+        bool Visible = false;
+
+        bool operator==(const StartSeen&) const = default;
+    };
+
+    StartSeen Seen(const frmList& window, const ScriptedPrompts& prompts)
+    {
+        StartSeen seen { prompts.Asked, {}, window.Document().Dirty, window.Document().ListName,
+            window.CurrentSettings().Recent, window.CurrentView().Caption, {}, window.isVisible() };
+        for (const std::string_view line : window.Document().Tasks.Lines())
+            seen.Lines.emplace_back(line);
+        for (const RowView& row : window.CurrentView().RowViews)
+            seen.Rows.emplace_back(row.Code, row.Description, row.DateText, row.Empty);
+        return seen;
+    }
+
+    // Runs `atFirstPaint` when the watched window is first painted.
+    class FirstPaintSpy : public QObject {
+    public:
+        explicit FirstPaintSpy(std::function<void()> atFirstPaint)
+            : AtFirstPaint(std::move(atFirstPaint))
+        {
+        }
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && AtFirstPaint)
+                std::exchange(AtFirstPaint, {})();
+            return QObject::eventFilter(watched, event);
+        }
+
+    private:
+        std::function<void()> AtFirstPaint;
+    };
+
+    // The lines without a header, as a file of the oldest format holds them.
+    std::string Version1File(const std::vector<std::string>& lines)
+    {
+        std::string bytes;
+        for (const std::string& line : lines)
+            bytes += line + "\r\n";
+        return bytes;
+    }
+
+    QTimer* QueueCheck(const frmList& window)
+    {
+        return window.findChild<QTimer*>(QStringLiteral("QueueCheck"));
+    }
+
+} // namespace
+
+class ListWindowStartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A start with a preload of its list says, asks and shows what a start that reads the list
+    // itself does, whatever the file and whatever the user answers.
+    void APreloadedListStartsAsOneReadThen()
+    {
+        const std::vector<std::string> many = ManyTasks(1000);
+        std::vector<std::string> manyCompletedLast = many;
+        for (int i = 0; i < 5; ++i)
+            manyCompletedLast.push_back("10\t2026/12/01 - Done " + std::to_string(i));
+        // More completed tasks than the others fill the first rows with, and after them all a
+        // line without a code, which keeps them from being purged from the end of the list.
+        std::vector<std::string> mostlyCompleted { "zz\tNo code" };
+        for (int i = 0; i < 600; ++i)
+            mostlyCompleted.push_back((i < 100 ? "05\tOpen " : "10\t2026/12/01 - Done ") + std::to_string(i));
+        // name, the file's bytes (nothing: a FIFO), the recovery copy's, the answers, AutoPurge
+        using Case = std::tuple<const char*, std::optional<std::string>, std::optional<std::string>,
+            std::deque<PromptAnswer>, int>;
+        const Case cases[] = {
+            { "fifo", std::nullopt, std::nullopt, {}, 0 },
+            { "empty", "", std::nullopt, {}, 0 },
+            { "stopsAtAnEmptyLine", "Format: 5.0.0\r\n04\ta\r\n\r\n05\tb\r\n", std::nullopt, {}, 0 },
+            { "version1", "02\tOld\t\t0\tx\t\t\t\r\n", std::nullopt, {}, 0 },
+            { "utf8",
+                "\xEF\xBB\xBF"
+                "Format: 5.0.0\r\n04\tCaf\xC3\xA9\r\n",
+                std::nullopt, {}, 0 },
+            { "few", EncodeListFile(ManyTasks(20)), std::nullopt, {}, 0 },
+            { "many", EncodeListFile(many), std::nullopt, {}, 0 },
+            { "manyInVersion1", Version1File(many), std::nullopt, {}, 0 },
+            { "manyStoppingAtAnEmptyLine", EncodeListFile(many) + "\r\n04\tafter\r\n", std::nullopt, {}, 0 },
+            { "manyRestoredFromACopy", EncodeListFile(many), EncodeListFile({ "03\tRecovered" }),
+                { PromptAnswer::Yes }, 0 },
+            { "manyWithACopyDiscarded", EncodeListFile(many), EncodeListFile({ "03\tRecovered" }),
+                { PromptAnswer::No }, 0 },
+            { "manyPurged", EncodeListFile(manyCompletedLast), std::nullopt, {}, 1 },
+            { "manyNotPurged", EncodeListFile(mostlyCompleted), std::nullopt, {}, 1 },
+        };
+        for (const auto& [name, bytes, copy, answers, autoPurge] : cases) {
+            ListWindowFixture fixture;
+            fixture.TheSettings.AutoPurge = autoPurge;
+            const std::string path = fixture.Path("list.agl");
+            const auto prepare = [&] {
+                if (bytes)
+                    SaveFileAtomically(path, *bytes);
+                else
+                    QVERIFY(::mkfifo(path.c_str(), 0600) == 0 || errno == EEXIST);
+                if (copy)
+                    SaveFileAtomically(fixture.Path(".list.agl.recovered"), *copy);
+            };
+            const auto start = [&](ListPreload* preload) {
+                ScriptedPrompts prompts;
+                prompts.Answers = answers;
+                frmList window(
+                    ListWindowServices { fixture.Clock, prompts, fixture.Desktop, fixture.Folder.path() },
+                    fixture.TheSettings);
+                window.Start(path, preload);
+                return Seen(window, prompts);
+            };
+            prepare();
+            const StartSeen read = start(nullptr);
+            prepare();
+            ListPreload preload({ path, fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel });
+            const StartSeen preloaded = start(&preload);
+
+            QVERIFY2(preloaded == read, name);
+            QVERIFY2(read.Visible, name);
+            QVERIFY2(preload.HasRest() == std::string_view(name).starts_with("many"), name);
+        }
+    }
+
+    // The first rows of a long list are painted while the rest is sorted; the window has the
+    // whole list before Start returns, and starts its work only then.
+    void ALongListPaintsItsFirstRowsBeforeItIsWhole()
+    {
+        ListWindowFixture fixture;
+        const std::string path = fixture.Path("list.agl");
+        SaveFileAtomically(path, EncodeListFile(ManyTasks(1000)));
+        std::promise<void> painted;
+        const std::shared_future<void> held = painted.get_future().share();
+        ListPreload preload({ path, fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel }, SystemFileOps(),
+            [held] { held.wait_for(HoldAtMost); });
+        frmList window(
+            ListWindowServices { fixture.Clock, fixture.Prompts, fixture.Desktop, fixture.Folder.path() },
+            fixture.TheSettings);
+        std::optional<StartSeen> atFirstPaint;
+        bool checkingAtFirstPaint = false;
+        FirstPaintSpy spy([&] {
+            atFirstPaint = Seen(window, fixture.Prompts);
+            checkingAtFirstPaint = QueueCheck(window)->isActive();
+            painted.set_value();
+        });
+        window.installEventFilter(&spy);
+
+        window.Start(path, &preload);
+
+        QVERIFY(atFirstPaint);
+        QCOMPARE(atFirstPaint->Lines.size(), ListPreload::FirstRowCount);
+        QVERIFY(!checkingAtFirstPaint);
+        const StartSeen whole = Seen(window, fixture.Prompts);
+        QCOMPARE(whole.Lines.size(), std::size_t { 1000 });
+        QVERIFY(std::equal(atFirstPaint->Lines.begin(), atFirstPaint->Lines.end(), whole.Lines.begin()));
+        QVERIFY(atFirstPaint->Rows == whole.Rows);
+        QVERIFY(QueueCheck(window)->isActive());
+    }
+
+    // Ctrl+C while the rest of the list is sorted closes the window; the end of the program
+    // that closing asks for must still come, although the event loop did not run yet.
+    void ClosedWhileTheRestIsSortedTheProgramStillEnds()
+    {
+        ListWindowFixture fixture;
+        const std::string path = fixture.Path("list.agl");
+        SaveFileAtomically(path, EncodeListFile(ManyTasks(1000)));
+        std::promise<void> closed;
+        const std::shared_future<void> held = closed.get_future().share();
+        ListPreload preload({ path, fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel }, SystemFileOps(),
+            [held] { held.wait_for(HoldAtMost); });
+        frmList window(
+            ListWindowServices { fixture.Clock, fixture.Prompts, fixture.Desktop, fixture.Folder.path() },
+            fixture.TheSettings);
+        FirstPaintSpy spy([&] {
+            QTimer::singleShot(0, &window, [&] {
+                window.close();
+                closed.set_value();
+            });
+        });
+        window.installEventFilter(&spy);
+
+        window.Start(path, &preload);
+
+        QVERIFY(!window.isVisible());
+        QVERIFY(!QueueCheck(window)->isActive());
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        guard.stop();
+    }
+
+    // A preload of another list than the one opened is left as it was.
+    void APreloadOfAnotherListIsNotTaken()
+    {
+        ListWindowFixture fixture;
+        SaveFileAtomically(fixture.Path("other.agl"), EncodeListFile({ "04\tOther" }));
+        ListPreload preload(
+            { fixture.Path("other.agl"), fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel });
+        SaveFileAtomically(fixture.Path("list.agl"), EncodeListFile({ "05\tOpened" }));
+        frmList window(
+            ListWindowServices { fixture.Clock, fixture.Prompts, fixture.Desktop, fixture.Folder.path() },
+            fixture.TheSettings);
+
+        window.Start(fixture.Path("list.agl"), &preload);
+
+        QCOMPARE(std::string(window.Document().Tasks.Line(0)), std::string("05\tOpened"));
+        QCOMPARE(std::string(preload.TakeFirst().Tasks.Line(0)), std::string("04\tOther"));
+    }
+};
+
+} // namespace agendrix
+
+int RunListWindowStartTests(int argc, char** argv)
+{
+    agendrix::ListWindowStartTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "frmListStartQtTest.moc"
