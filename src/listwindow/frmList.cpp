@@ -57,27 +57,38 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
     const std::string firstList = FirstListName(TheSettings, commandLinePath);
     if (!commandLinePath.empty())
         TheSettings.ListName = commandLinePath;
+    if (preload && !preload->Serves(firstList, Services.TheClock.Now().Date, TheSettings.DaysPerLevel))
+        preload = nullptr;
+    // With nothing to tell or ask before it, the window shows while the list is assessed, so
+    // that the window system's part overlaps that work; it is painted once the first rows are in.
+    if (preload && preload->TellsNothing()
+        && !HasRecoveryCopy(firstList, Services.ProgramFolder.toStdString())) {
+        PlaceWindow();
+        show();
+    }
     LoadList(firstList, preload);
     View.Status = QStringLiteral("Version: ") + FromUtf8(ProgramVersion);
+    if (!isVisible())
+        PlaceWindow();
+    NowLoading = false;
+    DrawSkin(0, -1);
+    // The first rows alone cannot fill a window taller than them: it shows the whole list at once.
+    if (Preloaded && View.Layout.RowsShown > TaskCount()) {
+        List.Tasks.Load(std::exchange(Preloaded, nullptr)->TakeRest());
+        ShowListItems();
+    }
+    show();
+    if (Preloaded && !TakeRestOfList())
+        return;
+    QueueTimer.start(QueueCheckMs);
+    GlideTimer.start(TitleGlide::TickMs);
+}
+
+void frmList::PlaceWindow()
+{
     SetWindFloat(true, "Start");
     setGeometry(static_cast<int>(TheSettings.WinLeft), static_cast<int>(TheSettings.WinTop),
         static_cast<int>(TheSettings.WinWidth), static_cast<int>(TheSettings.WinHeight));
-    NowLoading = false;
-    DrawSkin(0, -1);
-    if (Preloaded && View.Layout.RowsShown > TaskCount())
-        TakeRestOfList();
-    show();
-    if (Preloaded) {
-        TakeRestOfList();
-        // Closed meanwhile (by Ctrl+C, say): the quit that closing asks for came before the
-        // event loop ran and was lost, so it is asked for again.
-        if (!isVisible()) {
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-            return;
-        }
-    }
-    QueueTimer.start(QueueCheckMs);
-    GlideTimer.start(TitleGlide::TickMs);
 }
 
 void frmList::LoadList(const std::string& path, ListPreload* preload)
@@ -85,9 +96,8 @@ void frmList::LoadList(const std::string& path, ListPreload* preload)
     List.ListName = path;
     FirstRow = 0;
     const CivilDate today = Services.TheClock.Now().Date;
-    const GetListResult result = preload && preload->Serves(path, today, TheSettings.DaysPerLevel)
-        ? TakePreloadedList(*preload)
-        : GetList(List, TheSettings.Recent, Services.ThePrompts, today);
+    const GetListResult result = preload ? TakePreloadedList(*preload)
+                                         : GetList(List, TheSettings.Recent, Services.ThePrompts, today);
     if (result.What == GetListResult::Status::Failed)
         Services.ThePrompts.Tell(result.Error.Message, PromptIcon::Critical);
     else if (OfferRecoveryCopy(List, Services.ProgramFolder.toStdString(), Services.ThePrompts, today)
@@ -111,7 +121,7 @@ GetListResult frmList::TakePreloadedList(ListPreload& preload)
     return result;
 }
 
-void frmList::TakeRestOfList()
+bool frmList::TakeRestOfList()
 {
     ListPreload& preload = *std::exchange(Preloaded, nullptr);
     // The user's input waits for the whole list: none of it may reach a store that holds only
@@ -125,6 +135,12 @@ void frmList::TakeRestOfList()
     preload.NotifyWhenReady({});
     List.Tasks.Load(preload.TakeRest());
     ShowListItems();
+    if (isVisible())
+        return true;
+    // Closed meanwhile (by Ctrl+C, say): the quit that closing asks for came before the event
+    // loop ran and was lost, so it is asked for again.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return false;
 }
 
 void frmList::RefreshTitle()

@@ -58,8 +58,9 @@ public:
 
     // Loads the skin and the first list and shows the window; `commandLinePath` wins over the
     // list the settings name. A `preload` of that list (ListPreload::Serves) is taken instead of
-    // reading it: a long list shows its first rows while the rest is sorted, and Start returns
-    // once the window has the whole list. The caller keeps the preload until Start returns.
+    // reading it: the window may show while it is assessed, a long list shows its first rows
+    // while the rest is sorted, and Start returns once the window has the whole list. The caller
+    // keeps the preload until Start returns.
     void Start(const std::string& commandLinePath, ListPreload* preload = nullptr);
     const ListDocument& Document() const { return List; }
     int RowStart() const { return FirstRow; }
@@ -195,13 +196,17 @@ private:
 
     SaveChoice AskToSave(PromptButtons buttons);
     SaveOutcome SaveTo(const std::string& path);
+    // Gives the window the placement and the stacking the settings say, before it is shown.
+    void PlaceWindow();
+    // Opens `path`, taken from `preload` when one is given: it must serve that list.
     void LoadList(const std::string& path, ListPreload* preload = nullptr);
     // What GetList does, from a preload: the first rows of a long list go into the store, and
     // Preloaded keeps the preload for TakeRestOfList.
     GetListResult TakePreloadedList(ListPreload& preload);
     // Waits for the whole of the preloaded list, letting every event but the user's input run
-    // meanwhile (the first paint above all), and puts it in the store.
-    void TakeRestOfList();
+    // meanwhile (the first paint above all), and puts it in the store; false when the window
+    // was closed meanwhile, which ends the program.
+    bool TakeRestOfList();
     void SaveSettings(ErrorReport report = ErrorReport::Message, FileOps& ops = SystemFileOps());
     int TaskCount() const { return static_cast<int>(List.Tasks.Count()); }
 

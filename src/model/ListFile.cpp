@@ -289,6 +289,15 @@ ListRead ReadList(const std::string& listName, const CivilDate& today, FileOps& 
     return read;
 }
 
+bool TellsTheUser(const ListRead& read)
+{
+    const GetListResult& result = read.Outcome;
+    return result.What == GetListResult::Status::Loaded
+        && (result.Encoding == SourceEncoding::Utf8
+            || (result.Format == ListFormat::Version20 && !read.Tasks.Empty())
+            || result.Format == ListFormat::Version1 || result.Stopped);
+}
+
 GetListResult TakeListRead(ListDocument& document, RecentLists& recent, Prompts& prompts, ListRead read)
 {
     UpdateRecentLists(recent, document.ListName);

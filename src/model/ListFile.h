@@ -150,4 +150,7 @@ ListRead ReadList(const std::string& listName, const CivilDate& today, FileOps& 
 // read.Tasks in the document's store and clears Dirty.
 GetListResult TakeListRead(ListDocument& document, RecentLists& recent, Prompts& prompts, ListRead read);
 
+// Whether TakeListRead of `read` tells the user anything.
+bool TellsTheUser(const ListRead& read);
+
 } // namespace agendrix

@@ -25,6 +25,7 @@ void ListPreload::Run(std::stop_token stop)
     ListRead read = ReadList(For.ListName, For.Now.Date, Ops);
     if (stop.stop_requested())
         return;
+    HandOverReading(read);
     if (read.Outcome.What == GetListResult::Status::Loaded) {
         // Codes first, in file order: they decide which lines come first, and the first rows can
         // be shown while the rest is sorted.
@@ -39,6 +40,16 @@ void ListPreload::Run(std::stop_token stop)
         read.Tasks.SortNow();
     }
     HandOverAll(std::move(read));
+}
+
+void ListPreload::HandOverReading(const ListRead& read)
+{
+    const bool quiet = read.Outcome.What == GetListResult::Status::Missing
+        || (read.Outcome.What == GetListResult::Status::Loaded && !TellsTheUser(read));
+    const std::lock_guard guard(Lock);
+    Quiet = quiet;
+    Where = Stage::Read;
+    StageChanged.notify_all();
 }
 
 void ListPreload::HandOverFirst(const ListRead& read)
@@ -79,10 +90,17 @@ void ListPreload::AskForRest()
     StageChanged.notify_all();
 }
 
+bool ListPreload::TellsNothing() const
+{
+    std::unique_lock guard(Lock);
+    StageChanged.wait(guard, [this] { return Where >= Stage::Read; });
+    return Quiet;
+}
+
 ListRead ListPreload::TakeFirst()
 {
     std::unique_lock guard(Lock);
-    StageChanged.wait(guard, [this] { return Where != Stage::Reading; });
+    StageChanged.wait(guard, [this] { return Where >= Stage::FirstKnown; });
     ListRead first = std::move(First.value());
     First.reset();
     return first;

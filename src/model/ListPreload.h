@@ -48,6 +48,9 @@ public:
     // with `daysPerLevel` assesses it.
     bool Serves(std::string_view listName, const CivilDate& today, int daysPerLevel) const;
 
+    // Whether taking the list tells the user nothing: it was read with nothing to say about it,
+    // or there is no such file. Blocks until the file was read, not until its codes are known.
+    bool TellsNothing() const;
     // What reading found, told as TakeListRead tells it, with the tasks: the first FirstRowCount
     // lines of the sorted and assessed list when it has more, else all of it. Blocks until they
     // are known; once.
@@ -66,9 +69,10 @@ public:
     void NotifyWhenReady(std::function<void()> notify);
 
 private:
-    enum class Stage { Reading, FirstKnown, Done };
+    enum class Stage { Reading, Read, FirstKnown, Done }; // in this order
 
     void Run(std::stop_token stop);
+    void HandOverReading(const ListRead& read);
     // Waits until the rest is asked for; false when the preload is stopped first.
     bool RestAskedFor(const std::stop_token& stop);
     void AskForRest();
@@ -81,10 +85,11 @@ private:
     const std::function<void()> BeforeSort;
 
     mutable std::mutex Lock;
-    std::condition_variable_any StageChanged;
+    mutable std::condition_variable_any StageChanged;
     Stage Where = Stage::Reading;
     std::optional<ListRead> First;
     std::optional<TaskStore> Rest;
+    bool Quiet = false;
     bool RestToCome = false;
     bool RestWanted = false;
     std::function<void()> Notify;

@@ -44,6 +44,12 @@ FileError WriteRecoveryCopy(const ListDocument& document, std::string_view progr
         : FileError { beside.Path, beside.ErrorNumber, beside.Message + " " + fallback.Message };
 }
 
+bool HasRecoveryCopy(std::string_view listName, std::string_view programFolder)
+{
+    return FileExists(RecoveryPath(listName, programFolder))
+        || FileExists(FallbackRecoveryPath(listName, programFolder));
+}
+
 PromptRequest RecoveryQuestion(std::string_view listName)
 {
     return PromptRequest { "Agendrix",

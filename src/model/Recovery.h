@@ -28,6 +28,10 @@ FileError WriteRecoveryCopy(
 
 enum class RecoveryChoice { NoCopy, Restored, Discarded };
 
+// Whether the list has a recovery copy that OfferRecoveryCopy may offer, beside it or in the
+// program folder; a look that reads nothing.
+bool HasRecoveryCopy(std::string_view listName, std::string_view programFolder);
+
 // When the list has a recovery copy (beside it, or else in the program folder), asks whether to restore or
 // discard it. Restoring puts the copy's tasks in the list and marks it changed; either way the copy is
 // removed once chosen.

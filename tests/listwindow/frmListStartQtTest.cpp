@@ -47,8 +47,22 @@ namespace {
         return lines;
     }
 
+    // Remembers, for every question, whether the window was showing when it was asked.
+    class PromptsWatchingTheWindow : public ScriptedPrompts {
+    public:
+        const QWidget* Window = nullptr;
+        bool AskedWhileShown = false;
+
+        PromptAnswer Ask(const PromptRequest& request) override
+        {
+            AskedWhileShown = AskedWhileShown || (Window && Window->isVisible());
+            return ScriptedPrompts::Ask(request);
+        }
+    };
+
     // Everything of a start that the user sees or that a later command works on.
     struct StartSeen {
+        bool AskedWhileShown = false;
         std::vector<PromptRequest> Asked;
         std::vector<std::string> Lines;
         bool Dirty = false;
@@ -63,7 +77,7 @@ namespace {
 
     StartSeen Seen(const frmList& window, const ScriptedPrompts& prompts)
     {
-        StartSeen seen { prompts.Asked, {}, window.Document().Dirty, window.Document().ListName,
+        StartSeen seen { false, prompts.Asked, {}, window.Document().Dirty, window.Document().ListName,
             window.CurrentSettings().Recent, window.CurrentView().Caption, {}, window.isVisible() };
         for (const std::string_view line : window.Document().Tasks.Lines())
             seen.Lines.emplace_back(line);
@@ -111,7 +125,8 @@ class ListWindowStartTest : public QObject {
 
 private slots:
     // A start with a preload of its list says, asks and shows what a start that reads the list
-    // itself does, whatever the file and whatever the user answers.
+    // itself does, whatever the file and whatever the user answers; every message comes before
+    // the window shows.
     void APreloadedListStartsAsOneReadThen()
     {
         const std::vector<std::string> many = ManyTasks(1000);
@@ -159,13 +174,16 @@ private slots:
                     SaveFileAtomically(fixture.Path(".list.agl.recovered"), *copy);
             };
             const auto start = [&](ListPreload* preload) {
-                ScriptedPrompts prompts;
+                PromptsWatchingTheWindow prompts;
                 prompts.Answers = answers;
                 frmList window(
                     ListWindowServices { fixture.Clock, prompts, fixture.Desktop, fixture.Folder.path() },
                     fixture.TheSettings);
+                prompts.Window = &window;
                 window.Start(path, preload);
-                return Seen(window, prompts);
+                StartSeen seen = Seen(window, prompts);
+                seen.AskedWhileShown = prompts.AskedWhileShown;
+                return seen;
             };
             prepare();
             const StartSeen read = start(nullptr);
@@ -175,6 +193,7 @@ private slots:
 
             QVERIFY2(preloaded == read, name);
             QVERIFY2(read.Visible, name);
+            QVERIFY2(!read.AskedWhileShown, name);
             QVERIFY2(preload.HasRest() == std::string_view(name).starts_with("many"), name);
         }
     }

@@ -127,6 +127,10 @@ namespace {
             AssessDateItems(expected.Document.Tasks, Now, DaysPerLevel);
 
             ListPreload preload({ path, Now, DaysPerLevel }, preloadOps);
+            // A list that fails to read is not told by TakeListRead, but by its caller.
+            EXPECT_EQ(preload.TellsNothing(),
+                expected.User.Asked.empty() && expected.Result.What != GetListResult::Status::Failed)
+                << name;
             Opening got(path);
             got.Result = TakeListRead(got.Document, got.Recent, got.User, preload.TakeFirst());
             EXPECT_EQ(preload.HasRest(), restToCome) << name;

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 
+#include <functional>
 #include <grp.h>
 #include <sys/stat.h>
 #include <tuple>
@@ -100,6 +101,35 @@ namespace {
         EXPECT_EQ(OfferRecoveryCopy(document, folder / "prog", user, Today), RecoveryChoice::Restored);
         EXPECT_EQ(Texts(document.Tasks.Lines()), std::vector<std::string> { "04\tunsaved" });
         EXPECT_TRUE(folder.Names("prog").empty());
+    }
+
+    TEST(RecoveryTest, HasACopyWhereverTheOfferLooks)
+    {
+        const std::tuple<const char*, std::function<std::string(const TempFolder&)>, bool> cases[] = {
+            { "none", [](const TempFolder&) { return std::string(); }, false },
+            { "ofAnotherList", [](const TempFolder& folder) { return folder / ".work.agl.recovered"; },
+                false },
+            { "besideTheList", [](const TempFolder& folder) { return folder / ".home.agl.recovered"; },
+                true },
+            { "inTheProgramFolder",
+                [](const TempFolder& folder) {
+                    return FallbackRecoveryPath(folder / "home.agl", folder / "prog");
+                },
+                true },
+        };
+        for (const auto& [name, copyPath, has] : cases) {
+            TempFolder folder;
+            std::filesystem::create_directory(folder / "prog");
+            if (const std::string path = copyPath(folder); !path.empty())
+                WriteBytes(path, "Format: 5.0.0\r\n04\tunsaved\r\n");
+            EXPECT_EQ(HasRecoveryCopy(folder / "home.agl", folder / "prog"), has) << name;
+            ListDocument document { folder / "home.agl", false, {} };
+            ScriptedPrompts user;
+            user.Answers = { PromptAnswer::No };
+            EXPECT_EQ(
+                OfferRecoveryCopy(document, folder / "prog", user, Today) != RecoveryChoice::NoCopy, has)
+                << name;
+        }
     }
 
     TEST(RecoveryTest, NoCopyAsksNothingAndTheListFileIsNeverWritten)
