@@ -31,8 +31,7 @@ public:
         int DaysPerLevel = 3;
     };
 
-    // More rows than a window shows on any screen: 256 rows of the skins' 24 pixels are
-    // 6144 pixels.
+    // More rows than a window shows on any screen: 256 rows of 24 pixels are 6144 pixels.
     static constexpr std::size_t FirstRowCount = 256;
 
     // Starts reading at once. `beforeSort` runs on the worker once the rest was asked for, just
@@ -75,6 +74,7 @@ private:
     void HandOverReading(const ListRead& read);
     // Waits until the rest is asked for; false when the preload is stopped first.
     bool RestAskedFor(const std::stop_token& stop);
+    // With Lock held.
     void AskForRest();
     // Makes the first rows of `read`, whose codes are assessed, and hands them over.
     void HandOverFirst(const ListRead& read);
