@@ -124,7 +124,7 @@ void frmPicker::ApplyPriority(int option)
     const ChangedTask changed = WithPickedPriority(document.Tasks.Line(*index), option, Host.Today());
     document.Tasks.Replace(*index, changed.Line);
     Host.ShowListItems();
-    if (Host.CurrentSettings().AutoTaskSel == 1) {
+    if (Host.CurrentSettings().AutoSelectsTasks()) {
         hide();
         Host.SelectRowShowing(changed.Description);
     }

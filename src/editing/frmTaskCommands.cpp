@@ -89,7 +89,7 @@ void frmTask::Confirm()
 
 bool frmTask::MayComplete()
 {
-    if (Host.CurrentSettings().AutoPurge != 1 || Priority.checkedId() != CodeCompleted)
+    if (!Host.CurrentSettings().AutoPurges() || Priority.checkedId() != CodeCompleted)
         return true;
     const PromptRequest question { "Auto Purge On...",
         "Marking this item as Complete will automatically remove it from the list, do you wish to "
@@ -121,7 +121,7 @@ void frmTask::Save(const TaskEditorInput& input)
     document.Tasks.Add(edited.Line);
     Host.ShowListItems();
     document.Dirty = true;
-    if (Host.CurrentSettings().AutoTaskSel == 1) {
+    if (Host.CurrentSettings().AutoSelectsTasks()) {
         hide();
         Host.SelectRowShowing(edited.Description);
     }

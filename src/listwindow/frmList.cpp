@@ -53,8 +53,9 @@ void frmList::Start(const std::string& commandLinePath)
     if (!commandLinePath.empty())
         TheSettings.ListName = commandLinePath;
     // Until the list index exists, showing it at start-up opens the default list itself.
-    LoadList(commandLinePath.empty() && TheSettings.DefaultOpen == 2 ? TheSettings.DefaultList
-                                                                     : TheSettings.ListName);
+    LoadList(commandLinePath.empty() && TheSettings.ListAtStart() == StartList::DefaultListIndex
+            ? TheSettings.DefaultList
+            : TheSettings.ListName);
     View.Status = QStringLiteral("Version: ") + FromUtf8(ProgramVersion);
     SetWindFloat(true, "Start");
     setGeometry(static_cast<int>(TheSettings.WinLeft), static_cast<int>(TheSettings.WinTop),
@@ -165,7 +166,7 @@ void frmList::ShowListItems()
 {
     AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
     FirstRow = std::max(FirstRow, 0);
-    if (TheSettings.AutoPurge == 1 && PurgeCompletedFromTheEnd() && isVisible())
+    if (TheSettings.AutoPurges() && PurgeCompletedFromTheEnd() && isVisible())
         AnimateCtrls();
     View.RowViews.clear();
     for (int row = 0; row < View.Layout.RowsShown; ++row)
@@ -207,7 +208,7 @@ void frmList::SelectRowShowing(const std::string& description)
 
 void frmList::SetWindFloat(bool autoFloat, const char*)
 {
-    const bool onTop = autoFloat && (TheSettings.AlwaysOnTop || TheSettings.DockMode == 1);
+    const bool onTop = autoFloat && (TheSettings.AlwaysOnTop || TheSettings.InSidebar());
     // On a shown window the flag goes to the window system directly, so that the window is not
     // hidden and shown again.
     if (QWindow* handle = windowHandle(); handle && isVisible())

@@ -79,7 +79,7 @@ public:
     QString ProgramFolder() const override { return Services.ProgramFolder; }
     void ShowListItems() override;
     void SelectRowShowing(const std::string& description) override;
-    bool Docked() const override { return TheSettings.DockMode == 1; }
+    bool Docked() const override { return TheSettings.InSidebar(); }
     void SetWindFloat(bool autoFloat, const char* source) override;
     void SetNoHide(bool noHide) override { NoHide = noHide; }
 

@@ -152,7 +152,7 @@ void frmList::mouseDoubleClickEvent(QMouseEvent* event)
     // just another press (a scroll button clicked twice scrolls twice).
     if (HitTest(event->position().toPoint()) != Hit::Background)
         return mousePressEvent(event);
-    if (TheSettings.DockMode == 1)
+    if (TheSettings.InSidebar())
         return;
     TheSettings.WinLeft = 200;
     TheSettings.WinTop = 100;

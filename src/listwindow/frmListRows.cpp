@@ -118,7 +118,7 @@ void frmList::MoveOverRow(int row, QPoint p)
         update();
     }
     ShowRowTexts(row, part, p);
-    if (part == RowPart::Label && TheSettings.AutoCtrls != 0 && row != CurrentLine) {
+    if (part == RowPart::Label && TheSettings.AutoExpandsBars() && row != CurrentLine) {
         CurrentLine = row;
         AnimateCtrls();
     }
@@ -139,7 +139,7 @@ void frmList::ShowRowTexts(int row, RowPart part, QPoint)
 
 void frmList::HoverBar(int row, QPoint inBar)
 {
-    if (TheSettings.AutoCtrls != 0 && row != CurrentLine) {
+    if (TheSettings.AutoExpandsBars() && row != CurrentLine) {
         CurrentLine = row;
         AnimateCtrls();
     }
@@ -262,7 +262,7 @@ void frmList::CompleteCurrentTask()
     const auto index = CompleteTask(List, static_cast<std::size_t>(FirstRow + CurrentLine), Today());
     const std::string description = std::string(GetField(List.Tasks.Line(*index), TaskField::Description));
     ShowListItems();
-    if (TheSettings.AutoTaskSel == 1)
+    if (TheSettings.AutoSelectsTasks())
         SelectRowShowing(description);
 }
 

@@ -59,7 +59,7 @@ public:
     void ShowListItems() override
     {
         AssessDateItems(List.Tasks, DateTime { Date, 12 * 3600 }, TheSettings.DaysPerLevel);
-        if (TheSettings.AutoPurge == 1)
+        if (TheSettings.AutoPurges())
             while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
                 List.Tasks.Remove(List.Tasks.Count() - 1);
                 List.Dirty = true;
