@@ -5,6 +5,7 @@
 #include "editing/InlineEditors.h"
 #include "editing/ListText.h"
 
+#include "model/CompletedItems.h"
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
 #include "model/Recovery.h"
@@ -182,16 +183,11 @@ void frmList::ShowListItems()
 
 bool frmList::PurgeCompletedFromTheEnd()
 {
-    bool purged = false;
-    while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
-        List.Tasks.Remove(List.Tasks.Count() - 1);
-        List.Dirty = true;
-        CurrentLine = -1;
-        purged = true;
-    }
-    if (purged)
-        AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
-    return purged;
+    if (DropCompletedFromTheEnd(List) == 0)
+        return false;
+    CurrentLine = -1;
+    AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
+    return true;
 }
 
 void frmList::SelectRowShowing(const std::string& description)

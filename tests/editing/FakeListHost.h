@@ -2,6 +2,7 @@
 
 #include "editing/ListHost.h"
 
+#include "model/CompletedItems.h"
 #include "model/DateLogic.h"
 #include "model/TaskLine.h"
 
@@ -60,10 +61,7 @@ public:
     {
         AssessDateItems(List.Tasks, DateTime { Date, 12 * 3600 }, TheSettings.DaysPerLevel);
         if (TheSettings.AutoPurges())
-            while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
-                List.Tasks.Remove(List.Tasks.Count() - 1);
-                List.Dirty = true;
-            }
+            DropCompletedFromTheEnd(List);
         ++Refreshes;
     }
     void SelectRowShowing(const std::string& description) override { Selected.push_back(description); }

@@ -107,23 +107,6 @@ private slots:
         QCOMPARE(window->RowStart(), 1); // a notch away from the user moves two tasks
     }
 
-    void AutoPurgeDropsCompletedTasksFromTheEndAndMarksTheListChanged()
-    {
-        ScriptedPrompts prompts;
-        const std::string list = Path("purge.agl");
-        SaveFileAtomically(list,
-            Header
-                + "04\topen\t\t0\t\t\t\t\r\n10\t2026/12/01 - done\t\t0\t\t\t\t\r\n10\t2026/12/02 - "
-                  "also\t\t0\t\t\t\t\r\n");
-        Settings settings = DefaultSettings(ScreenMetrics {});
-        settings.AutoPurge = 1;
-        frmList window(ListWindowServices { Clock, prompts, Desktop, Folder.path() }, settings);
-        window.Start(list);
-        QCOMPARE(window.Document().Tasks.Count(), std::size_t { 1 });
-        QCOMPARE(std::string(window.Document().Tasks.Line(0)), std::string("04\topen\t\t0\t\t\t\t"));
-        QVERIFY(window.Document().Dirty);
-    }
-
     void HoverOverTheGripsAndLampsSaysWhatTheyAre()
     {
         ScriptedPrompts prompts;
