@@ -105,14 +105,7 @@ void frmPicker::Choose(int entry)
 // The list window stays live while the picker is open and may have moved the task since.
 std::optional<std::size_t> frmPicker::TaskNow() const
 {
-    const TaskStore& tasks = Host.Document().Tasks;
-    if (TaskIndex < tasks.Count() && tasks.Line(TaskIndex) == OpenedLine)
-        return TaskIndex;
-    const auto& lines = tasks.Lines();
-    const auto found = std::find(lines.begin(), lines.end(), OpenedLine);
-    if (found == lines.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(found - lines.begin());
+    return Host.Document().Tasks.Find(OpenedLine, TaskIndex);
 }
 
 void frmPicker::ApplyPriority(int option)
