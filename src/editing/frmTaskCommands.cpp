@@ -3,6 +3,7 @@
 
 #include "ListText.h"
 
+#include "model/TaskEditing.h"
 #include "model/TaskLine.h"
 
 #include <QDateEdit>
@@ -33,30 +34,12 @@ namespace {
         Prompts& Inner;
         std::set<std::string> Told;
     };
-
-    // A number as the user may type one: blanks around an optional sign, digits and at most one
-    // decimal point, with at least one digit.
-    bool IsNumericText(const QString& text)
-    {
-        const QString trimmed = text.trimmed();
-        int digits = 0;
-        int points = 0;
-        for (qsizetype i = 0; i < trimmed.size(); ++i) {
-            const QChar c = trimmed[i];
-            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-                ++digits;
-            else if (c == QLatin1Char('.'))
-                ++points;
-            else if (i != 0 || (c != QLatin1Char('+') && c != QLatin1Char('-')))
-                return false;
-        }
-        return digits > 0 && points <= 1;
-    }
 } // namespace
 
 void frmTask::CheckDays()
 {
-    if (Unloaded || CheckingDays || IsNumericText(Days->text()))
+    // Qt's trimming takes the blanks beyond ASCII, such as a no-break space, as well.
+    if (Unloaded || CheckingDays || IsNumericText(Days->text().trimmed().toStdString()))
         return;
     CheckingDays = true;
     Host.ThePrompts().Tell("Days to complete must be a number.", PromptIcon::None);

@@ -34,6 +34,32 @@ namespace {
         }
     }
 
+    TEST(TaskEditingTest, DaysMustBeANumber)
+    {
+        const std::tuple<const char*, std::string_view, bool> cases[] = {
+            { "empty", "", false },
+            { "blanksOnly", " \t ", false },
+            { "letters", "abc", false },
+            { "digitsThenLetter", "12x", false },
+            { "twoPoints", "1.2.3", false },
+            { "signAlone", "-", false },
+            { "pointAlone", ".", false },
+            { "signAfterDigit", "1-", false },
+            { "twoSigns", "+-1", false },
+            { "blankInside", "1 2", false },
+            { "comma", "2,5", false },
+            { "whole", "12", true },
+            { "blanksAround", " \t7\r\n", true },
+            { "decimal", "2.5", true },
+            { "pointFirst", ".5", true },
+            { "pointLast", "5.", true },
+            { "negative", "-3", true },
+            { "plusAfterBlank", "  +4", true },
+        };
+        for (const auto& [name, text, numeric] : cases)
+            EXPECT_EQ(IsNumericText(text), numeric) << name;
+    }
+
     TEST(TaskEditingTest, PriorityOptionSetsCodeFlagAndCompletionPrefix)
     {
         const std::tuple<const char*, int, const char*, std::string_view> cases[] = {
