@@ -1,5 +1,6 @@
 #include "ListWindowView.h"
 
+#include "editing/ListText.h"
 #include "skin/QtHelpers.h"
 #include "skin/SkinCells.h"
 #include "skin/SkinPictures.h"
@@ -105,6 +106,17 @@ namespace {
     }
 
 } // namespace
+
+RowView RowViewOf(const RowContent& content)
+{
+    RowView view;
+    view.Code = content.Code;
+    view.Description = ShownListBytes(content.Description);
+    view.Information = ShownListBytes(content.Information);
+    view.DateText = QString::fromStdString(content.DateText);
+    view.Empty = content.Empty;
+    return view;
+}
 
 void PaintListWindow(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
 {

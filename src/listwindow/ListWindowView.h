@@ -3,6 +3,7 @@
 #include "geometry/RowLayout.h"
 #include "geometry/SurfaceLayout.h"
 #include "geometry/WindowButtons.h"
+#include "model/RowContent.h"
 
 #include <QImage>
 #include <QString>
@@ -25,6 +26,9 @@ struct RowView {
     bool Empty = true;
     int LampBand = -1; // y of the plamps.bmp band shown instead of the code's while the lamp moves
 };
+
+// The row as the window shows it: the list's bytes as text, shortened to what a row can show.
+RowView RowViewOf(const RowContent& content);
 
 // A button picture drawn over a control bar: a cell of buttons.bmp at a point of the bar.
 struct BarPicture {

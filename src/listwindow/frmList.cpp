@@ -3,13 +3,11 @@
 #include "SurfacePainter.h"
 
 #include "editing/InlineEditors.h"
-#include "editing/ListText.h"
 
 #include "model/CompletedItems.h"
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
 #include "model/Recovery.h"
-#include "model/TaskLine.h"
 #include "skin/QtHelpers.h"
 
 #include <QCloseEvent>
@@ -23,6 +21,11 @@ namespace agendrix {
 namespace {
     constexpr int QueueCheckMs = 600;
 
+    // The user's short date format.
+    std::string ShortDate(const CivilDate& d)
+    {
+        return QLocale::system().toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat).toStdString();
+    }
 } // namespace
 
 frmList::frmList(ListWindowServices services, Settings settings)
@@ -138,31 +141,6 @@ void frmList::CreateArrays()
     ShowListItems();
 }
 
-RowView frmList::ViewOfRow(int row) const
-{
-    const int index = FirstRow + row;
-    RowView view;
-    if (index >= TaskCount()) {
-        view.DateText = QStringLiteral("Right-click to add task");
-        return view;
-    }
-    const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(index));
-    view.Empty = false;
-    view.Code = PriorityCode(line).value_or(CodeUnprioritized);
-    if (view.Code == CodeNotAssessed)
-        view.Code = CodeUnprioritized;
-    view.Description = ShownListBytes(GetField(line, TaskField::Description));
-    view.Information = ShownListBytes(GetField(line, TaskField::Information));
-    if (List.Tasks.LastAssessment())
-        view.DateText = QString::fromStdString(
-            StatusText(StatusAt(List.Tasks, static_cast<std::size_t>(index)), [](const CivilDate& d) {
-                return QLocale::system()
-                    .toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat)
-                    .toStdString();
-            }));
-    return view;
-}
-
 void frmList::ShowListItems()
 {
     AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
@@ -171,7 +149,8 @@ void frmList::ShowListItems()
         AnimateCtrls();
     View.RowViews.clear();
     for (int row = 0; row < View.Layout.RowsShown; ++row)
-        View.RowViews.push_back(ViewOfRow(row));
+        View.RowViews.push_back(
+            RowViewOf(ContentOfRow(List.Tasks, static_cast<std::size_t>(FirstRow + row), ShortDate)));
     View.ExpandLine = ExpandLine;
     if (ExpandLine >= 0 && ExpandLine < static_cast<int>(View.RowViews.size()))
         View.Details = QString(View.RowViews[static_cast<std::size_t>(ExpandLine)].Information)
@@ -192,13 +171,10 @@ bool frmList::PurgeCompletedFromTheEnd()
 
 void frmList::SelectRowShowing(const std::string& description)
 {
-    for (int row = 0; row < View.Layout.RowsShown && IsTask(row); ++row) {
-        if (GetField(List.Tasks.Line(static_cast<std::size_t>(FirstRow + row)), TaskField::Description)
-            == description) {
-            CurrentLine = row;
-            AnimateCtrls();
-            return;
-        }
+    if (const auto row
+        = RowShowing(List.Tasks, static_cast<std::size_t>(FirstRow), View.Layout.RowsShown, description)) {
+        CurrentLine = *row;
+        AnimateCtrls();
     }
 }
 

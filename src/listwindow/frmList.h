@@ -129,7 +129,6 @@ private:
 
     void DrawSkin(int newWidth, int newHeight);
     void CreateArrays();
-    RowView ViewOfRow(int row) const;
     // Drops completed tasks from the end of the list; true when there were any.
     bool PurgeCompletedFromTheEnd();
     void RefreshTitle();
