@@ -171,6 +171,9 @@ private:
     void ToggleInformation(int row);
     void CompleteCurrentTask();
     void GoToFile();
+    void OfferToAssociateFile();
+    // Opens the list a task names, after the save-changes question, with the bar on its first row.
+    void OpenTaskList(const std::string& path);
     void BeginDescriptionEdit(int row);
     void ShowRowTexts(int row, RowPart part, QPoint point);
     // After the task editor or the picker has gone: the window takes the keyboard back.

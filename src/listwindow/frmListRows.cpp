@@ -7,9 +7,9 @@
 #include "editing/frmPicker.h"
 #include "editing/frmTask.h"
 
+#include "model/GoToFile.h"
 #include "model/TaskEditing.h"
 #include "model/TaskLine.h"
-#include "model/Windows1252.h"
 #include "skin/QtHelpers.h"
 
 #include <QApplication>
@@ -268,27 +268,38 @@ void frmList::CompleteCurrentTask()
 
 void frmList::GoToFile()
 {
-    if (!IsTask(ShownCurrentLine()))
+    const int row = ShownCurrentLine();
+    const GoToFileAction action = DecideGoToFile(
+        List.Tasks, row >= 0 ? std::optional(static_cast<std::size_t>(FirstRow + row)) : std::nullopt);
+    switch (action.What) {
+    case GoToFileAction::Kind::NoTask:
         return SetStatus(QStringLiteral("No Task Information"));
-    const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(FirstRow + CurrentLine));
-    const std::string path = PathFromFileText(GetField(line, TaskField::File));
-    if (path.empty()) {
-        const PromptAnswer answer = Services.ThePrompts.Ask(PromptRequest { "Agendrix",
-            "This task does not have a task associated with it. Would you like to associate one now?",
-            PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes });
-        if (answer == PromptAnswer::Yes)
-            OpenEditor(CurrentLine, {});
+    case GoToFileAction::Kind::AskToAssociate:
+        return OfferToAssociateFile();
+    case GoToFileAction::Kind::OpenList:
+        return OpenTaskList(action.Path);
+    case GoToFileAction::Kind::OpenDocument:
+        return Services.TheShell.OpenDocument(action.Path, action.WorkingFolder);
+    }
+}
+
+void frmList::OfferToAssociateFile()
+{
+    const PromptAnswer answer = Services.ThePrompts.Ask(PromptRequest { "Agendrix",
+        "This task does not have a task associated with it. Would you like to associate one now?",
+        PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes });
+    if (answer == PromptAnswer::Yes)
+        OpenEditor(CurrentLine, {});
+}
+
+void frmList::OpenTaskList(const std::string& path)
+{
+    if (AskToSave(PromptButtons::YesNo) == SaveChoice::Failed)
         return;
-    }
-    if (QString::fromStdString(path).endsWith(QLatin1String(".agl"), Qt::CaseInsensitive)) {
-        if (AskToSave(PromptButtons::YesNo) == SaveChoice::Failed)
-            return;
-        LoadList(path);
-        ShowListItems();
-        CurrentLine = 0;
-        return AnimateCtrls();
-    }
-    Services.TheShell.OpenDocument(path, path.substr(0, path.rfind('/') + 1));
+    LoadList(path);
+    ShowListItems();
+    CurrentLine = 0;
+    AnimateCtrls();
 }
 
 } // namespace agendrix

@@ -212,7 +212,7 @@ private slots:
             std::string("10\t2026/12/06 - 2026/12/06 - Alpha\tfirst note\t0\t20261210\t1\t0\t"));
     }
 
-    void GoToFileAsksOpensAListOrHandsTheFileToTheDesktop()
+    void GoToFileAsksOpensAListHandsTheFileToTheDesktopOrSaysThereIsNoTask()
     {
         ListWindowFixture fixture;
         fixture.Prompts.Answers = { PromptAnswer::No };
@@ -235,22 +235,19 @@ private slots:
         QCOMPARE(fixture.Desktop.Opened[0].first, std::string("/docs/notes.txt"));
         QCOMPARE(fixture.Desktop.Opened[0].second, std::string("/docs/"));
 
+        Click(*window, OnBar(*window, 3, 8, 10)); // an empty row
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
+        Click(*window, OnBar(*window, 3, 66, 10));
+        QCOMPARE(window->StatusLine(), QStringLiteral("No Task Information"));
+        QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 1 });
+        QCOMPARE(fixture.Desktop.Opened.size(), std::size_t { 1 });
+
         Click(*window, OnBar(*window, 2, 8, 10));
         QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
         Click(*window, OnBar(*window, 2, 66, 10)); // ".AGL" in capitals is a list
         QCOMPARE(window->Document().ListName, other);
         QCOMPARE(std::string(window->Document().Tasks.Line(0)), std::string("05\tElsewhere\t\t0\t\t\t\t"));
         QCOMPARE(window->CurrentRow(), 0);
-    }
-
-    void GoToFileOnAnEmptyRowSaysThereIsNoTask()
-    {
-        ListWindowFixture fixture;
-        auto window = fixture.Open({ ThreeTasks[0] });
-        Click(*window, OnBar(*window, 3, 8, 10));
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), AnimationTimeoutMs);
-        Click(*window, OnBar(*window, 3, 66, 10));
-        QCOMPARE(window->StatusLine(), QStringLiteral("No Task Information"));
     }
 
     void LampClicksToggleTheBlockOrOpenThePicker()
