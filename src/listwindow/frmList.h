@@ -7,6 +7,7 @@
 #include "geometry/ControlBarZones.h"
 #include "geometry/LampAnimation.h"
 #include "geometry/ListScrolling.h"
+#include "geometry/ListWindowHits.h"
 #include "geometry/PriorityStepper.h"
 #include "geometry/TitleGlide.h"
 #include "skin/SkinPictures.h"
@@ -111,21 +112,6 @@ protected:
 
 private:
     enum class Drag { None, Resize, Move, Thumb, Block, Bar, Menu };
-    enum class Hit {
-        None,
-        WindowButtons,
-        ScrollUp,
-        ScrollDown,
-        Thumb,
-        Track,
-        ResizeGrip,
-        BlockGrip,
-        Row,
-        Details,
-        MenuButton,
-        Background
-    };
-    enum class RowPart { None, Lamp, Label, Bar };
 
     void DrawSkin(int newWidth, int newHeight);
     void CreateArrays();
@@ -136,9 +122,7 @@ private:
     // extension.
     void ShowFileNameCaption();
     void SetStatus(const QString& text);
-    Hit HitTest(QPoint point) const;
-    int RowAt(QPoint point) const;
-    RowPart PartAt(int row, QPoint point) const;
+    ListHit WhatIsAt(QPoint point) const;
     bool IsTask(int row) const { return row >= 0 && FirstRow + row < TaskCount(); }
     // CurrentLine while the window shows that row, else -1: a smaller window keeps the current
     // row, but its bar is neither drawn nor used until the row is shown again.
@@ -156,9 +140,9 @@ private:
     void HoverTexts(QPoint point);
 
     // Rows: frmListRows.cpp.
-    void PressRow(QMouseEvent* event);
+    void PressRow(const ListHit& hit, Qt::MouseButton button, QPoint global);
     void PressBar(int row, QPoint inBar);
-    void MoveOverRow(int row, QPoint point);
+    void MoveOverRow(const ListHit& hit);
     void HoverBar(int row, QPoint inBar);
     void ReleaseBar(QPoint point);
     void PressDetails();
@@ -175,7 +159,7 @@ private:
     // Opens the list a task names, after the save-changes question, with the bar on its first row.
     void OpenTaskList(const std::string& path);
     void BeginDescriptionEdit(int row);
-    void ShowRowTexts(int row, RowPart part, QPoint point);
+    void ShowRowTexts(int row, RowPart part);
     // After the task editor or the picker has gone: the window takes the keyboard back.
     void TakeBackFocus();
 

@@ -150,7 +150,7 @@ void frmList::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // Qt turns a quick second press into a double click: anywhere but the background it is
     // just another press (a scroll button clicked twice scrolls twice).
-    if (HitTest(event->position().toPoint()) != Hit::Background)
+    if (WhatIsAt(event->position().toPoint()).Area != ListArea::Background)
         return mousePressEvent(event);
     if (TheSettings.InSidebar())
         return;

@@ -2,7 +2,6 @@
 // moving the window.
 #include "frmList.h"
 
-#include "model/TaskLine.h"
 #include "skin/QtHelpers.h"
 
 #include <QMouseEvent>
@@ -10,46 +9,9 @@
 
 namespace agendrix {
 
-namespace {
-    bool Inside(const PixelRect& r, QPoint p) { return r.Contains(p.x(), p.y()); }
-    // The thumb's cell is 13 by 13 pixels.
-    constexpr int ThumbSize = 13;
-    constexpr PixelRect MenuButtonPlace { 3, 3, 16, 14 };
-} // namespace
-
-frmList::Hit frmList::HitTest(QPoint p) const
+ListHit frmList::WhatIsAt(QPoint p) const
 {
-    const SurfaceLayout& layout = View.Layout;
-    if (Inside(layout.WindowControls, p))
-        return Hit::WindowButtons;
-    if (Inside(layout.ScrollUp, p))
-        return Hit::ScrollUp;
-    if (Inside(layout.ScrollDown, p))
-        return Hit::ScrollDown;
-    const PixelRect thumb { layout.SliderLeft, static_cast<int>(View.ThumbTop), ThumbSize, ThumbSize };
-    if (Inside(thumb, p))
-        return Hit::Thumb;
-    if (Inside(View.Rows.SliderTrack, p))
-        return Hit::Track;
-    if (Inside(layout.ResizeGrip, p))
-        return Hit::ResizeGrip;
-    if (layout.InfoBlock && Inside(layout.AccDrag, p))
-        return Hit::BlockGrip;
-    if (Inside(MenuButtonPlace, p))
-        return Hit::MenuButton;
-    if (RowAt(p) >= 0)
-        return Hit::Row;
-    return View.Rows.Details && Inside(*View.Rows.Details, p) ? Hit::Details : Hit::Background;
-}
-
-int frmList::RowAt(QPoint p) const
-{
-    for (std::size_t i = 0; i < View.Rows.Rows.size(); ++i) {
-        const RowPlacement& row = View.Rows.Rows[i];
-        if (Inside(row.Lamp, p) || Inside(row.Label, p) || Inside(row.ControlBar, p))
-            return static_cast<int>(i);
-    }
-    return -1;
+    return HitAt(View.Layout, View.Rows, View.ThumbTop, p.x(), p.y());
 }
 
 void frmList::mousePressEvent(QMouseEvent* event)
@@ -57,35 +19,35 @@ void frmList::mousePressEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     DragPoint = event->globalPosition().toPoint();
     GeometryAtPress = geometry();
-    switch (HitTest(p)) {
-    case Hit::WindowButtons:
-        return PressWindowButton(p.x() - View.Layout.WindowControls.X);
-    case Hit::ScrollUp:
+    const ListHit hit = WhatIsAt(p);
+    switch (hit.Area) {
+    case ListArea::WindowButtons:
+        return PressWindowButton(hit.X);
+    case ListArea::ScrollUp:
         return PressScrollButton(ScrollDirection::Up);
-    case Hit::ScrollDown:
+    case ListArea::ScrollDown:
         return PressScrollButton(ScrollDirection::Down);
-    case Hit::Thumb:
+    case ListArea::Thumb:
         DragOn = Drag::Thumb;
         RowAtPress = FirstRow;
         View.Pressed = PressedPart::Thumb;
         return update();
-    case Hit::Track:
+    case ListArea::Track:
         return PressTrack(p.y());
-    case Hit::ResizeGrip:
+    case ListArea::ResizeGrip:
         DragOn = isMaximized() ? Drag::None : Drag::Resize;
         return;
-    case Hit::BlockGrip:
+    case ListArea::BlockGrip:
         DragOn = Drag::Block;
         AccAtPress = TheSettings.AccTextHgt;
         return;
-    case Hit::Row:
-        return PressRow(event);
-    case Hit::Details:
+    case ListArea::Row:
+        return PressRow(hit, event->button(), event->globalPosition().toPoint());
+    case ListArea::Details:
         return PressDetails();
-    case Hit::MenuButton:
+    case ListArea::MenuButton:
         return PressMenuButton();
-    case Hit::Background:
-    case Hit::None:
+    case ListArea::Background:
         break;
     }
     if (event->button() != Qt::RightButton && !isMaximized()) {
@@ -149,23 +111,21 @@ void frmList::mouseReleaseEvent(QMouseEvent* event)
 
 void frmList::HoverTexts(QPoint p)
 {
-    const Hit hit = HitTest(p);
-    if (hit == Hit::ResizeGrip)
+    const ListHit hit = WhatIsAt(p);
+    if (hit.Area == ListArea::ResizeGrip)
         return SetStatus(QStringLiteral("Resize List"));
-    if (hit == Hit::BlockGrip)
+    if (hit.Area == ListArea::BlockGrip)
         return SetStatus(QStringLiteral("Resize Accessory Text"));
-    if (hit == Hit::WindowButtons) {
-        const auto button = WindowButtonAt(p.x() - View.Layout.WindowControls.X);
-        if (button) {
+    if (hit.Area == ListArea::WindowButtons) {
+        if (const auto button = WindowButtonAt(hit.X)) {
             const QString hint = FromUtf8(WindowButtonHint(*button));
             setToolTip(hint);
             SetStatus(hint);
         }
         return;
     }
-    const int row = RowAt(p);
-    if (row >= 0 && row < static_cast<int>(View.RowViews.size()))
-        return MoveOverRow(row, p);
+    if (hit.Area == ListArea::Row && hit.Row < static_cast<int>(View.RowViews.size()))
+        return MoveOverRow(hit);
     setToolTip(QString());
     if (View.BarButton) {
         View.BarButton.reset();

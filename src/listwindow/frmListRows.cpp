@@ -17,35 +17,18 @@
 
 namespace agendrix {
 
-namespace {
-} // namespace
-
-frmList::RowPart frmList::PartAt(int row, QPoint p) const
+void frmList::PressRow(const ListHit& hit, Qt::MouseButton button, QPoint global)
 {
-    if (row < 0 || row >= static_cast<int>(View.Rows.Rows.size()))
-        return RowPart::None;
-    const RowPlacement& place = View.Rows.Rows[static_cast<std::size_t>(row)];
-    if (place.ControlBar.Contains(p.x(), p.y()))
-        return RowPart::Bar;
-    if (place.Lamp.Contains(p.x(), p.y()))
-        return RowPart::Lamp;
-    return place.Label.Contains(p.x(), p.y()) ? RowPart::Label : RowPart::None;
-}
-
-void frmList::PressRow(QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    const int row = RowAt(p);
-    const bool left = event->button() == Qt::LeftButton;
-    switch (PartAt(row, p)) {
+    const int row = hit.Row;
+    switch (hit.Part) {
     case RowPart::Label:
-        return left && IsTask(row) ? BeginDescriptionEdit(row) : RowToEditor(row);
+        return button == Qt::LeftButton && IsTask(row) ? BeginDescriptionEdit(row) : RowToEditor(row);
     case RowPart::Lamp:
-        if (event->button() != Qt::RightButton)
+        if (button != Qt::RightButton)
             return ToggleInformation(row);
-        return IsTask(row) ? OpenPicker(row, event->globalPosition().toPoint()) : RowToEditor(row);
+        return IsTask(row) ? OpenPicker(row, global) : RowToEditor(row);
     case RowPart::Bar:
-        return PressBar(row, p - ToQRect(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar).topLeft());
+        return PressBar(row, QPoint(hit.X, hit.Y));
     case RowPart::None:
         break;
     }
@@ -107,24 +90,22 @@ void frmList::RunBarButton(BarButton button)
     }
 }
 
-void frmList::MoveOverRow(int row, QPoint p)
+void frmList::MoveOverRow(const ListHit& hit)
 {
-    const RowPart part = PartAt(row, p);
-    if (part == RowPart::Bar) {
-        return HoverBar(row, p - ToQRect(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar).topLeft());
-    }
+    if (hit.Part == RowPart::Bar)
+        return HoverBar(hit.Row, QPoint(hit.X, hit.Y));
     if (View.BarButton && !BtnPushd) {
         View.BarButton.reset();
         update();
     }
-    ShowRowTexts(row, part, p);
-    if (part == RowPart::Label && TheSettings.AutoExpandsBars() && row != CurrentLine) {
-        CurrentLine = row;
+    ShowRowTexts(hit.Row, hit.Part);
+    if (hit.Part == RowPart::Label && TheSettings.AutoExpandsBars() && hit.Row != CurrentLine) {
+        CurrentLine = hit.Row;
         AnimateCtrls();
     }
 }
 
-void frmList::ShowRowTexts(int row, RowPart part, QPoint)
+void frmList::ShowRowTexts(int row, RowPart part)
 {
     const RowView& view = View.RowViews[static_cast<std::size_t>(row)];
     // An empty row is an Unprioritized row with no information; its description offers the add.
