@@ -113,15 +113,11 @@ void frmPicker::ApplyPriority(int option)
     const std::optional<std::size_t> index = TaskNow();
     if (!index)
         return Unload();
-    ListDocument& document = Host.Document();
-    const ChangedTask changed = WithPickedPriority(document.Tasks.Line(*index), option, Host.Today());
-    document.Tasks.Replace(*index, changed.Line);
-    Host.ShowListItems();
-    if (Host.CurrentSettings().AutoSelectsTasks()) {
-        hide();
-        Host.SelectRowShowing(changed.Description);
-    }
-    document.Dirty = true;
+    TaskStore& tasks = Host.Document().Tasks;
+    const ChangedTask changed = WithPickedPriority(tasks.Line(*index), option, Host.Today());
+    tasks.Replace(*index, changed.Line);
+    hide();
+    Host.TaskChanged({ changed.Description, Shortening::None });
     Unload();
 }
 
@@ -135,8 +131,7 @@ void frmPicker::DeleteTask()
         const PromptAnswer answer = Host.ThePrompts().Ask(question);
         if (const std::optional<std::size_t> index = TaskNow(); index && answer == PromptAnswer::Yes) {
             Host.Document().Tasks.Remove(*index);
-            Host.ShowListItems();
-            Host.Document().Dirty = true;
+            Host.TaskChanged({});
         }
     }
     Unload();

@@ -98,18 +98,13 @@ TaskEditorInput frmTask::InputFromFields(Prompts& prompts) const
 void frmTask::Save(const TaskEditorInput& input)
 {
     const EditedTask edited = BuildEditedTask(input, Host.Today());
-    ListDocument& document = Host.Document();
+    TaskStore& tasks = Host.Document().Tasks;
     if (HoldsTask())
-        document.Tasks.Remove(EditIndex);
-    document.Tasks.Add(edited.Line);
-    Host.ShowListItems();
-    document.Dirty = true;
-    if (Host.CurrentSettings().AutoSelectsTasks()) {
-        hide();
-        Host.SelectRowShowing(edited.Description);
-    }
-    if (edited.Shortened == Shortening::InformationCut)
-        Host.ThePrompts().Tell(ShorteningMessage(), PromptIcon::Exclamation);
+        tasks.Remove(EditIndex);
+    tasks.Add(edited.Line);
+    // The list shows the change, and any message about it, with the dialog gone.
+    hide();
+    Host.TaskChanged({ edited.Description, edited.Shortened });
     Unload();
 }
 
@@ -120,8 +115,7 @@ void frmTask::DeleteTask()
     // On a new task there is nothing to remove, and the list stays as it was, unchanged.
     if (HoldsTask()) {
         Host.Document().Tasks.Remove(EditIndex);
-        Host.Document().Dirty = true;
-        Host.ShowListItems();
+        Host.TaskChanged({});
     }
     Unload();
 }

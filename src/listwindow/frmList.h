@@ -78,8 +78,6 @@ public:
     Prompts& ThePrompts() override { return Services.ThePrompts; }
     CivilDate Today() const override { return Services.TheClock.Now().Date; }
     QString ProgramFolder() const override { return Services.ProgramFolder; }
-    void ShowListItems() override;
-    void SelectRowShowing(const std::string& description) override;
     bool Docked() const override { return TheSettings.InSidebar(); }
     void SetWindFloat(bool autoFloat, const char* source) override;
     void SetNoHide(bool noHide) override { NoHide = noHide; }
@@ -123,6 +121,8 @@ private:
     void ShowFileNameCaption();
     void SetStatus(const QString& text);
     ListHit WhatIsAt(QPoint point) const;
+    void ShowListItems() override;
+    void SelectRowShowing(const std::string& description) override;
     bool IsTask(int row) const { return row >= 0 && FirstRow + row < TaskCount(); }
     // CurrentLine while the window shows that row, else -1: a smaller window keeps the current
     // row, but its bar is neither drawn nor used until the row is shown again.

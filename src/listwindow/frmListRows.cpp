@@ -241,10 +241,7 @@ void frmList::CompleteCurrentTask()
     if (!IsTask(ShownCurrentLine()))
         return;
     const auto index = CompleteTask(List, static_cast<std::size_t>(FirstRow + CurrentLine), Today());
-    const std::string description = std::string(GetField(List.Tasks.Line(*index), TaskField::Description));
-    ShowListItems();
-    if (TheSettings.AutoSelectsTasks())
-        SelectRowShowing(description);
+    TaskChanged({ std::string(GetField(List.Tasks.Line(*index), TaskField::Description)), Shortening::None });
 }
 
 void frmList::GoToFile()

@@ -293,23 +293,19 @@ private slots:
         ExpectClosed();
     }
 
-    void AutoTaskSelFindsTheNewDescription_data()
+    void SelectsTheNewDescription_data()
     {
-        QTest::addColumn<int>("autoTaskSel");
         QTest::addColumn<int>("option");
         QTest::addColumn<std::vector<std::string>>("selected");
-        QTest::newRow("offSelectsNothing") << 0 << 2 << std::vector<std::string> {};
-        QTest::newRow("onLevel") << 1 << 2 << std::vector<std::string> { "Tidy the shed" };
-        QTest::newRow("onCompletedWithPrefix")
-            << 1 << 10 << std::vector<std::string> { "2026/12/06 - Tidy the shed" };
+        QTest::newRow("level") << 2 << std::vector<std::string> { "Tidy the shed" };
+        QTest::newRow("completedWithPrefix")
+            << 10 << std::vector<std::string> { "2026/12/06 - Tidy the shed" };
     }
 
-    void AutoTaskSelFindsTheNewDescription()
+    void SelectsTheNewDescription()
     {
-        QFETCH(int, autoTaskSel);
         QFETCH(int, option);
         QFETCH(std::vector<std::string>, selected);
-        Host->TheSettings.AutoTaskSel = autoTaskSel;
         Open({ Fixed04, Unprioritized }, 1);
         ReleaseOn(option);
         QCOMPARE(Texts(Host->Selected), Texts(selected));

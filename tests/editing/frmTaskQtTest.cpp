@@ -341,15 +341,6 @@ private slots:
         QCOMPARE(Host->Selected, (std::vector<std::string> { "2026/12/06 - 2026/12/01 - Pay rent" }));
     }
 
-    void WithoutAutoSelectNoRowIsSought()
-    {
-        Open({ "06\tShop\t\t0\t20261201\t1\t0\t" }, 0);
-        Host->TheSettings.AutoTaskSel = 0;
-        ClickButton(EditorButton::Ok);
-        QVERIFY(Host->Selected.empty());
-        QVERIFY(IsClosed());
-    }
-
     // Browse, Delete Task, Cancel.
 
     void BrowseOffersTheCurrentFile_data()
