@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ListCommands.h"
 #include "ListWindowView.h"
 
 #include "editing/ListHost.h"
@@ -82,6 +83,8 @@ public:
     void SetWindFloat(bool autoFloat, const char* source) override;
     void SetNoHide(bool noHide) override { NoHide = noHide; }
 
+    // Runs a command as its access key does, and as a menu entry or a remote panel button will.
+    void Run(ListCommand command);
     SaveOutcome Save();
     SaveOutcome SaveAs();
     void MyList();

@@ -163,21 +163,15 @@ void frmList::mouseDoubleClickEvent(QMouseEvent* event)
     ShowFileNameCaption();
 }
 
+void frmList::Run(ListCommand command) { EntryOf(command).Run(*this); }
+
 void frmList::keyPressEvent(QKeyEvent* event)
 {
-    if (event->modifiers() == Qt::AltModifier) {
-        switch (event->key()) {
-        case Qt::Key_S:
-            Save();
-            return;
-        case Qt::Key_A:
-            SaveAs();
-            return;
-        case Qt::Key_M:
-            return MyList();
-        default:
-            break;
-        }
+    // Qt numbers the keys of digits and letters as their ASCII capitals.
+    const int key = event->key();
+    if (event->modifiers() == Qt::AltModifier && key >= Qt::Key_0 && key <= Qt::Key_Z) {
+        if (const ListCommandEntry* command = CommandWithAccessKey(static_cast<char>(key)))
+            return command->Run(*this);
     }
     QWidget::keyPressEvent(event);
 }

@@ -21,6 +21,28 @@ namespace {
         return bytes;
     }
 
+    // What an access key's command leaves behind on a changed list. The switch has no default:
+    // a new command does not compile until its outcome is written here.
+    struct KeyOutcome {
+        bool Saved = false;
+        std::size_t Questions = 0;
+        std::size_t Dialogs = 0;
+        bool OpensMyList = false;
+    };
+
+    KeyOutcome OutcomeOf(ListCommand command)
+    {
+        switch (command) {
+        case ListCommand::Save:
+            return { true, 0, 0, false };
+        case ListCommand::SaveAs:
+            return { false, 0, 1, false }; // the file dialog is cancelled
+        case ListCommand::MyList:
+            return { false, 1, 0, true };
+        }
+        return {};
+    }
+
 } // namespace
 
 class ListWindowTest : public QObject {
@@ -152,6 +174,35 @@ private slots:
         QCOMPARE(prompts.Dialogs.front().Title, std::string("Save Task List"));
         QCOMPARE(ReadWholeFile(Path("chosen.agl")).Bytes, Header);
         QCOMPARE(window->windowTitle(), QStringLiteral("chosen - Agendrix"));
+    }
+
+    void AccessKeysRunTheirCommands_data()
+    {
+        QTest::addColumn<char>("key");
+        QTest::addColumn<int>("command"); // -1: none
+        QTest::newRow("altQRunsNothing") << 'Q' << -1;
+        for (const ListCommandEntry& entry : ListCommands())
+            QTest::newRow(std::string(entry.Caption).c_str())
+                << entry.AccessKey << static_cast<int>(entry.Command);
+    }
+
+    void AccessKeysRunTheirCommands()
+    {
+        QFETCH(char, key);
+        QFETCH(int, command);
+        const ListCommandEntry* entry = command < 0 ? nullptr : &EntryOf(static_cast<ListCommand>(command));
+        QCOMPARE(CommandWithAccessKey(key), entry); // every key runs one command only
+        const KeyOutcome expected = entry ? OutcomeOf(entry->Command) : KeyOutcome {};
+        ScriptedPrompts prompts;
+        prompts.Answers = { PromptAnswer::No }; // My List: the changes are not saved
+        QFile::remove(QString::fromStdString(Path("Agendrix.agl")));
+        auto window = Open(prompts, 2);
+        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        QTest::keyClick(window.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
+        QCOMPARE(!window->Document().Dirty, expected.Saved);
+        QCOMPARE(prompts.Asked.size(), expected.Questions);
+        QCOMPARE(prompts.Dialogs.size(), expected.Dialogs);
+        QCOMPARE(window->Document().ListName == Path("Agendrix.agl"), expected.OpensMyList);
     }
 
     void MyListNamesItsPathAndAnimatesTheBar()
