@@ -65,7 +65,7 @@ void frmList::Start(const std::string& commandLinePath)
     setGeometry(static_cast<int>(TheSettings.WinLeft), static_cast<int>(TheSettings.WinTop),
         static_cast<int>(TheSettings.WinWidth), static_cast<int>(TheSettings.WinHeight));
     NowLoading = false;
-    DrawSkin(0, -1);
+    DrawSkin(Redraw::Always);
     show();
     QueueTimer.start(QueueCheckMs);
     GlideTimer.start(TitleGlide::TickMs);
@@ -108,20 +108,15 @@ void frmList::SetStatus(const QString& text)
     }
 }
 
-void frmList::DrawSkin(int newWidth, int newHeight)
+void frmList::DrawSkin(Redraw when)
 {
     if (NowLoading || isMinimized())
         return;
-    if (newWidth == -1 || newHeight == -1) {
-        LastDrawn = QSize(-1, -1);
-        newWidth = newHeight = 0;
-    }
-    const QSize size(newWidth != 0 ? newWidth : width(), newHeight != 0 ? newHeight : height());
-    if (size == LastDrawn)
+    if (when == Redraw::IfResized && size() == LastDrawn)
         return;
-    LastDrawn = size;
-    View.Layout = LayOutSurface({ size.width(), size.height(), ExpandLine, TheSettings.AccTextHgt });
-    View.Surface = ComposeSurface(View.Layout, Skin.Main, size);
+    LastDrawn = size();
+    View.Layout = LayOutSurface({ width(), height(), ExpandLine, TheSettings.AccTextHgt });
+    View.Surface = ComposeSurface(View.Layout, Skin.Main, size());
     View.Status = QStringLiteral("Rows Shown: %1").arg(View.Layout.RowsShown);
     CreateArrays();
 }
@@ -201,7 +196,7 @@ void frmList::paintEvent(QPaintEvent*)
     PaintListWindow(painter, View, Skin);
 }
 
-void frmList::resizeEvent(QResizeEvent*) { DrawSkin(0, 0); }
+void frmList::resizeEvent(QResizeEvent*) { DrawSkin(Redraw::IfResized); }
 
 void frmList::changeEvent(QEvent* event)
 {

@@ -114,7 +114,11 @@ protected:
 private:
     enum class Drag { None, Resize, Move, Thumb, Block, Bar, Menu };
 
-    void DrawSkin(int newWidth, int newHeight);
+    // Whether the surface is composed again at the size it was last drawn at: a resize event may
+    // come without a change of size, but the open block or its height may have changed.
+    enum class Redraw { IfResized, Always };
+    // Composes the surface at the window's size and places the rows again.
+    void DrawSkin(Redraw when);
     void CreateArrays();
     // Drops completed tasks from the end of the list; true when there were any.
     bool PurgeCompletedFromTheEnd();
@@ -195,7 +199,7 @@ private:
     int ExpandLine = -1;
     bool NoHide = false;
     bool NowLoading = true;
-    QSize LastDrawn { 0, 0 };
+    QSize LastDrawn { 0, 0 }; // the window's size when the surface was last composed
 
     Drag DragOn = Drag::None;
     QPoint DragPoint; // where the drag began, in global pixels

@@ -203,7 +203,7 @@ void frmList::DragWindowGrip(QPoint global, bool snap)
 void frmList::DragBlockGrip(int dy, bool snap)
 {
     TheSettings.AccTextHgt = BlockHeight(AccAtPress + dy, snap ? SnapRows::Yes : SnapRows::No);
-    DrawSkin(0, -1);
+    DrawSkin(Redraw::Always);
 }
 
 void frmList::PressWindowButton(int x)

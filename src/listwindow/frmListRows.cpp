@@ -168,7 +168,7 @@ void frmList::ReleaseMenuButton()
 void frmList::ToggleInformation(int row)
 {
     ExpandLine = ExpandLine == row ? -1 : row;
-    DrawSkin(-1, 0);
+    DrawSkin(Redraw::Always);
 }
 
 void frmList::PressDetails()

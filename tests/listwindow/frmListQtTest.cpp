@@ -141,6 +141,21 @@ private slots:
         QCOMPARE(window->StatusLine(), QStringLiteral("Right-click to add task"));
     }
 
+    void OnlyANewSizeComposesTheSurfaceAgain()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 2);
+        const PixelRect grip = window->CurrentView().Layout.ResizeGrip;
+        QTest::mouseMove(window.get(), QPoint(grip.X + grip.Width / 2, grip.Y + grip.Height / 2));
+        QCOMPARE(window->StatusLine(), QStringLiteral("Resize List"));
+        QResizeEvent unchanged(window->size(), window->size());
+        QApplication::sendEvent(window.get(), &unchanged);
+        QCOMPARE(window->StatusLine(), QStringLiteral("Resize List"));
+        const int rows = window->CurrentView().Layout.RowsShown;
+        window->resize(window->width(), window->height() + 24);
+        QCOMPARE(window->StatusLine(), QStringLiteral("Rows Shown: %1").arg(rows + 1));
+    }
+
     void ClosingADirtyListAsksYesOrNoAndWritesTheSettings()
     {
         ScriptedPrompts prompts;
