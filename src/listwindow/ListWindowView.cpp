@@ -42,9 +42,11 @@ namespace {
             DrawCell(painter, skin.Animation,
                 wide ? AnimationCells::Frame(view.BarFrame) : AnimationCells::Collapsed,
                 QPoint(place.ControlBar.X, place.ControlBar.Y));
-            if (view.BarButton && view.BarButton->Row == static_cast<int>(i))
-                DrawCell(painter, skin.Buttons, view.BarButton->Cell,
-                    QPoint(place.ControlBar.X + view.BarButton->X, place.ControlBar.Y + view.BarButton->Y));
+            if (view.BarButton && view.BarButton->Row == static_cast<int>(i)) {
+                const BarOverlay& picture = view.BarButton->Picture;
+                DrawCell(painter, skin.Buttons, picture.Cell,
+                    QPoint(place.ControlBar.X + picture.X, place.ControlBar.Y + picture.Y));
+            }
         }
         if (view.Rows.Details)
             painter.drawText(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/ControlBarZones.h"
 #include "geometry/RowLayout.h"
 #include "geometry/SurfaceLayout.h"
 #include "geometry/WindowButtons.h"
@@ -30,12 +31,12 @@ struct RowView {
 // The row as the window shows it: the list's bytes as text, shortened to what a row can show.
 RowView RowViewOf(const RowContent& content);
 
-// A button picture drawn over a control bar: a cell of buttons.bmp at a point of the bar.
+// A button picture drawn over the control bar of a row.
 struct BarPicture {
     int Row = -1;
-    PixelRect Cell;
-    int X = 0; // in the bar's pixels
-    int Y = 0;
+    BarOverlay Picture;
+
+    bool operator==(const BarPicture&) const = default;
 };
 
 enum class PressedPart { None, ScrollUp, ScrollDown, Thumb };

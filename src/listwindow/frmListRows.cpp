@@ -38,17 +38,14 @@ void frmList::PressBar(int row, QPoint inBar)
 {
     DragOn = Drag::Bar;
     PressedRow = row;
-    if (row == CurrentLine && BarState.WideRow() == row) {
+    const bool open = row == CurrentLine && BarState.WideRow() == row;
+    if (open) {
         BtnPushd = true;
         HoveredButton = BarButtonAt(inBar.x(), inBar.y());
-        if (HoveredButton) {
-            const PixelRect target = BarButtonTarget(*HoveredButton);
-            View.BarButton = BarPicture { row, BarButtonCell(*HoveredButton, BarCellState::Pressed), target.X,
-                target.Y };
-        }
-    } else if (inBar.x() > 4) {
-        View.BarButton = BarPicture { row, ExpandHandleCell(BarCellState::Pressed), 2, 0 };
     }
+    if (const auto picture = BarOverlayAt(
+            open ? BarShape::Open : BarShape::Collapsed, inBar.x(), inBar.y(), BarCellState::Pressed))
+        View.BarButton = BarPicture { row, *picture };
     update();
 }
 
@@ -126,24 +123,18 @@ void frmList::HoverBar(int row, QPoint inBar)
     }
     if (BtnPushd)
         return;
-    QString tip;
-    std::optional<BarPicture> picture;
-    if (row == CurrentLine) {
+    const bool open = row == CurrentLine;
+    QString tip = FromUtf8(ExpandBarText);
+    if (open) {
         HoveredButton = BarButtonAt(inBar.x(), inBar.y());
-        if (HoveredButton) {
-            tip = FromUtf8(BarButtonText(*HoveredButton));
-            const PixelRect target = BarButtonTarget(*HoveredButton);
-            picture = BarPicture { row, BarButtonCell(*HoveredButton, BarCellState::Highlighted), target.X,
-                target.Y };
-        }
-    } else {
-        tip = FromUtf8(ExpandBarText);
-        if (inBar.x() > 4)
-            picture = BarPicture { row, ExpandHandleCell(BarCellState::Highlighted), 2, 0 };
+        tip = HoveredButton ? FromUtf8(BarButtonText(*HoveredButton)) : QString();
     }
+    std::optional<BarPicture> picture;
+    if (const auto overlay = BarOverlayAt(
+            open ? BarShape::Open : BarShape::Collapsed, inBar.x(), inBar.y(), BarCellState::Highlighted))
+        picture = BarPicture { row, *overlay };
     setToolTip(tip);
-    const bool changed = picture.has_value() != View.BarButton.has_value()
-        || (picture && (picture->Row != View.BarButton->Row || picture->Cell != View.BarButton->Cell));
+    const bool changed = picture != View.BarButton;
     View.BarButton = picture;
     if (changed)
         update();
