@@ -139,6 +139,7 @@ private:
     void PressTrack(int y);
     void AutoScrollTick();
     void StopAutoScroll();
+    void PressThumb();
     void MoveThumb(int y);
     void PressWindowButton(int x);
     void ReleaseWindowButton(QPoint point);

@@ -28,10 +28,7 @@ void frmList::mousePressEvent(QMouseEvent* event)
     case ListArea::ScrollDown:
         return PressScrollButton(ScrollDirection::Down);
     case ListArea::Thumb:
-        DragOn = Drag::Thumb;
-        RowAtPress = FirstRow;
-        View.Pressed = PressedPart::Thumb;
-        return update();
+        return PressThumb();
     case ListArea::Track:
         return PressTrack(p.y());
     case ListArea::ResizeGrip:
@@ -176,6 +173,14 @@ void frmList::StopAutoScroll()
 {
     ScrollTimer.stop();
     Scroll.Interval = 0;
+}
+
+void frmList::PressThumb()
+{
+    DragOn = Drag::Thumb;
+    RowAtPress = FirstRow;
+    View.Pressed = PressedPart::Thumb;
+    update();
 }
 
 void frmList::MoveThumb(int dy)
