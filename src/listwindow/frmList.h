@@ -143,8 +143,8 @@ private:
     void MoveThumb(int y);
     void PressWindowButton(int x);
     void ReleaseWindowButton(QPoint point);
-    void DragWindowGrip(QPoint global, bool snap);
-    void DragBlockGrip(int y, bool snap);
+    void DragWindowGrip(QPoint global, SnapRows snap);
+    void DragBlockGrip(int y, SnapRows snap);
     void HoverTexts(QPoint point);
 
     // Rows: frmListRows.cpp.

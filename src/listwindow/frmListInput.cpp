@@ -9,6 +9,21 @@
 
 namespace agendrix {
 
+namespace {
+    // Shift alone frees the window's height from the rows.
+    SnapRows WindowSnap(const QMouseEvent& event)
+    {
+        return event.modifiers() == Qt::ShiftModifier ? SnapRows::No : SnapRows::Yes;
+    }
+
+    // The block snaps only while the left button alone drags it with no key held.
+    SnapRows BlockSnap(const QMouseEvent& event)
+    {
+        return event.buttons() == Qt::LeftButton && event.modifiers() == Qt::NoModifier ? SnapRows::Yes
+                                                                                        : SnapRows::No;
+    }
+} // namespace
+
 ListHit frmList::WhatIsAt(QPoint p) const
 {
     return HitAt(View.Layout, View.Rows, View.ThumbTop, p.x(), p.y());
@@ -56,18 +71,16 @@ void frmList::mousePressEvent(QMouseEvent* event)
 void frmList::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint global = event->globalPosition().toPoint();
-    const bool shiftAlone = event->modifiers() == Qt::ShiftModifier;
     switch (DragOn) {
     case Drag::Move:
         move(GeometryAtPress.topLeft() + (global - DragPoint));
         return;
     case Drag::Resize:
-        return DragWindowGrip(global, !shiftAlone);
+        return DragWindowGrip(global, WindowSnap(*event));
     case Drag::Thumb:
         return MoveThumb(global.y() - DragPoint.y());
     case Drag::Block:
-        return DragBlockGrip(global.y() - DragPoint.y(),
-            (event->buttons() == Qt::LeftButton) && event->modifiers() == Qt::NoModifier);
+        return DragBlockGrip(global.y() - DragPoint.y(), BlockSnap(*event));
     case Drag::Bar:
     case Drag::Menu:
         return;
@@ -97,7 +110,7 @@ void frmList::mouseReleaseEvent(QMouseEvent* event)
         TheSettings.WinLeft = x();
         TheSettings.WinTop = y();
     } else if (ended == Drag::Resize) {
-        DragWindowGrip(event->globalPosition().toPoint(), event->modifiers() != Qt::ShiftModifier);
+        DragWindowGrip(event->globalPosition().toPoint(), WindowSnap(*event));
         ShowFileNameCaption();
     } else if (ended == Drag::Block) {
         CreateArrays();
@@ -195,19 +208,19 @@ void frmList::MoveThumb(int dy)
     }
 }
 
-void frmList::DragWindowGrip(QPoint global, bool snap)
+void frmList::DragWindowGrip(QPoint global, SnapRows snap)
 {
     const QPoint moved = global - DragPoint;
     const int w = ClampWindowWidth(GeometryAtPress.width() + moved.x());
-    const int h = SnapWindowHeight(GeometryAtPress.height() + moved.y(), snap ? SnapRows::Yes : SnapRows::No);
+    const int h = SnapWindowHeight(GeometryAtPress.height() + moved.y(), snap);
     resize(w, h);
     TheSettings.WinWidth = w;
     TheSettings.WinHeight = h;
 }
 
-void frmList::DragBlockGrip(int dy, bool snap)
+void frmList::DragBlockGrip(int dy, SnapRows snap)
 {
-    TheSettings.AccTextHgt = BlockHeight(AccAtPress + dy, snap ? SnapRows::Yes : SnapRows::No);
+    TheSettings.AccTextHgt = BlockHeight(AccAtPress + dy, snap);
     DrawSkin(Redraw::Always);
 }
 
