@@ -247,41 +247,6 @@ private slots:
         ExpectClosed();
     }
 
-    void ChoosingALevelMakesADateBasedTaskFixed_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<std::string>("code");
-        QTest::newRow("broken") << 1 << std::string("01");
-        QTest::newRow("level7") << 2 << std::string("02");
-        QTest::newRow("sameLevel5") << 4 << std::string("04");
-        QTest::newRow("level1") << 8 << std::string("08");
-        QTest::newRow("unprioritized") << 9 << std::string("09");
-    }
-
-    void ChoosingALevelMakesADateBasedTaskFixed()
-    {
-        QFETCH(int, option);
-        QFETCH(std::string, code);
-        Open({ DateBased04 }, 0);
-        ReleaseOn(option);
-        const std::string expected = code + "\tDentist\t\t0\t20261214\t2\t0\t";
-        QCOMPARE(Texts(Host->Lines()), Texts({ expected }));
-        QVERIFY(Host->List.Dirty);
-        QCOMPARE(Host->Refreshes, 1);
-        QVERIFY(Host->Asked.Asked.empty());
-        ExpectClosed();
-    }
-
-    void CompletedOnACompletedTaskAddsASecondPrefix()
-    {
-        Open({ Unprioritized, DoneBefore }, 1);
-        ReleaseOn(10);
-        QCOMPARE(Texts(Host->Lines()),
-            Texts({ Unprioritized, "10\t2026/12/06 - 2026/11/30 - Old chore\t\t0\t20261201\t1\t0\t" }));
-        QVERIFY(Host->Asked.Asked.empty());
-        ExpectClosed();
-    }
-
     void AutoPurgeRemovesTheCompletedTaskWithoutAQuestion()
     {
         Host->TheSettings.AutoPurge = 1;

@@ -332,15 +332,6 @@ private slots:
         QVERIFY(!Host->NoHide);
     }
 
-    void CompletingACompletedTaskAddsASecondPrefix()
-    {
-        Open({ "10\t2026/12/01 - Pay rent\t\t0\t20261201\t1\t0\t" }, 0);
-        ClickButton(EditorButton::Ok);
-        QCOMPARE(Host->Lines(),
-            (std::vector<std::string> { "10\t2026/12/06 - 2026/12/01 - Pay rent\t\t0\t20261201\t1\t0\t" }));
-        QCOMPARE(Host->Selected, (std::vector<std::string> { "2026/12/06 - 2026/12/01 - Pay rent" }));
-    }
-
     // Browse, Delete Task, Cancel.
 
     void BrowseOffersTheCurrentFile_data()

@@ -89,24 +89,6 @@ private slots:
         QCOMPARE(window->RowStart(), 3);
     }
 
-    void WheelNotchMovesTwoUpOrOneDown()
-    {
-        ScriptedPrompts prompts;
-        auto window = Open(prompts, 50);
-        const QPoint inside(100, 100);
-        auto wheel = [&](int delta) {
-            QWheelEvent event(inside, window->mapToGlobal(inside), QPoint(), QPoint(0, delta), Qt::NoButton,
-                Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(window.get(), &event);
-        };
-        wheel(-120);
-        wheel(-120);
-        wheel(-120);
-        QCOMPARE(window->RowStart(), 3);
-        wheel(120);
-        QCOMPARE(window->RowStart(), 1);
-    }
-
     void SmallWheelDeltasAddUpToNotches()
     {
         ScriptedPrompts prompts;
