@@ -301,21 +301,6 @@ private slots:
         QCOMPARE(Child<QLineEdit>("Text3")->text(), QStringLiteral("/home/me/report.odt"));
     }
 
-    void DateNotEightCharactersLoadsAsToday_data()
-    {
-        QTest::addColumn<QString>("date");
-        QTest::newRow("empty") << "";
-        QTest::newRow("seven") << "2026121";
-        QTest::newRow("nine") << "202612100";
-    }
-    void DateNotEightCharactersLoadsAsToday()
-    {
-        QFETCH(QString, date);
-        Open({ "04\tDentist\t\t0\t" + date.toStdString() + "\t1\t0\t" }, 0);
-        QCOMPARE(Date(), QDate(2026, 12, 6));
-        QCOMPARE(Editor->SelectedPriority(), 4);
-    }
-
     void EditingReplacesTheLine()
     {
         Open({ "03\tOld text\ta\xb6"
