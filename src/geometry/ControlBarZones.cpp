@@ -80,4 +80,18 @@ PixelRect BarButtonCell(BarButton button, BarCellState state)
 
 PixelRect ExpandHandleCell(BarCellState state) { return { 16 * Row(state), 48, 16, 19 }; }
 
+std::optional<BarOverlay> BarOverlayAt(BarShape shape, int x, int y, BarCellState state)
+{
+    if (shape == BarShape::Collapsed) {
+        if (x <= 4)
+            return std::nullopt;
+        return BarOverlay { ExpandHandleCell(state), 2, 0 };
+    }
+    const std::optional<BarButton> button = BarButtonAt(x, y);
+    if (!button)
+        return std::nullopt;
+    const PixelRect target = BarButtonTarget(*button);
+    return BarOverlay { BarButtonCell(*button, state), target.X, target.Y };
+}
+
 } // namespace agendrix

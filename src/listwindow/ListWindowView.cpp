@@ -1,5 +1,6 @@
 #include "ListWindowView.h"
 
+#include "editing/ListText.h"
 #include "skin/QtHelpers.h"
 #include "skin/SkinCells.h"
 #include "skin/SkinPictures.h"
@@ -41,9 +42,11 @@ namespace {
             DrawCell(painter, skin.Animation,
                 wide ? AnimationCells::Frame(view.BarFrame) : AnimationCells::Collapsed,
                 QPoint(place.ControlBar.X, place.ControlBar.Y));
-            if (view.BarButton && view.BarButton->Row == static_cast<int>(i))
-                DrawCell(painter, skin.Buttons, view.BarButton->Cell,
-                    QPoint(place.ControlBar.X + view.BarButton->X, place.ControlBar.Y + view.BarButton->Y));
+            if (view.BarButton && view.BarButton->Row == static_cast<int>(i)) {
+                const BarOverlay& picture = view.BarButton->Picture;
+                DrawCell(painter, skin.Buttons, picture.Cell,
+                    QPoint(place.ControlBar.X + picture.X, place.ControlBar.Y + picture.Y));
+            }
         }
         if (view.Rows.Details)
             painter.drawText(
@@ -105,6 +108,17 @@ namespace {
     }
 
 } // namespace
+
+RowView RowViewOf(const RowContent& content)
+{
+    RowView view;
+    view.Code = content.Code;
+    view.Description = ShownListBytes(content.Description);
+    view.Information = ShownListBytes(content.Information);
+    view.DateText = QString::fromStdString(content.DateText);
+    view.Empty = content.Empty;
+    return view;
+}
 
 void PaintListWindow(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
 {

@@ -3,12 +3,11 @@
 #include "SurfacePainter.h"
 
 #include "editing/InlineEditors.h"
-#include "editing/ListText.h"
 
+#include "model/CompletedItems.h"
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
 #include "model/Recovery.h"
-#include "model/TaskLine.h"
 #include "skin/QtHelpers.h"
 
 #include <QCloseEvent>
@@ -22,6 +21,11 @@ namespace agendrix {
 namespace {
     constexpr int QueueCheckMs = 600;
 
+    // The user's short date format.
+    std::string ShortDate(const CivilDate& d)
+    {
+        return QLocale::system().toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat).toStdString();
+    }
 } // namespace
 
 frmList::frmList(ListWindowServices services, Settings settings)
@@ -53,14 +57,15 @@ void frmList::Start(const std::string& commandLinePath)
     if (!commandLinePath.empty())
         TheSettings.ListName = commandLinePath;
     // Until the list index exists, showing it at start-up opens the default list itself.
-    LoadList(commandLinePath.empty() && TheSettings.DefaultOpen == 2 ? TheSettings.DefaultList
-                                                                     : TheSettings.ListName);
+    LoadList(commandLinePath.empty() && TheSettings.ListAtStart() == StartList::DefaultListIndex
+            ? TheSettings.DefaultList
+            : TheSettings.ListName);
     View.Status = QStringLiteral("Version: ") + FromUtf8(ProgramVersion);
     SetWindFloat(true, "Start");
     setGeometry(static_cast<int>(TheSettings.WinLeft), static_cast<int>(TheSettings.WinTop),
         static_cast<int>(TheSettings.WinWidth), static_cast<int>(TheSettings.WinHeight));
     NowLoading = false;
-    DrawSkin(0, -1);
+    DrawSkin(Redraw::Always);
     show();
     QueueTimer.start(QueueCheckMs);
     GlideTimer.start(TitleGlide::TickMs);
@@ -103,20 +108,15 @@ void frmList::SetStatus(const QString& text)
     }
 }
 
-void frmList::DrawSkin(int newWidth, int newHeight)
+void frmList::DrawSkin(Redraw when)
 {
     if (NowLoading || isMinimized())
         return;
-    if (newWidth == -1 || newHeight == -1) {
-        LastDrawn = QSize(-1, -1);
-        newWidth = newHeight = 0;
-    }
-    const QSize size(newWidth != 0 ? newWidth : width(), newHeight != 0 ? newHeight : height());
-    if (size == LastDrawn)
+    if (when == Redraw::IfResized && size() == LastDrawn)
         return;
-    LastDrawn = size;
-    View.Layout = LayOutSurface({ size.width(), size.height(), ExpandLine, TheSettings.AccTextHgt });
-    View.Surface = ComposeSurface(View.Layout, Skin.Main, size);
+    LastDrawn = size();
+    View.Layout = LayOutSurface({ width(), height(), ExpandLine, TheSettings.AccTextHgt });
+    View.Surface = ComposeSurface(View.Layout, Skin.Main, size());
     View.Status = QStringLiteral("Rows Shown: %1").arg(View.Layout.RowsShown);
     CreateArrays();
 }
@@ -136,40 +136,16 @@ void frmList::CreateArrays()
     ShowListItems();
 }
 
-RowView frmList::ViewOfRow(int row) const
-{
-    const int index = FirstRow + row;
-    RowView view;
-    if (index >= TaskCount()) {
-        view.DateText = QStringLiteral("Right-click to add task");
-        return view;
-    }
-    const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(index));
-    view.Empty = false;
-    view.Code = PriorityCode(line).value_or(CodeUnprioritized);
-    if (view.Code == CodeNotAssessed)
-        view.Code = CodeUnprioritized;
-    view.Description = ShownListBytes(GetField(line, TaskField::Description));
-    view.Information = ShownListBytes(GetField(line, TaskField::Information));
-    if (List.Tasks.LastAssessment())
-        view.DateText = QString::fromStdString(
-            StatusText(StatusAt(List.Tasks, static_cast<std::size_t>(index)), [](const CivilDate& d) {
-                return QLocale::system()
-                    .toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat)
-                    .toStdString();
-            }));
-    return view;
-}
-
 void frmList::ShowListItems()
 {
     AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
     FirstRow = std::max(FirstRow, 0);
-    if (TheSettings.AutoPurge == 1 && PurgeCompletedFromTheEnd() && isVisible())
+    if (TheSettings.AutoPurges() && PurgeCompletedFromTheEnd() && isVisible())
         AnimateCtrls();
     View.RowViews.clear();
     for (int row = 0; row < View.Layout.RowsShown; ++row)
-        View.RowViews.push_back(ViewOfRow(row));
+        View.RowViews.push_back(
+            RowViewOf(ContentOfRow(List.Tasks, static_cast<std::size_t>(FirstRow + row), ShortDate)));
     View.ExpandLine = ExpandLine;
     if (ExpandLine >= 0 && ExpandLine < static_cast<int>(View.RowViews.size()))
         View.Details = QString(View.RowViews[static_cast<std::size_t>(ExpandLine)].Information)
@@ -181,33 +157,25 @@ void frmList::ShowListItems()
 
 bool frmList::PurgeCompletedFromTheEnd()
 {
-    bool purged = false;
-    while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
-        List.Tasks.Remove(List.Tasks.Count() - 1);
-        List.Dirty = true;
-        CurrentLine = -1;
-        purged = true;
-    }
-    if (purged)
-        AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
-    return purged;
+    if (DropCompletedFromTheEnd(List) == 0)
+        return false;
+    CurrentLine = -1;
+    AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
+    return true;
 }
 
 void frmList::SelectRowShowing(const std::string& description)
 {
-    for (int row = 0; row < View.Layout.RowsShown && IsTask(row); ++row) {
-        if (GetField(List.Tasks.Line(static_cast<std::size_t>(FirstRow + row)), TaskField::Description)
-            == description) {
-            CurrentLine = row;
-            AnimateCtrls();
-            return;
-        }
+    if (const auto row
+        = RowShowing(List.Tasks, static_cast<std::size_t>(FirstRow), View.Layout.RowsShown, description)) {
+        CurrentLine = *row;
+        AnimateCtrls();
     }
 }
 
 void frmList::SetWindFloat(bool autoFloat, const char*)
 {
-    const bool onTop = autoFloat && (TheSettings.AlwaysOnTop || TheSettings.DockMode == 1);
+    const bool onTop = autoFloat && (TheSettings.AlwaysOnTop || TheSettings.InSidebar());
     // On a shown window the flag goes to the window system directly, so that the window is not
     // hidden and shown again.
     if (QWindow* handle = windowHandle(); handle && isVisible())
@@ -228,7 +196,7 @@ void frmList::paintEvent(QPaintEvent*)
     PaintListWindow(painter, View, Skin);
 }
 
-void frmList::resizeEvent(QResizeEvent*) { DrawSkin(0, 0); }
+void frmList::resizeEvent(QResizeEvent*) { DrawSkin(Redraw::IfResized); }
 
 void frmList::changeEvent(QEvent* event)
 {

@@ -226,7 +226,7 @@ SettingsReadResult LoadINI(std::string_view bytes, const Settings& defaults)
         if (!fields[i].Read(result.Values, lines[i]))
             result.BadLines.push_back(static_cast<int>(i + 1));
     }
-    if (result.Values.DefaultOpen > 0)
+    if (result.Values.ListAtStart() != StartList::LastAccessed)
         result.Values.ListName = result.Values.DefaultList;
     return result;
 }

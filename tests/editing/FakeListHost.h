@@ -2,6 +2,7 @@
 
 #include "editing/ListHost.h"
 
+#include "model/CompletedItems.h"
 #include "model/DateLogic.h"
 #include "model/TaskLine.h"
 
@@ -59,11 +60,8 @@ public:
     void ShowListItems() override
     {
         AssessDateItems(List.Tasks, DateTime { Date, 12 * 3600 }, TheSettings.DaysPerLevel);
-        if (TheSettings.AutoPurge == 1)
-            while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
-                List.Tasks.Remove(List.Tasks.Count() - 1);
-                List.Dirty = true;
-            }
+        if (TheSettings.AutoPurges())
+            DropCompletedFromTheEnd(List);
         ++Refreshes;
     }
     void SelectRowShowing(const std::string& description) override { Selected.push_back(description); }

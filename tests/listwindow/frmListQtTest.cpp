@@ -21,6 +21,28 @@ namespace {
         return bytes;
     }
 
+    // What an access key's command leaves behind on a changed list. The switch has no default:
+    // a new command does not compile until its outcome is written here.
+    struct KeyOutcome {
+        bool Saved = false;
+        std::size_t Questions = 0;
+        std::size_t Dialogs = 0;
+        bool OpensMyList = false;
+    };
+
+    KeyOutcome OutcomeOf(ListCommand command)
+    {
+        switch (command) {
+        case ListCommand::Save:
+            return { true, 0, 0, false };
+        case ListCommand::SaveAs:
+            return { false, 0, 1, false }; // the file dialog is cancelled
+        case ListCommand::MyList:
+            return { false, 1, 0, true };
+        }
+        return {};
+    }
+
 } // namespace
 
 class ListWindowTest : public QObject {
@@ -67,24 +89,6 @@ private slots:
         QCOMPARE(window->RowStart(), 3);
     }
 
-    void WheelNotchMovesTwoUpOrOneDown()
-    {
-        ScriptedPrompts prompts;
-        auto window = Open(prompts, 50);
-        const QPoint inside(100, 100);
-        auto wheel = [&](int delta) {
-            QWheelEvent event(inside, window->mapToGlobal(inside), QPoint(), QPoint(0, delta), Qt::NoButton,
-                Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(window.get(), &event);
-        };
-        wheel(-120);
-        wheel(-120);
-        wheel(-120);
-        QCOMPARE(window->RowStart(), 3);
-        wheel(120);
-        QCOMPARE(window->RowStart(), 1);
-    }
-
     void SmallWheelDeltasAddUpToNotches()
     {
         ScriptedPrompts prompts;
@@ -107,23 +111,6 @@ private slots:
         QCOMPARE(window->RowStart(), 1); // a notch away from the user moves two tasks
     }
 
-    void AutoPurgeDropsCompletedTasksFromTheEndAndMarksTheListChanged()
-    {
-        ScriptedPrompts prompts;
-        const std::string list = Path("purge.agl");
-        SaveFileAtomically(list,
-            Header
-                + "04\topen\t\t0\t\t\t\t\r\n10\t2026/12/01 - done\t\t0\t\t\t\t\r\n10\t2026/12/02 - "
-                  "also\t\t0\t\t\t\t\r\n");
-        Settings settings = DefaultSettings(ScreenMetrics {});
-        settings.AutoPurge = 1;
-        frmList window(ListWindowServices { Clock, prompts, Desktop, Folder.path() }, settings);
-        window.Start(list);
-        QCOMPARE(window.Document().Tasks.Count(), std::size_t { 1 });
-        QCOMPARE(std::string(window.Document().Tasks.Line(0)), std::string("04\topen\t\t0\t\t\t\t"));
-        QVERIFY(window.Document().Dirty);
-    }
-
     void HoverOverTheGripsAndLampsSaysWhatTheyAre()
     {
         ScriptedPrompts prompts;
@@ -134,6 +121,21 @@ private slots:
         QCOMPARE(window->toolTip(), QStringLiteral("Extreme Priority"));
         QTest::mouseMove(window.get(), QPoint(15, 38 + 24 * 3)); // an empty row
         QCOMPARE(window->StatusLine(), QStringLiteral("Right-click to add task"));
+    }
+
+    void OnlyANewSizeComposesTheSurfaceAgain()
+    {
+        ScriptedPrompts prompts;
+        auto window = Open(prompts, 2);
+        const PixelRect grip = window->CurrentView().Layout.ResizeGrip;
+        QTest::mouseMove(window.get(), QPoint(grip.X + grip.Width / 2, grip.Y + grip.Height / 2));
+        QCOMPARE(window->StatusLine(), QStringLiteral("Resize List"));
+        QResizeEvent unchanged(window->size(), window->size());
+        QApplication::sendEvent(window.get(), &unchanged);
+        QCOMPARE(window->StatusLine(), QStringLiteral("Resize List"));
+        const int rows = window->CurrentView().Layout.RowsShown;
+        window->resize(window->width(), window->height() + 24);
+        QCOMPARE(window->StatusLine(), QStringLiteral("Rows Shown: %1").arg(rows + 1));
     }
 
     void ClosingADirtyListAsksYesOrNoAndWritesTheSettings()
@@ -169,6 +171,35 @@ private slots:
         QCOMPARE(prompts.Dialogs.front().Title, std::string("Save Task List"));
         QCOMPARE(ReadWholeFile(Path("chosen.agl")).Bytes, Header);
         QCOMPARE(window->windowTitle(), QStringLiteral("chosen - Agendrix"));
+    }
+
+    void AccessKeysRunTheirCommands_data()
+    {
+        QTest::addColumn<char>("key");
+        QTest::addColumn<int>("command"); // -1: none
+        QTest::newRow("altQRunsNothing") << 'Q' << -1;
+        for (const ListCommandEntry& entry : ListCommands())
+            QTest::newRow(std::string(entry.Caption).c_str())
+                << entry.AccessKey << static_cast<int>(entry.Command);
+    }
+
+    void AccessKeysRunTheirCommands()
+    {
+        QFETCH(char, key);
+        QFETCH(int, command);
+        const ListCommandEntry* entry = command < 0 ? nullptr : &EntryOf(static_cast<ListCommand>(command));
+        QCOMPARE(CommandWithAccessKey(key), entry); // every key runs one command only
+        const KeyOutcome expected = entry ? OutcomeOf(entry->Command) : KeyOutcome {};
+        ScriptedPrompts prompts;
+        prompts.Answers = { PromptAnswer::No }; // My List: the changes are not saved
+        QFile::remove(QString::fromStdString(Path("Agendrix.agl")));
+        auto window = Open(prompts, 2);
+        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        QTest::keyClick(window.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
+        QCOMPARE(!window->Document().Dirty, expected.Saved);
+        QCOMPARE(prompts.Asked.size(), expected.Questions);
+        QCOMPARE(prompts.Dialogs.size(), expected.Dialogs);
+        QCOMPARE(window->Document().ListName == Path("Agendrix.agl"), expected.OpensMyList);
     }
 
     void MyListNamesItsPathAndAnimatesTheBar()

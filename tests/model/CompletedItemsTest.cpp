@@ -256,5 +256,26 @@ namespace {
         EXPECT_TRUE(scene.Folder.Names().empty());
     }
 
+    TEST(CompletedItemsTest, DroppingFromTheEndTakesOnlyTheCompletedTail)
+    {
+        const std::string odd = "x4\tUnreadable code\t\t0\t\t1\t0\t"; // sorts after "10"
+        const std::tuple<const char*, std::vector<std::string>, std::size_t, std::vector<std::string>> cases[]
+            = {
+                  { "emptyList", {}, 0, {} },
+                  { "nothingCompleted", { Open1, Open2 }, 0, { Open1, Open2 } },
+                  { "completedBeforeAnOddLine", { Open1, Done1, odd }, 0, { Open1, Done1, odd } },
+                  { "oneCompleted", { Done1, Open1 }, 1, { Open1 } },
+                  { "completedTail", { Done2, Open1, Done1, Open2 }, 2, { Open1, Open2 } },
+                  { "onlyCompleted", { Done1, Done2 }, 2, {} },
+              };
+        for (const auto& [name, lines, dropped, kept] : cases) {
+            ListDocument document;
+            document.Tasks.Load(lines);
+            EXPECT_EQ(DropCompletedFromTheEnd(document), dropped) << name;
+            EXPECT_EQ(Texts(document.Tasks.Lines()), kept) << name;
+            EXPECT_EQ(document.Dirty, dropped > 0) << name;
+        }
+    }
+
 } // namespace
 } // namespace agendrix
