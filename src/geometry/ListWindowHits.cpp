@@ -1,5 +1,7 @@
 #include "ListWindowHits.h"
 
+#include "skin/SkinCells.h"
+
 #include <optional>
 #include <utility>
 
@@ -33,7 +35,8 @@ namespace {
 
 ListHit HitAt(const SurfaceLayout& surface, const RowLayout& rows, float thumbTop, int x, int y)
 {
-    const PixelRect thumb { surface.SliderLeft, static_cast<int>(thumbTop), ThumbSize, ThumbSize };
+    const PixelRect thumb { surface.SliderLeft, static_cast<int>(thumbTop), ButtonCells::Slider.Width,
+        ButtonCells::Slider.Height };
     const std::pair<ListArea, PixelRect> controls[] = {
         { ListArea::WindowButtons, surface.WindowControls },
         { ListArea::ScrollUp, surface.ScrollUp },
@@ -43,7 +46,7 @@ ListHit HitAt(const SurfaceLayout& surface, const RowLayout& rows, float thumbTo
         { ListArea::ResizeGrip, surface.ResizeGrip },
         // A closed block leaves its grip's last place behind.
         { ListArea::BlockGrip, surface.InfoBlock ? surface.AccDrag : PixelRect {} },
-        { ListArea::MenuButton, MenuButtonPlace },
+        { ListArea::MenuButton, surface.MenuButton },
     };
     for (const auto& [area, place] : controls) {
         if (auto hit = On(area, place, x, y))

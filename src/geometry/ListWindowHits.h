@@ -5,10 +5,6 @@
 
 namespace agendrix {
 
-// The menu button at the title bar's left, and the slider's thumb, a 13 by 13 pixel cell.
-inline constexpr PixelRect MenuButtonPlace { 3, 3, 16, 14 };
-inline constexpr int ThumbSize = 13;
-
 // The parts of the list window a point can be on.
 enum class ListArea {
     Background,
