@@ -3,11 +3,12 @@
 #include "model/FileAccess.h"
 #include "skin/QtHelpers.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 
 #include <filesystem>
 #include <memory>
@@ -51,18 +52,16 @@ namespace {
 
     class ProgramSetupTest : public testing::Test {
     protected:
-        std::string Path(std::string_view name) const
-        {
-            return QDir(Folder.path()).filePath(FromUtf8(name)).toStdString();
-        }
-        QTemporaryDir Folder;
+        std::string Path(std::string_view name) const { return Folder / name; }
+        QString ProgramFolder() const { return FromUtf8(Folder.Path()); }
+        test::TempFolder Folder;
     };
 
     TEST_F(ProgramSetupTest, ASettingsFileThatCannotBeReadIsNamed)
     {
         std::filesystem::create_directory(Path(SettingsFileName));
         testing::internal::CaptureStderr();
-        const Settings settings = LoadSettings(Folder.path());
+        const Settings settings = LoadSettings(ProgramFolder());
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "agendrix: Could not read \"" + Path(SettingsFileName) + "\": Is a directory.\n");
         EXPECT_EQ(settings.DaysPerLevel, 3);
@@ -74,7 +73,7 @@ namespace {
             SettingsWith({ { 10, "-1e9" }, { 11, "1e9" }, { 12, "1e9" }, { 13, "1e9" }, { 19, "100000" },
                 { 24, "1e9" }, { 26, "-1e9" } }));
         testing::internal::CaptureStderr();
-        const Settings settings = LoadSettings(Folder.path());
+        const Settings settings = LoadSettings(ProgramFolder());
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "every line could be read";
         const QScreen* screen = QGuiApplication::primaryScreen();
         ASSERT_NE(screen, nullptr);
@@ -112,15 +111,15 @@ namespace {
             { "none", {}, false, "" },
         };
         for (const auto& c : cases) {
-            QTemporaryDir folder;
-            const std::string path = QDir(folder.path()).filePath(FromUtf8(SettingsFileName)).toStdString();
+            const test::TempFolder folder;
+            const std::string path = folder / SettingsFileName;
             const std::string backup = path + ".bak";
             const std::string bytes = SettingsWith(c.Lines);
             SaveFileAtomically(path, bytes);
             if (c.BackupIsAFolder)
                 std::filesystem::create_directory(backup);
             testing::internal::CaptureStderr();
-            const Settings settings = LoadSettings(folder.path());
+            const Settings settings = LoadSettings(FromUtf8(folder.Path()));
             std::string expected = c.Said;
             if (!expected.empty()) {
                 expected.replace(expected.find("FILE"), 4, path);

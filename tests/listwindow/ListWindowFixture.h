@@ -1,10 +1,12 @@
 #pragma once
 
-#include "editing/FakeListHost.h"
 #include "listwindow/frmList.h"
 
 #include "model/FileAccess.h"
 #include "skin/QtHelpers.h"
+
+#include "support/FixedClock.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -30,9 +32,9 @@ public:
 // recording desktop. The folder has no skins, so the window draws the plain default look.
 struct ListWindowFixture {
     QTemporaryDir Folder;
-    FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
+    test::FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
     RecordingShell Desktop;
-    ScriptedPrompts Prompts;
+    test::ScriptedPrompts Prompts;
     Settings TheSettings = DefaultSettings(ScreenMetrics {});
 
     std::string Path(std::string_view name) const

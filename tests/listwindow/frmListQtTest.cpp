@@ -27,7 +27,7 @@ class ListWindowTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir Folder;
-    FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
+    test::FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
     RecordingShell Desktop;
 
     std::string Path(std::string_view name) const
@@ -35,7 +35,7 @@ class ListWindowTest : public QObject {
         return QDir(Folder.path()).filePath(FromUtf8(name)).toStdString();
     }
 
-    std::unique_ptr<frmList> Open(ScriptedPrompts& prompts, int tasks)
+    std::unique_ptr<frmList> Open(test::ScriptedPrompts& prompts, int tasks)
     {
         const std::string list = Path("list.agl");
         SaveFileAtomically(list, ListOf(tasks));
@@ -49,7 +49,7 @@ class ListWindowTest : public QObject {
 private slots:
     void ScrollDownButtonStepsAtOnceThenWaitsASecond()
     {
-        ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         auto window = Open(prompts, 3);
         const QPoint down(window->width() - 12, window->height() - 21);
         QTest::mousePress(window.get(), Qt::LeftButton, {}, down);
@@ -69,7 +69,7 @@ private slots:
 
     void WheelNotchMovesTwoUpOrOneDown()
     {
-        ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         auto window = Open(prompts, 50);
         const QPoint inside(100, 100);
         auto wheel = [&](int delta) {
@@ -87,7 +87,7 @@ private slots:
 
     void SmallWheelDeltasAddUpToNotches()
     {
-        ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         auto window = Open(prompts, 50);
         const QPoint inside(100, 100);
         auto wheel = [&](int delta, int times) {
@@ -109,7 +109,7 @@ private slots:
 
     void AutoPurgeDropsCompletedTasksFromTheEndAndMarksTheListChanged()
     {
-        ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         const std::string list = Path("purge.agl");
         SaveFileAtomically(list,
             Header
@@ -126,7 +126,7 @@ private slots:
 
     void HoverOverTheGripsAndLampsSaysWhatTheyAre()
     {
-        ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         auto window = Open(prompts, 2);
         QTest::mouseMove(window.get(), QPoint(window->width() - 8, window->height() - 8));
         QCOMPARE(window->StatusLine(), QStringLiteral("Resize List"));
@@ -138,7 +138,7 @@ private slots:
 
     void ClosingADirtyListAsksYesOrNoAndWritesTheSettings()
     {
-        ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         prompts.Answers = { PromptAnswer::No };
         auto window = Open(prompts, 2);
         const_cast<ListDocument&>(window->Document()).Dirty = true;
@@ -157,7 +157,7 @@ private slots:
 
     void SavingANewListAsksForAFileName()
     {
-        ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         auto window = Open(prompts, 1);
         window->MyList(); // a list that does not exist yet: empty, not saved
         prompts.Chosen = Path("chosen.agl");
@@ -180,7 +180,7 @@ private slots:
             { "existingFile", true, 1, false },
         };
         for (const auto& [name, exists, tasks, dirty] : cases) {
-            ScriptedPrompts prompts;
+            test::ScriptedPrompts prompts;
             prompts.Answers = { PromptAnswer::No };
             const std::string mine = Path("Agendrix.agl");
             QFile::remove(QString::fromStdString(mine));
@@ -202,7 +202,7 @@ private slots:
 
     void WindowGripSnapsToRowsUnlessShiftAndStopsAtItsMinimum()
     {
-        ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         auto window = Open(prompts, 3);
         const QPoint grip(window->width() - 8, window->height() - 8);
         const std::tuple<const char*, int, Qt::KeyboardModifiers, int> cases[] = {
@@ -237,7 +237,7 @@ private slots:
             { "belowTheStrip", 19, false },
         };
         for (const auto& [name, releaseY, acts] : cases) {
-            ScriptedPrompts prompts;
+            test::ScriptedPrompts prompts;
             auto window = Open(prompts, 1);
             const bool before = window->CurrentSettings().OpenRemote;
             const int remoteX = window->CurrentView().Layout.WindowControls.X + 8;
@@ -253,7 +253,7 @@ private slots:
             { "farDown", 1000, 360 }, { "farUp", -1000, 32 }, { "oneRowDown", 20, 72 }, // 48 + 20 snaps to 72
         };
         for (const auto& [name, dy, expected] : cases) {
-            ScriptedPrompts prompts;
+            test::ScriptedPrompts prompts;
             auto window = Open(prompts, 3);
             QTest::mouseClick(
                 window.get(), Qt::LeftButton, {}, QPoint(15, 38)); // the first lamp opens its block
@@ -269,7 +269,7 @@ private slots:
 
     void TrackClickScrollsEveryTenthOfASecondUntilTheThumbIsNear()
     {
-        ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         auto window = Open(prompts, 100);
         const PixelRect track = window->CurrentView().Rows.SliderTrack;
         const QPoint below(track.X + 6, track.Y + track.Height - 60);

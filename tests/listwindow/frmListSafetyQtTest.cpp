@@ -42,7 +42,7 @@ namespace {
         document.Dirty = true;
     }
 
-    bool AskedFor(const ScriptedPrompts& prompts, const std::string& text)
+    bool AskedFor(const test::ScriptedPrompts& prompts, const std::string& text)
     {
         for (const PromptRequest& request : prompts.Asked)
             if (request.Text.find(text) != std::string::npos)
