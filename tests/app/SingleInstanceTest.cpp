@@ -12,7 +12,6 @@
 
 #include <QLockFile>
 
-#include <filesystem>
 #include <optional>
 #include <poll.h>
 #include <string>
@@ -155,16 +154,6 @@ namespace {
         EXPECT_EQ(instance.Problem(),
             "The running Agendrix did not answer within 5 seconds; \"/lists/third.agl\" was not opened.");
         EXPECT_FALSE(FileExists(InFolder(QueueFileName))) << "the request was taken back";
-    }
-
-    TEST_F(SingleInstanceTest, AWaitListThatCannotBeWrittenIsNamed)
-    {
-        std::filesystem::create_directory(InFolder(WaitListFileName));
-        SingleInstance instance(Folder.Path());
-        EXPECT_EQ(instance.Claim(StartRequest { "/lists/fourth.agl" }), StartRole::NotHandedOver);
-        EXPECT_NE(instance.Problem().find(InFolder(WaitListFileName)), std::string::npos)
-            << instance.Problem();
-        EXPECT_FALSE(FileExists(InFolder(LockFileName))) << "a start that failed does not run";
     }
 
 } // namespace

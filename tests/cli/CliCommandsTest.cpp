@@ -337,6 +337,9 @@ namespace {
         std::string output;
         EXPECT_EQ(RunProgram("frobnicate x.agl", output), 1);
         EXPECT_NE(output.find("Usage: agendrix-cli"), std::string::npos);
+        EXPECT_EQ(RunProgram("show --bogus " AGENDRIX_SAMPLES "/Sample.agl", output), 1);
+        EXPECT_EQ(
+            output.substr(0, output.find('\n')), "agendrix-cli: show does not know the option --bogus.");
         EXPECT_EQ(RunProgram("show /nonexistent/list.agl", output), 2);
         EXPECT_EQ(output, "agendrix-cli: There is no list file \"/nonexistent/list.agl\".\n");
         EXPECT_EQ(RunProgram("--today 2026-12-06 show " AGENDRIX_SAMPLES "/Sample.agl", output), 0);
@@ -370,25 +373,6 @@ namespace {
             EXPECT_NE(bytes.find("\tTask " + std::to_string(i) + "\t"), std::string::npos) << i;
         EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), Writers + 1);
         EXPECT_EQ(folder.Names(), (std::vector<std::string> { "shared.agl" }));
-    }
-
-    TEST(CliProgram, AnEmptyFileNameIsAUsageError)
-    {
-        std::string output;
-        EXPECT_EQ(RunProgram("show ''", output), 1);
-        EXPECT_EQ(
-            output.substr(0, output.find('\n')), "agendrix-cli: show needs a FILE: the name given is empty.");
-    }
-
-    TEST(CliProgram, OptionsMayStandBeforeTheFile)
-    {
-        std::string output;
-        EXPECT_EQ(RunProgram("show --json --today 2026-12-06 " AGENDRIX_SAMPLES "/Sample.agl", output), 0)
-            << output;
-        EXPECT_EQ(output.substr(0, 5), "[\n  {");
-        EXPECT_EQ(RunProgram("show --bogus " AGENDRIX_SAMPLES "/Sample.agl", output), 1);
-        EXPECT_EQ(
-            output.substr(0, output.find('\n')), "agendrix-cli: show does not know the option --bogus.");
     }
 
 } // namespace
