@@ -30,6 +30,7 @@ wait_for 10 shows "$window" "$(bar_of "$listWidth" 2)" "$work/open-bar.rgb" || f
 xdotool mousemove $((listX + 100)) $((listY + 38)) click 3
 wait_for 10 xdotool search --name "^Task Details$" || fail "the task editor did not open"
 editor=$(xdotool search --name "^Task Details$" | head -1)
+wait_for 10 has_keyboard "$editor" || fail "the task editor did not take the keyboard"
 geometry_of "$editor"
 xdotool type --delay 20 "Water the plants"
 # "Level &5 - High" is the fifth priority option, at (22, 170 + 14 * 4) of the editor; OK is at (254, 390).

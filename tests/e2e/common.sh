@@ -42,6 +42,15 @@ wait_for() { # wait_for SECONDS COMMAND...: polls until the command succeeds
 # Sets X, Y, WIDTH and HEIGHT to the window's geometry.
 geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
+# The keyboard goes where the display's input focus is: to WINDOW, or to a window of the program
+# PID other than WINDOW, such as a popup it opened.
+has_keyboard() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; } # has_keyboard WINDOW
+popup_has_keyboard() { # popup_has_keyboard PID WINDOW
+    local focus
+    focus=$(xdotool getwindowfocus 2>/dev/null) && [[ $focus != "$2" ]] \
+        && xdotool search --onlyvisible --pid "$1" | grep -qx "$focus"
+}
+
 # What the user sees, to wait for instead of sleeping. A rectangle is WxH+X+Y in the window's
 # pixels; a picture is the rectangle's raw RGB bytes, as ImageMagick's import reads them.
 picture_of() { # picture_of WINDOW RECTANGLE FILE: fails while the window cannot be read
