@@ -131,8 +131,9 @@ private slots:
         Open({ Fixed04 }, 0);
         const PickerLayout layout = LayOutPicker();
         const PixelRect line = layout.Separators.front();
-        for (const QPoint point :
-            { QPoint(line.X + 5, line.Y), QPoint(0, 1), QPoint(layout.Width - 1, 40) }) {
+        // A separator, and the left and right borders beside the first entries.
+        for (const QPoint point : { QPoint(line.X + 5, line.Y), QPoint(0, CentreOf(0).y()),
+                 QPoint(layout.Width - 1, CentreOf(1).y()) }) {
             QTest::mousePress(Picker, Qt::LeftButton, {}, point);
             QTest::mouseRelease(Picker, Qt::LeftButton, {}, point);
         }
@@ -182,7 +183,7 @@ private slots:
         QEvent deactivate(QEvent::WindowDeactivate);
         switch (way) {
         case Closing::ClickOutside:
-            QTest::mousePress(Picker, Qt::LeftButton, {}, QPoint(-20, 30));
+            QTest::mousePress(Picker, Qt::LeftButton, {}, QPoint(-1, CentreOf(0).y())); // left of the popup
             break;
         case Closing::Escape:
             QTest::keyClick(Picker, Qt::Key_Down);

@@ -4,6 +4,8 @@
 #include "editing/frmTask.h"
 #include "geometry/TaskEditorLayout.h"
 
+#include "support/TempFolder.h"
+
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -13,7 +15,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace agendrix {
@@ -59,7 +60,7 @@ namespace {
 class TaskEditorTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir Folder;
+    test::TempFolder Folder;
     std::unique_ptr<FakeListHost> Host;
     QPointer<frmTask> Editor;
     std::unique_ptr<QSignalSpy> ClosedSpy;
@@ -68,7 +69,7 @@ class TaskEditorTest : public QObject {
     frmTask* Open(std::vector<std::string> lines, std::size_t index)
     {
         Host = std::make_unique<FakeListHost>();
-        Host->Folder = Folder.path();
+        Host->Folder = QString::fromStdString(Folder.Path());
         Host->Date = Today;
         Host->List.Tasks.Load(lines);
         Host->List.Tasks.SetListener([this](const StoreChange& change) {
@@ -101,7 +102,7 @@ private slots:
         const QString background = QFINDTESTDATA("../../skins/Default/taskedit.bmp");
         QVERIFY(!background.isEmpty());
         const QString source = QFileInfo(background).absolutePath();
-        const QString target = Folder.filePath(QStringLiteral("Skins/Default"));
+        const QString target = QString::fromStdString(Folder / "Skins/Default");
         QVERIFY(QDir().mkpath(target));
         for (const QString& name : QDir(source).entryList(QDir::Files))
             QVERIFY(QFile::copy(source + QLatin1Char('/') + name, target + QLatin1Char('/') + name));
@@ -428,7 +429,7 @@ private slots:
         // The title band, where no control lies, shows the background as it is.
         const QRect band(0, 0, 390, 40);
         const QImage shown = Editor->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(band);
-        const QImage skin(Folder.filePath(QStringLiteral("Skins/Default/taskedit.bmp")));
+        const QImage skin(QString::fromStdString(Folder / "Skins/Default/taskedit.bmp"));
         QCOMPARE(shown, skin.convertToFormat(QImage::Format_RGB32).copy(band));
     }
 
@@ -447,7 +448,7 @@ private slots:
         OpenNew();
         auto* ok = Child<TaskEditorButton>("picCommand2");
         auto* remove = Child<TaskEditorButton>("picCommand4");
-        const QImage sheet = QImage(Folder.filePath(QStringLiteral("Skins/Default/editbtns.bmp")))
+        const QImage sheet = QImage(QString::fromStdString(Folder / "Skins/Default/editbtns.bmp"))
                                  .convertToFormat(QImage::Format_RGB32);
         const auto looksLike = [&](TaskEditorButton* button, EditorButton which, EditorButtonLook look) {
             const PixelRect cell = EditorButtonCell(which, look);
@@ -455,18 +456,20 @@ private slots:
                 == sheet.copy(cell.X, cell.Y, cell.Width, cell.Height);
         };
         QVERIFY(looksLike(ok, EditorButton::Ok, EditorButtonLook::Normal));
-        QTest::mousePress(ok, Qt::LeftButton, {}, QPoint(10, 10));
+        const QPoint inside = ok->rect().center();
+        const QPoint leftOfIt = inside - QPoint(ok->width(), 0);
+        QTest::mousePress(ok, Qt::LeftButton, {}, inside);
         QCOMPARE(ok->Look(), EditorButtonLook::Pressed);
         QVERIFY(looksLike(ok, EditorButton::Ok, EditorButtonLook::Pressed));
         // Released away from the button: no click, and the focus it took shows.
-        QTest::mouseRelease(ok, Qt::LeftButton, {}, QPoint(-40, 10));
+        QTest::mouseRelease(ok, Qt::LeftButton, {}, leftOfIt);
         QVERIFY(Asked().empty());
         QCOMPARE(ok->Look(), EditorButtonLook::Focused);
         QVERIFY(looksLike(ok, EditorButton::Ok, EditorButtonLook::Focused));
-        QTest::mousePress(remove, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(remove, Qt::LeftButton, {}, remove->rect().center());
         QVERIFY(looksLike(remove, EditorButton::DeleteTask, EditorButtonLook::Pressed));
         QVERIFY(ok->hasFocus()); // Delete Task never takes the focus
-        QTest::mouseRelease(remove, Qt::LeftButton, {}, QPoint(200, 10));
+        QTest::mouseRelease(remove, Qt::LeftButton, {}, remove->rect().center() + QPoint(remove->width(), 0));
         QVERIFY(looksLike(remove, EditorButton::DeleteTask, EditorButtonLook::Normal));
         QVERIFY(Editor->isVisible());
     }
@@ -488,7 +491,10 @@ private slots:
     {
         OpenNew();
         const QPoint start = Editor->pos();
-        const QPoint grip(150, 380); // plain background between the file field and the buttons
+        // Plain background: below the middle of the file field, above the buttons.
+        const PixelRect file = TaskEditorLayout::File;
+        const QPoint grip(
+            Centre(file).x(), (file.Bottom() + EditorButtonTarget(EditorButton::DeleteTask).Y) / 2);
         QTest::mousePress(Editor, Qt::LeftButton, {}, grip);
         QCOMPARE(Editor->cursor().shape(), Qt::SizeAllCursor);
         QTest::mouseMove(Editor, grip + QPoint(30, 20));

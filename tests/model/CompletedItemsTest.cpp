@@ -2,7 +2,12 @@
 
 #include "model/ListFile.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+#include "support/FailingFileOps.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <tuple>

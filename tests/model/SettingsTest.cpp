@@ -2,7 +2,9 @@
 
 #include "model/FileAccess.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+
+#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <tuple>
