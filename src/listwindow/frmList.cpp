@@ -73,10 +73,14 @@ void frmList::Start(const std::string& commandLinePath)
 
 void frmList::LoadList(const std::string& path)
 {
+    // Until the list is read, the document holds the new name over the old tasks, whose changes
+    // were saved or declined: an end meanwhile has nothing to keep.
+    ReadingList = true;
     List.ListName = path;
     FirstRow = 0;
     const GetListResult result
         = GetList(List, TheSettings.Recent, Services.ThePrompts, Services.TheClock.Now().Date);
+    ReadingList = false;
     if (result.What == GetListResult::Status::Failed)
         Services.ThePrompts.Tell(result.Error.Message, PromptIcon::Critical);
     else

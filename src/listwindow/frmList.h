@@ -199,6 +199,7 @@ private:
     int CurrentLine = 0; // the row whose control bar should be open, -1 none
     int ExpandLine = -1;
     bool NoHide = false;
+    bool ReadingList = false; // between naming the list to open and having read it
     bool NowLoading = true;
     QSize LastDrawn { 0, 0 }; // the window's size when the surface was last composed
 

@@ -199,7 +199,7 @@ void frmList::SaveSettings(ErrorReport report, FileOps& ops)
 void frmList::Terminate()
 {
     RowEditors->Finish();
-    if (List.Dirty) {
+    if (List.Dirty && !ReadingList) {
         // The end must come within a second: the system, not this program, waits for the disk.
         const FileError error
             = WriteRecoveryCopy(List, Services.ProgramFolder.toStdString(), UnsyncedFileOps());

@@ -209,6 +209,26 @@ private slots:
         QVERIFY(!window->Document().Dirty);
     }
 
+    // An end while another list is being read (here, at its older-format note) keeps no copy:
+    // the document holds the new name over the old tasks, whose changes the user declined.
+    void TerminateWhileAListIsReadKeepsNoCopyUnderItsName()
+    {
+        ListWindowFixture fixture;
+        SaveFileAtomically(fixture.Path("old.agl"), "Format: 2.0.0\r\n05\tOld format\t\t0\t\t1\t0\t\r\n");
+        auto window = fixture.Open(Tasks);
+        ListDocument& document = const_cast<ListDocument&>(window->Document());
+        document.Tasks.Add("02\tDeclined change\t\t0\t\t\t\t");
+        document.Dirty = true;
+        fixture.Prompts.Answers = { PromptAnswer::No };
+        fixture.Prompts.OnAsk = [&](const PromptRequest& request) {
+            if (request.Text == Version20Message())
+                window->Terminate();
+        };
+        QVERIFY(window->OpenList(fixture.Path("old.agl")));
+        QVERIFY(!FileExists(fixture.Path(".old.agl.recovered")));
+        QVERIFY(!FileExists(fixture.Path(".list.agl.recovered")));
+    }
+
     void OpeningAListWithARecoveryCopyOffersIt()
     {
         const std::tuple<const char*, PromptAnswer, std::size_t, bool> cases[] = {
