@@ -6,7 +6,7 @@ AGENDRIX_PACKAGES=(
     qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool
+    xvfb xauth xdotool imagemagick
 )
 
 # What scripts/run needs to build and start the program.

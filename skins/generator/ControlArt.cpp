@@ -55,51 +55,51 @@ namespace {
         }
     }
 
-    Image FunctionButtonCell(const Theme& theme, Face face)
-    {
-        Image img = TitlePatch(theme, ListLayout::FunctionButton, false);
-        DrawButtonFace(img, theme, { 0, 0, 16, 14 }, face, 3.0);
-        const int d = face == Face::Pressed ? 1 : 0;
-        DrawMenuLines(img, 4 + d, 5 + d, 8, theme.GlyphShadow);
-        DrawMenuLines(img, 4 + d, 4 + d, 8, GlyphColour(theme, face));
-        return img;
-    }
-
-    Image SliderThumb(const Theme& theme, Face face)
-    {
-        Image img(ThumbWidth, ThumbWidth);
-        for (int x = 0; x < ThumbWidth; ++x)
-            img.VLine(x, 0, ThumbWidth - 1, ScrollColumn(theme, ThumbColumn + x));
-        DrawButtonFace(img, theme, { 0, 0, ThumbWidth, ThumbWidth }, face, 4.0);
-        const int d = face == Face::Pressed ? 1 : 0;
-        for (int i = 0; i < 3; ++i) {
-            img.HLine(4, 8, 4 + 2 * i + d, Mix(theme.ButtonBottom, theme.Glyph, 0.55));
-        }
-        return img;
-    }
-
-    Image ScrollButton(const Theme& theme, bool up, Face face)
-    {
-        Image img(ThumbWidth, 7);
-        DrawSmallButton(img, theme, { 0, 0, ThumbWidth, 7 }, face);
-        const int d = face == Face::Pressed ? 1 : 0;
-        DrawArrow(img, 6, 2 + d, 5, up, theme.Glyph);
-        return img;
-    }
-
-    // The program's name and a small lamp at the left of the title bar, lit while the window has
-    // the focus. The glide reveals it from the left.
-    Image ActivityStripCell(const Theme& theme, bool active)
-    {
-        Image img = TitlePatch(theme, ListLayout::ActivityStrip, false);
-        DrawLed(img, 9.5, 9.5, 3.4, theme.Led, active);
-        const Rgb text = active ? theme.TitleText : theme.TitleTextDim;
-        PixelFont::Draw(img, 17, 7, "Agendrix", Darker(theme.TitleBottom, 0.45));
-        PixelFont::Draw(img, 16, 6, "Agendrix", text);
-        return img;
-    }
-
 } // namespace
+
+Image FunctionButtonCell(const Theme& theme, Face face)
+{
+    Image img = TitlePatch(theme, ListLayout::FunctionButton, false);
+    DrawButtonFace(img, theme, { 0, 0, 16, 14 }, face, 3.0);
+    const int d = face == Face::Pressed ? 1 : 0;
+    DrawMenuLines(img, 4 + d, 5 + d, 8, theme.GlyphShadow);
+    DrawMenuLines(img, 4 + d, 4 + d, 8, GlyphColour(theme, face));
+    return img;
+}
+
+Image SliderThumb(const Theme& theme, Face face)
+{
+    Image img(ThumbWidth, ThumbWidth);
+    for (int x = 0; x < ThumbWidth; ++x)
+        img.VLine(x, 0, ThumbWidth - 1, ScrollColumn(theme, ThumbColumn + x));
+    DrawButtonFace(img, theme, { 0, 0, ThumbWidth, ThumbWidth }, face, 4.0);
+    const int d = face == Face::Pressed ? 1 : 0;
+    for (int i = 0; i < 3; ++i) {
+        img.HLine(4, 8, 4 + 2 * i + d, Mix(theme.ButtonBottom, theme.Glyph, 0.55));
+    }
+    return img;
+}
+
+Image ScrollButton(const Theme& theme, bool up, Face face)
+{
+    Image img(ThumbWidth, 7);
+    DrawSmallButton(img, theme, { 0, 0, ThumbWidth, 7 }, face);
+    const int d = face == Face::Pressed ? 1 : 0;
+    DrawArrow(img, 6, 2 + d, 5, up, theme.Glyph);
+    return img;
+}
+
+// The program's name and a small lamp at the left of the title bar, lit while the window has
+// the focus. The glide reveals it from the left.
+Image ActivityStripCell(const Theme& theme, bool active)
+{
+    Image img = TitlePatch(theme, ListLayout::ActivityStrip, false);
+    DrawLed(img, 9.5, 9.5, 3.4, theme.Led, active);
+    const Rgb text = active ? theme.TitleText : theme.TitleTextDim;
+    PixelFont::Draw(img, 17, 7, "Agendrix", Darker(theme.TitleBottom, 0.45));
+    PixelFont::Draw(img, 16, 6, "Agendrix", text);
+    return img;
+}
 
 Image ControlKeys(const Theme& theme, Face face)
 {
@@ -175,27 +175,42 @@ Image WindowButtons(const Theme& theme, Face face)
     return img;
 }
 
+ButtonFace CellFace(Face face)
+{
+    switch (face) {
+    case Face::Hover:
+        return ButtonFace::Highlighted;
+    case Face::Pressed:
+        return ButtonFace::Pressed;
+    default:
+        return ButtonFace::Normal;
+    }
+}
+
 Image ButtonBitmap(const Theme& theme)
 {
     Image sheet(189, 95, theme.Rail);
-    const Face states[] = { Face::Normal, Face::Hover, Face::Pressed };
-    for (int s = 0; s < 3; ++s) {
-        sheet.Paste(ControlKeys(theme, states[s]), 0, 16 * s);
-        sheet.Paste(WindowButtons(theme, states[s]), 73, 16 * s);
-        sheet.Paste(BarHandle(theme, states[s], false), 16 * s, 48);
-        sheet.Paste(BarHandle(theme, states[s], true), 141 + 16 * s, 0);
+    const auto paste
+        = [&sheet](const Image& piece, const PixelRect& cell) { sheet.Paste(piece, cell.X, cell.Y); };
+    for (const Face face : { Face::Normal, Face::Hover, Face::Pressed }) {
+        paste(ControlKeys(theme, face), ButtonCells::BarKeys(CellFace(face)));
+        paste(WindowButtons(theme, face), ButtonCells::WindowButtonStrip(CellFace(face)));
+        paste(BarHandle(theme, face, false), ButtonCells::ExpandHandle(CellFace(face)));
+        paste(BarHandle(theme, face, true), ButtonCells::CloseHandle(CellFace(face)));
     }
-    sheet.Paste(SliderThumb(theme, Face::Normal), 0, 68);
-    sheet.Paste(SliderThumb(theme, Face::Pressed), 13, 68);
-    sheet.Paste(ScrollButton(theme, true, Face::Normal), 123, 48);
-    sheet.Paste(ScrollButton(theme, true, Face::Pressed), 123, 55);
-    sheet.Paste(ScrollButton(theme, false, Face::Normal), 123, 62);
-    sheet.Paste(ScrollButton(theme, false, Face::Pressed), 123, 69);
-    sheet.Paste(FunctionButtonCell(theme, Face::Normal), 0, 81);
-    sheet.Paste(FunctionButtonCell(theme, Face::Pressed), 16, 81);
-    sheet.Paste(FunctionButtonCell(theme, Face::Hover), 32, 81);
-    sheet.Paste(ActivityStripCell(theme, false), 48, 48);
-    sheet.Paste(ActivityStripCell(theme, true), 48, 66);
+    paste(SliderThumb(theme, Face::Normal), ButtonCells::Slider);
+    paste(SliderThumb(theme, Face::Pressed), ButtonCells::SliderPressed);
+    for (const int index : { 0, 1 }) {
+        paste(ScrollButton(theme, index == 0, Face::Normal),
+            ButtonCells::ScrollButton(index, ButtonState::Normal));
+        paste(ScrollButton(theme, index == 0, Face::Pressed),
+            ButtonCells::ScrollButton(index, ButtonState::Pressed));
+    }
+    paste(FunctionButtonCell(theme, Face::Normal), ButtonCells::FunctionButton);
+    paste(FunctionButtonCell(theme, Face::Pressed), ButtonCells::FunctionButtonPressed);
+    paste(FunctionButtonCell(theme, Face::Hover), ButtonCells::FunctionButtonHighlighted);
+    paste(ActivityStripCell(theme, false), ButtonCells::ActivityInactive);
+    paste(ActivityStripCell(theme, true), ButtonCells::ActivityActive);
     return sheet;
 }
 

@@ -4,6 +4,8 @@
 #include "Theme.h"
 #include "Widgets.h"
 
+#include "skin/SkinCells.h"
+
 namespace agendrix::skins {
 
 // ----- The window surface (main.bmp) ---------------------------------------------------------
@@ -49,6 +51,15 @@ Image ControlKeys(const Theme& theme, Face face);
 Image BarHandle(const Theme& theme, Face face, bool closeCross);
 // The window buttons strip, 68 by 14, every button in the given state.
 Image WindowButtons(const Theme& theme, Face face);
+// The menu button at the title bar's left, the slider's thumb, a scroll button and the activity
+// strip (lit while the window has the focus), each over the pixels it covers.
+Image FunctionButtonCell(const Theme& theme, Face face);
+Image SliderThumb(const Theme& theme, Face face);
+Image ScrollButton(const Theme& theme, bool up, Face face);
+Image ActivityStripCell(const Theme& theme, bool active);
+// The face of a button cell that a drawing face goes to.
+ButtonFace CellFace(Face face);
+// buttons.bmp: every piece above at the cell where the window finds it.
 Image ButtonBitmap(const Theme& theme);
 Image ControlBarBitmap(const Theme& theme);
 

@@ -2,6 +2,9 @@
 
 #include "Image.h"
 
+#include "skin/ListWindowPlaces.h"
+#include "skin/SkinCells.h"
+
 #include <array>
 #include <string_view>
 
@@ -9,6 +12,10 @@
 // how the window composes itself out of main.bmp; the editor's and the remote panel's are the
 // layout their backgrounds are drawn around, and the windows place their controls on them.
 namespace agendrix::skins {
+
+// The list window's own numbers: where it shows each picture and where it finds each cell. The
+// pictures are drawn to fit them, so they are read from the window's headers, never written here.
+constexpr Rect FromPixels(const PixelRect& r) { return { r.X, r.Y, r.Width, r.Height }; }
 
 namespace ListLayout {
     // The pieces of main.bmp are cut from strips drawn at this width: a 49-pixel left band, one
@@ -39,47 +46,49 @@ namespace ListLayout {
     inline constexpr int GrooveLast = 36;
 
     // Controls of the list window that lie on the title bar (window pixels).
-    inline constexpr Rect FunctionButton { 3, 3, 16, 14 };
-    inline constexpr Rect ActivityStrip { 19, 0, 75, 18 };
-    inline constexpr int CaptionLeft = 80; // lblCaption, width W - 150, 6 pixels down
-    inline constexpr int CaptionTop = 6;
-    inline constexpr int WindowButtonsTop = 3; // picWinCtrls at W - 70
-    inline constexpr int ScrollUpTop = 21; // picScrollBtn(0) at W - 18
+    inline constexpr Rect FunctionButton = FromPixels(ListWindowPlaces::MenuButton);
+    inline constexpr Rect ActivityStrip = FromPixels(ListWindowPlaces::ActivityStrip);
+    inline constexpr int CaptionLeft = ListWindowPlaces::CaptionLeft;
+    inline constexpr int CaptionTop = ListWindowPlaces::CaptionTop;
+    inline constexpr int WindowButtonsTop = ListWindowPlaces::WindowButtons.Y;
+    inline constexpr int ScrollUpTop = ListWindowPlaces::ScrollUpTop;
 
     // A lamp sits at (7, row top - 1); its band's first row lies on the rule above the row.
-    inline constexpr int LampLeft = 7;
+    inline constexpr int LampLeft = ListWindowPlaces::LampLeft;
     inline constexpr int LampWidth = 22;
-    inline constexpr int LampBand = 22;
+    inline constexpr int LampBand = LampCells::BandHeight;
     inline constexpr double LampCentreX = 10.0; // in the band; the lamp fits its top-left 18x18
     inline constexpr double LampCentreY = 10.5;
     inline constexpr double LampRadius = 7.25;
 
     // The control bar: 98 by 20 when open, at (W - 125, row top); collapsed, its right 18 columns.
-    inline constexpr int BarWidth = 98;
-    inline constexpr int BarHeight = 20;
-    inline constexpr int BarFrames = 25;
-    inline constexpr int CollapsedLeft = 80;
+    inline constexpr int BarWidth = AnimationCells::Frame(0).Width;
+    inline constexpr int BarHeight = AnimationCells::Frame(0).Height;
+    inline constexpr int BarFrames = AnimationCells::FrameCount;
+    inline constexpr int CollapsedLeft = AnimationCells::Collapsed.X;
     // The handle (expand handle when collapsed, close button when open): 16 by 19.
-    inline constexpr int HandleWidth = 16;
-    inline constexpr int HandleHeight = 19;
-    inline constexpr int HandleOffset = 2; // from the left of the 18-column collapsed bar
+    inline constexpr int HandleWidth = ButtonCells::CloseHandle(agendrix::ButtonFace::Normal).Width;
+    inline constexpr int HandleHeight = ButtonCells::CloseHandle(agendrix::ButtonFace::Normal).Height;
+    inline constexpr int HandleOffset = ControlBarPlaces::HandleLeft;
     // The four buttons of the open bar form one strip of 19-pixel keys that share their borders.
-    inline constexpr int KeysLeft = 22;
-    inline constexpr int KeysTop = 2;
-    inline constexpr int KeyWidth = 19;
-    inline constexpr int KeyStep = 18;
-    inline constexpr int KeyHeight = 16;
-    inline constexpr int KeyCount = 4;
+    inline constexpr int KeysLeft = ControlBarPlaces::KeysLeft;
+    inline constexpr int KeysTop = ControlBarPlaces::KeysTop;
+    inline constexpr int KeyWidth = ButtonCells::BarKey(0, agendrix::ButtonFace::Normal).Width;
+    inline constexpr int KeyStep = ControlBarPlaces::KeyStep;
+    inline constexpr int KeyHeight = ButtonCells::BarKey(0, agendrix::ButtonFace::Normal).Height;
+    inline constexpr int KeyCount = ControlBarPlaces::KeyCount;
     inline constexpr int KeysWidth = KeyStep * KeyCount + 1;
 
     // The window buttons in their 68 by 14 strip: Remote, Minimise, Maximise, Exit.
-    inline constexpr std::array<int, 4> WindowButtonLeft { 0, 18, 34, 52 };
-    inline constexpr int WindowButtonWidth = 16;
-    inline constexpr int WindowButtonsWidth = 68;
-    inline constexpr int WindowButtonsHeight = 14;
+    inline constexpr std::array<int, 4> WindowButtonLeft { ListWindowPlaces::WindowButtonOffsets[0],
+        ListWindowPlaces::WindowButtonOffsets[1], ListWindowPlaces::WindowButtonOffsets[2],
+        ListWindowPlaces::WindowButtonOffsets[3] };
+    inline constexpr int WindowButtonWidth = ListWindowPlaces::WindowButtonWidth;
+    inline constexpr int WindowButtonsWidth = ListWindowPlaces::WindowButtons.Width;
+    inline constexpr int WindowButtonsHeight = ListWindowPlaces::WindowButtons.Height;
 
     // The information block: its grip (imgAccDrag) lies at (6, 6) of the bottom piece.
-    inline constexpr Rect BlockGrip { 6, 6, 32, 9 };
+    inline constexpr Rect BlockGrip = FromPixels(ListWindowPlaces::BlockGrip);
 } // namespace ListLayout
 
 namespace EditorLayout {

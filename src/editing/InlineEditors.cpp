@@ -171,10 +171,7 @@ void InlineEditors::Store(Field field, const OpenEdit& edit, const QString& text
     else
         changed = WithInformation(line, typed);
     tasks.Replace(edit.TaskIndex, changed.Line);
-    Host.Document().Dirty = true;
-    Host.ShowListItems();
-    if (changed.Shortened == Shortening::InformationCut)
-        Host.ThePrompts().Tell(ShorteningMessage(), PromptIcon::Exclamation);
+    Host.TaskChanged({ std::nullopt, changed.Shortened });
 }
 
 } // namespace agendrix

@@ -105,14 +105,7 @@ void frmPicker::Choose(int entry)
 // The list window stays live while the picker is open and may have moved the task since.
 std::optional<std::size_t> frmPicker::TaskNow() const
 {
-    const TaskStore& tasks = Host.Document().Tasks;
-    if (TaskIndex < tasks.Count() && tasks.Line(TaskIndex) == OpenedLine)
-        return TaskIndex;
-    const auto& lines = tasks.Lines();
-    const auto found = std::find(lines.begin(), lines.end(), OpenedLine);
-    if (found == lines.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(found - lines.begin());
+    return Host.Document().Tasks.Find(OpenedLine, TaskIndex);
 }
 
 void frmPicker::ApplyPriority(int option)
@@ -120,15 +113,11 @@ void frmPicker::ApplyPriority(int option)
     const std::optional<std::size_t> index = TaskNow();
     if (!index)
         return Unload();
-    ListDocument& document = Host.Document();
-    const ChangedTask changed = WithPickedPriority(document.Tasks.Line(*index), option, Host.Today());
-    document.Tasks.Replace(*index, changed.Line);
-    Host.ShowListItems();
-    if (Host.CurrentSettings().AutoTaskSel == 1) {
-        hide();
-        Host.SelectRowShowing(changed.Description);
-    }
-    document.Dirty = true;
+    TaskStore& tasks = Host.Document().Tasks;
+    const ChangedTask changed = WithPickedPriority(tasks.Line(*index), option, Host.Today());
+    tasks.Replace(*index, changed.Line);
+    hide();
+    Host.TaskChanged({ changed.Description, Shortening::None });
     Unload();
 }
 
@@ -142,8 +131,7 @@ void frmPicker::DeleteTask()
         const PromptAnswer answer = Host.ThePrompts().Ask(question);
         if (const std::optional<std::size_t> index = TaskNow(); index && answer == PromptAnswer::Yes) {
             Host.Document().Tasks.Remove(*index);
-            Host.ShowListItems();
-            Host.Document().Dirty = true;
+            Host.TaskChanged({});
         }
     }
     Unload();

@@ -3,6 +3,7 @@
 
 #include "ListText.h"
 
+#include "model/TaskEditing.h"
 #include "model/TaskLine.h"
 
 #include <QDateEdit>
@@ -33,30 +34,12 @@ namespace {
         Prompts& Inner;
         std::set<std::string> Told;
     };
-
-    // A number as the user may type one: blanks around an optional sign, digits and at most one
-    // decimal point, with at least one digit.
-    bool IsNumericText(const QString& text)
-    {
-        const QString trimmed = text.trimmed();
-        int digits = 0;
-        int points = 0;
-        for (qsizetype i = 0; i < trimmed.size(); ++i) {
-            const QChar c = trimmed[i];
-            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-                ++digits;
-            else if (c == QLatin1Char('.'))
-                ++points;
-            else if (i != 0 || (c != QLatin1Char('+') && c != QLatin1Char('-')))
-                return false;
-        }
-        return digits > 0 && points <= 1;
-    }
 } // namespace
 
 void frmTask::CheckDays()
 {
-    if (Unloaded || CheckingDays || IsNumericText(Days->text()))
+    // Qt's trimming takes the blanks beyond ASCII, such as a no-break space, as well.
+    if (Unloaded || CheckingDays || IsNumericText(Days->text().trimmed().toStdString()))
         return;
     CheckingDays = true;
     Host.ThePrompts().Tell("Days to complete must be a number.", PromptIcon::None);
@@ -89,7 +72,7 @@ void frmTask::Confirm()
 
 bool frmTask::MayComplete()
 {
-    if (Host.CurrentSettings().AutoPurge != 1 || Priority.checkedId() != CodeCompleted)
+    if (!Host.CurrentSettings().AutoPurges() || Priority.checkedId() != CodeCompleted)
         return true;
     const PromptRequest question { "Auto Purge On...",
         "Marking this item as Complete will automatically remove it from the list, do you wish to "
@@ -115,18 +98,13 @@ TaskEditorInput frmTask::InputFromFields(Prompts& prompts) const
 void frmTask::Save(const TaskEditorInput& input)
 {
     const EditedTask edited = BuildEditedTask(input, Host.Today());
-    ListDocument& document = Host.Document();
+    TaskStore& tasks = Host.Document().Tasks;
     if (HoldsTask())
-        document.Tasks.Remove(EditIndex);
-    document.Tasks.Add(edited.Line);
-    Host.ShowListItems();
-    document.Dirty = true;
-    if (Host.CurrentSettings().AutoTaskSel == 1) {
-        hide();
-        Host.SelectRowShowing(edited.Description);
-    }
-    if (edited.Shortened == Shortening::InformationCut)
-        Host.ThePrompts().Tell(ShorteningMessage(), PromptIcon::Exclamation);
+        tasks.Remove(EditIndex);
+    tasks.Add(edited.Line);
+    // The list shows the change, and any message about it, with the dialog gone.
+    hide();
+    Host.TaskChanged({ edited.Description, edited.Shortened });
     Unload();
 }
 
@@ -137,8 +115,7 @@ void frmTask::DeleteTask()
     // On a new task there is nothing to remove, and the list stays as it was, unchanged.
     if (HoldsTask()) {
         Host.Document().Tasks.Remove(EditIndex);
-        Host.Document().Dirty = true;
-        Host.ShowListItems();
+        Host.TaskChanged({});
     }
     Unload();
 }

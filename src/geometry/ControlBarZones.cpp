@@ -1,5 +1,8 @@
 #include "ControlBarZones.h"
 
+#include "skin/ListWindowPlaces.h"
+#include "skin/SkinCells.h"
+
 #include <array>
 
 namespace agendrix {
@@ -28,17 +31,17 @@ namespace {
         return Zones.front();
     }
 
-    int Row(BarCellState state)
+    ButtonFace FaceOf(BarCellState state)
     {
         switch (state) {
         case BarCellState::Normal:
-            return 0;
+            return ButtonFace::Normal;
         case BarCellState::Highlighted:
-            return 1;
+            return ButtonFace::Highlighted;
         case BarCellState::Pressed:
-            return 2;
+            return ButtonFace::Pressed;
         }
-        return 0;
+        return ButtonFace::Normal;
     }
 
     // Keys left to right: complete, information, file, edit.
@@ -66,18 +69,36 @@ std::string_view BarButtonText(BarButton button) { return ZoneOf(button).Text; }
 
 PixelRect BarButtonTarget(BarButton button)
 {
-    if (button == BarButton::Close)
-        return { 2, 0, 16, 19 };
-    return { 22 + 18 * KeyIndex(button), 2, 19, 16 };
+    if (button == BarButton::Close) {
+        const PixelRect handle = ButtonCells::CloseHandle(ButtonFace::Normal);
+        return { ControlBarPlaces::HandleLeft, 0, handle.Width, handle.Height };
+    }
+    const PixelRect key = ButtonCells::BarKey(0, ButtonFace::Normal);
+    return { ControlBarPlaces::KeysLeft + ControlBarPlaces::KeyStep * KeyIndex(button),
+        ControlBarPlaces::KeysTop, key.Width, key.Height };
 }
 
 PixelRect BarButtonCell(BarButton button, BarCellState state)
 {
     if (button == BarButton::Close)
-        return { 141 + 16 * Row(state), 0, 16, 19 };
-    return { 18 * KeyIndex(button), 16 * Row(state), 19, 16 };
+        return ButtonCells::CloseHandle(FaceOf(state));
+    return ButtonCells::BarKey(KeyIndex(button), FaceOf(state));
 }
 
-PixelRect ExpandHandleCell(BarCellState state) { return { 16 * Row(state), 48, 16, 19 }; }
+PixelRect ExpandHandleCell(BarCellState state) { return ButtonCells::ExpandHandle(FaceOf(state)); }
+
+std::optional<BarOverlay> BarOverlayAt(BarShape shape, int x, int y, BarCellState state)
+{
+    if (shape == BarShape::Collapsed) {
+        if (x <= 4)
+            return std::nullopt;
+        return BarOverlay { ExpandHandleCell(state), ControlBarPlaces::HandleLeft, 0 };
+    }
+    const std::optional<BarButton> button = BarButtonAt(x, y);
+    if (!button)
+        return std::nullopt;
+    const PixelRect target = BarButtonTarget(*button);
+    return BarOverlay { BarButtonCell(*button, state), target.X, target.Y };
+}
 
 } // namespace agendrix

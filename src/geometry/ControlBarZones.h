@@ -33,4 +33,19 @@ PixelRect BarButtonCell(BarButton button, BarCellState state);
 // The collapsed bar's expand handle, drawn at (2, 0) of the bar.
 PixelRect ExpandHandleCell(BarCellState state);
 
+enum class BarShape { Collapsed, Open };
+
+// A picture drawn over a control bar: a cell of buttons.bmp at a point of the bar.
+struct BarOverlay {
+    PixelRect Cell;
+    int X = 0; // in the bar's pixels
+    int Y = 0;
+
+    bool operator==(const BarOverlay&) const = default;
+};
+
+// What a pointer at (x, y) of a bar (its own pixels) shows in `state`: on the open bar the button
+// under it, on a collapsed bar the expand handle once x is past 4; nothing elsewhere.
+std::optional<BarOverlay> BarOverlayAt(BarShape shape, int x, int y, BarCellState state);
+
 } // namespace agendrix

@@ -1,5 +1,6 @@
 #include "SurfaceLayout.h"
 
+#include "skin/ListWindowPlaces.h"
 #include "skin/SkinCells.h"
 
 namespace agendrix {
@@ -65,7 +66,8 @@ namespace {
                 MainCells::BlockTop.Middle, MainCells::BlockMiddle.Middle, MainCells::BlockBottom.Middle, x);
         column(MainCells::BlockTop.Right, MainCells::BlockMiddle.Right, MainCells::BlockBottom.Right, rightX);
         layout.InfoBlock = PixelRect { 0, top, input.Width, height + 4 };
-        layout.AccDrag = PixelRect { 6, top + height - 14, 32, 9 };
+        const PixelRect& grip = ListWindowPlaces::BlockGrip;
+        layout.AccDrag = PixelRect { grip.X, top + height - 20 + grip.Y, grip.Width, grip.Height };
         return top + height - 20;
     }
 
@@ -108,11 +110,19 @@ SurfaceLayout LayOutSurface(const SurfaceInput& input)
     const int h = input.Height;
     const int rightX = w - MainCells::Row.Right.Width;
     layout.UsedAccHgt = input.AccTextHgt;
-    layout.WindowControls = PixelRect { w - 70, 3, 68, 14 };
-    layout.CaptionWidth = w - 150;
-    layout.SliderLeft = w - 18;
-    layout.ScrollUp = PixelRect { w - 18, 21, 13, 7 };
-    layout.ScrollDown = PixelRect { w - 18, h - 24, 13, 7 };
+    namespace Places = ListWindowPlaces;
+    layout.WindowControls = PixelRect { w + Places::WindowButtons.X, Places::WindowButtons.Y,
+        Places::WindowButtons.Width, Places::WindowButtons.Height };
+    layout.MenuButton = Places::MenuButton;
+    layout.ActivityStrip = Places::ActivityStrip;
+    layout.CaptionWidth = w - Places::CaptionWidthLess;
+    layout.Caption
+        = PixelRect { Places::CaptionLeft, Places::CaptionTop, layout.CaptionWidth, Places::CaptionHeight };
+    layout.SliderLeft = w + Places::ScrollColumn;
+    const PixelRect scrollCell = ButtonCells::ScrollButton(0, ButtonState::Normal);
+    layout.ScrollUp
+        = PixelRect { layout.SliderLeft, Places::ScrollUpTop, scrollCell.Width, scrollCell.Height };
+    layout.ScrollDown = PixelRect { layout.SliderLeft, h - 24, scrollCell.Width, scrollCell.Height };
     layout.StatusLine = PixelRect { 9, h - StatusHeight + 5, rightX - 30, 14 };
     layout.ResizeGrip = PixelRect { w - 16, h - 16, 16, 16 };
 

@@ -35,6 +35,9 @@ struct SurfaceLayout {
     std::optional<PixelRect> InfoBlock; // the open block, from its top piece to its bottom piece
     PixelRect AccDrag; // the block's resize grip, when the block is drawn
     PixelRect WindowControls; // Remote, Minimise, Maximise, Exit
+    PixelRect MenuButton;
+    PixelRect ActivityStrip;
+    PixelRect Caption; // lblCaption; its width may be below 0 in a narrow window
     int CaptionWidth = 0;
     PixelRect ScrollUp;
     PixelRect ScrollDown;

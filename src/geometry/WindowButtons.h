@@ -1,5 +1,8 @@
 #pragma once
 
+#include "skin/ListWindowPlaces.h"
+
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -26,17 +29,7 @@ inline std::optional<WindowButton> WindowButtonAt(int x)
 // Where the pressed picture of the button is drawn within the strip.
 inline int PressedCellOffset(WindowButton button)
 {
-    switch (button) {
-    case WindowButton::Remote:
-        return 0;
-    case WindowButton::Minimise:
-        return 18;
-    case WindowButton::Maximise:
-        return 34;
-    case WindowButton::Exit:
-        return 52;
-    }
-    return 0;
+    return ListWindowPlaces::WindowButtonOffsets[static_cast<std::size_t>(button)];
 }
 
 inline std::string_view WindowButtonHint(WindowButton button)

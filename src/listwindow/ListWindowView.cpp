@@ -1,5 +1,6 @@
 #include "ListWindowView.h"
 
+#include "editing/ListText.h"
 #include "skin/QtHelpers.h"
 #include "skin/SkinCells.h"
 #include "skin/SkinPictures.h"
@@ -10,6 +11,8 @@
 namespace agendrix {
 
 namespace {
+
+    QPoint At(const PixelRect& place) { return QPoint(place.X, place.Y); }
 
     // Copies the top-left part of a cell into a control of the given size, as a skinned control
     // shows as much of its cell as its own size allows.
@@ -41,9 +44,11 @@ namespace {
             DrawCell(painter, skin.Animation,
                 wide ? AnimationCells::Frame(view.BarFrame) : AnimationCells::Collapsed,
                 QPoint(place.ControlBar.X, place.ControlBar.Y));
-            if (view.BarButton && view.BarButton->Row == static_cast<int>(i))
-                DrawCell(painter, skin.Buttons, view.BarButton->Cell,
-                    QPoint(place.ControlBar.X + view.BarButton->X, place.ControlBar.Y + view.BarButton->Y));
+            if (view.BarButton && view.BarButton->Row == static_cast<int>(i)) {
+                const BarOverlay& picture = view.BarButton->Picture;
+                DrawCell(painter, skin.Buttons, picture.Cell,
+                    QPoint(place.ControlBar.X + picture.X, place.ControlBar.Y + picture.Y));
+            }
         }
         if (view.Rows.Details)
             painter.drawText(
@@ -54,7 +59,8 @@ namespace {
     {
         if (view.GlideDone) {
             DrawCell(painter, skin.Buttons,
-                view.Active ? ButtonCells::ActivityActive : ButtonCells::ActivityInactive, QPoint(19, 0));
+                view.Active ? ButtonCells::ActivityActive : ButtonCells::ActivityInactive,
+                At(view.Layout.ActivityStrip));
             return;
         }
         PixelRect inactive = ButtonCells::ActivityInactive;
@@ -63,9 +69,9 @@ namespace {
         active.Width = view.GlideActive;
         // An empty source rectangle would copy the whole picture.
         if (inactive.Width > 0)
-            DrawCell(painter, skin.Buttons, inactive, QPoint(19, 0));
+            DrawCell(painter, skin.Buttons, inactive, At(view.Layout.ActivityStrip));
         if (active.Width > 0)
-            DrawCell(painter, skin.Buttons, active, QPoint(19, 0));
+            DrawCell(painter, skin.Buttons, active, At(view.Layout.ActivityStrip));
     }
 
     void PaintControls(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
@@ -75,7 +81,7 @@ namespace {
             QPoint(layout.WindowControls.X, layout.WindowControls.Y));
         if (view.PressedWindowButton) {
             const int offset = PressedCellOffset(*view.PressedWindowButton);
-            DrawCell(painter, skin.Buttons, { 73 + offset, 32, 16, 14 },
+            DrawCell(painter, skin.Buttons, ButtonCells::WindowButton(offset, ButtonState::Pressed),
                 QPoint(layout.WindowControls.X + offset, layout.WindowControls.Y));
         }
         const auto state = [&](PressedPart part) {
@@ -90,7 +96,7 @@ namespace {
             QPoint(layout.SliderLeft, static_cast<int>(view.ThumbTop)));
         DrawCell(painter, skin.Buttons,
             view.MenuPressed ? ButtonCells::FunctionButtonPressed : ButtonCells::FunctionButton,
-            QPoint(3, 3));
+            At(layout.MenuButton));
         PaintActivityStrip(painter, view, skin);
     }
 
@@ -98,13 +104,25 @@ namespace {
     {
         const SurfaceLayout& layout = view.Layout;
         painter.setPen(skin.TitleText);
-        painter.drawText(QRect(80, 6, std::max(layout.CaptionWidth, 0), 16), Qt::AlignLeft | Qt::AlignVCenter,
-            view.Caption);
+        PixelRect caption = layout.Caption;
+        caption.Width = std::max(caption.Width, 0);
+        painter.drawText(ToQRect(caption), Qt::AlignLeft | Qt::AlignVCenter, view.Caption);
         painter.setPen(skin.StatusText);
         painter.drawText(ToQRect(layout.StatusLine), Qt::AlignLeft | Qt::AlignVCenter, view.Status);
     }
 
 } // namespace
+
+RowView RowViewOf(const RowContent& content)
+{
+    RowView view;
+    view.Code = content.Code;
+    view.Description = ShownListBytes(content.Description);
+    view.Information = ShownListBytes(content.Information);
+    view.DateText = QString::fromStdString(content.DateText);
+    view.Empty = content.Empty;
+    return view;
+}
 
 void PaintListWindow(QPainter& painter, const ListWindowView& view, const SkinPictures& skin)
 {

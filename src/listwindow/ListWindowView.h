@@ -1,8 +1,10 @@
 #pragma once
 
+#include "geometry/ControlBarZones.h"
 #include "geometry/RowLayout.h"
 #include "geometry/SurfaceLayout.h"
 #include "geometry/WindowButtons.h"
+#include "model/RowContent.h"
 
 #include <QImage>
 #include <QString>
@@ -26,12 +28,15 @@ struct RowView {
     int LampBand = -1; // y of the plamps.bmp band shown instead of the code's while the lamp moves
 };
 
-// A button picture drawn over a control bar: a cell of buttons.bmp at a point of the bar.
+// The row as the window shows it: the list's bytes as text, shortened to what a row can show.
+RowView RowViewOf(const RowContent& content);
+
+// A button picture drawn over the control bar of a row.
 struct BarPicture {
     int Row = -1;
-    PixelRect Cell;
-    int X = 0; // in the bar's pixels
-    int Y = 0;
+    BarOverlay Picture;
+
+    bool operator==(const BarPicture&) const = default;
 };
 
 enum class PressedPart { None, ScrollUp, ScrollDown, Thumb };

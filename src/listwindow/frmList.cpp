@@ -3,12 +3,11 @@
 #include "SurfacePainter.h"
 
 #include "editing/InlineEditors.h"
-#include "editing/ListText.h"
 
+#include "model/CompletedItems.h"
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
 #include "model/Recovery.h"
-#include "model/TaskLine.h"
 #include "skin/QtHelpers.h"
 
 #include <QApplication>
@@ -25,6 +24,11 @@ namespace agendrix {
 namespace {
     constexpr int QueueCheckMs = 600;
 
+    // The user's short date format.
+    std::string ShortDate(const CivilDate& d)
+    {
+        return QLocale::system().toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat).toStdString();
+    }
 } // namespace
 
 frmList::frmList(ListWindowServices services, Settings settings)
@@ -71,10 +75,11 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
     if (!isVisible())
         PlaceWindow();
     NowLoading = false;
-    DrawSkin(0, -1);
+    DrawSkin(Redraw::Always);
     // The first rows alone cannot fill a window taller than them: it shows the whole list at once.
     if (Preloaded && View.Layout.RowsShown > TaskCount()) {
         List.Tasks.Load(std::exchange(Preloaded, nullptr)->TakeRest());
+        ReadingList = false;
         ShowListItems();
     }
     show();
@@ -93,16 +98,23 @@ void frmList::PlaceWindow()
 
 void frmList::LoadList(const std::string& path, ListPreload* preload)
 {
+    // Until the list is read, the document holds the new name over the old tasks, whose changes
+    // were saved or declined: an end meanwhile has nothing to keep.
+    ReadingList = true;
     List.ListName = path;
     FirstRow = 0;
     const CivilDate today = Services.TheClock.Now().Date;
     const GetListResult result = preload ? TakePreloadedList(*preload)
                                          : GetList(List, TheSettings.Recent, Services.ThePrompts, today);
+    // A preloaded list is still being read while the store holds only its first rows.
+    ReadingList = Preloaded != nullptr;
     if (result.What == GetListResult::Status::Failed)
         Services.ThePrompts.Tell(result.Error.Message, PromptIcon::Critical);
     else if (OfferRecoveryCopy(List, Services.ProgramFolder.toStdString(), Services.ThePrompts, today)
-        == RecoveryChoice::Restored)
+        == RecoveryChoice::Restored) {
         Preloaded = nullptr; // the copy is the list now
+        ReadingList = false;
+    }
     TheSettings.ListName = List.ListName;
     RefreshTitle();
     if (!NowLoading)
@@ -114,7 +126,7 @@ GetListResult frmList::TakePreloadedList(ListPreload& preload)
     const GetListResult result
         = TakeListRead(List, TheSettings.Recent, Services.ThePrompts, preload.TakeFirst());
     // Completed tasks are purged from the end of the whole list, which the first rows are not.
-    if (preload.HasRest() && TheSettings.AutoPurge == 1)
+    if (preload.HasRest() && TheSettings.AutoPurges())
         List.Tasks.Load(preload.TakeRest());
     else if (preload.HasRest())
         Preloaded = &preload;
@@ -134,6 +146,7 @@ bool frmList::TakeRestOfList()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
     preload.NotifyWhenReady({});
     List.Tasks.Load(preload.TakeRest());
+    ReadingList = false;
     ShowListItems();
     if (isVisible())
         return true;
@@ -163,20 +176,15 @@ void frmList::SetStatus(const QString& text)
     }
 }
 
-void frmList::DrawSkin(int newWidth, int newHeight)
+void frmList::DrawSkin(Redraw when)
 {
     if (NowLoading || isMinimized())
         return;
-    if (newWidth == -1 || newHeight == -1) {
-        LastDrawn = QSize(-1, -1);
-        newWidth = newHeight = 0;
-    }
-    const QSize size(newWidth != 0 ? newWidth : width(), newHeight != 0 ? newHeight : height());
-    if (size == LastDrawn)
+    if (when == Redraw::IfResized && size() == LastDrawn)
         return;
-    LastDrawn = size;
-    View.Layout = LayOutSurface({ size.width(), size.height(), ExpandLine, TheSettings.AccTextHgt });
-    View.Surface = ComposeSurface(View.Layout, Skin.Main, size);
+    LastDrawn = size();
+    View.Layout = LayOutSurface({ width(), height(), ExpandLine, TheSettings.AccTextHgt });
+    View.Surface = ComposeSurface(View.Layout, Skin.Main, size());
     View.Status = QStringLiteral("Rows Shown: %1").arg(View.Layout.RowsShown);
     CreateArrays();
 }
@@ -196,40 +204,16 @@ void frmList::CreateArrays()
     ShowListItems();
 }
 
-RowView frmList::ViewOfRow(int row) const
-{
-    const int index = FirstRow + row;
-    RowView view;
-    if (index >= TaskCount()) {
-        view.DateText = QStringLiteral("Right-click to add task");
-        return view;
-    }
-    const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(index));
-    view.Empty = false;
-    view.Code = PriorityCode(line).value_or(CodeUnprioritized);
-    if (view.Code == CodeNotAssessed)
-        view.Code = CodeUnprioritized;
-    view.Description = ShownListBytes(GetField(line, TaskField::Description));
-    view.Information = ShownListBytes(GetField(line, TaskField::Information));
-    if (List.Tasks.LastAssessment())
-        view.DateText = QString::fromStdString(
-            StatusText(StatusAt(List.Tasks, static_cast<std::size_t>(index)), [](const CivilDate& d) {
-                return QLocale::system()
-                    .toString(QDate(d.Year, d.Month, d.Day), QLocale::ShortFormat)
-                    .toStdString();
-            }));
-    return view;
-}
-
 void frmList::ShowListItems()
 {
     AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
     FirstRow = std::max(FirstRow, 0);
-    if (TheSettings.AutoPurge == 1 && PurgeCompletedFromTheEnd() && isVisible())
+    if (TheSettings.AutoPurges() && PurgeCompletedFromTheEnd() && isVisible())
         AnimateCtrls();
     View.RowViews.clear();
     for (int row = 0; row < View.Layout.RowsShown; ++row)
-        View.RowViews.push_back(ViewOfRow(row));
+        View.RowViews.push_back(
+            RowViewOf(ContentOfRow(List.Tasks, static_cast<std::size_t>(FirstRow + row), ShortDate)));
     View.ExpandLine = ExpandLine;
     if (ExpandLine >= 0 && ExpandLine < static_cast<int>(View.RowViews.size()))
         View.Details = QString(View.RowViews[static_cast<std::size_t>(ExpandLine)].Information)
@@ -241,33 +225,25 @@ void frmList::ShowListItems()
 
 bool frmList::PurgeCompletedFromTheEnd()
 {
-    bool purged = false;
-    while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
-        List.Tasks.Remove(List.Tasks.Count() - 1);
-        List.Dirty = true;
-        CurrentLine = -1;
-        purged = true;
-    }
-    if (purged)
-        AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
-    return purged;
+    if (DropCompletedFromTheEnd(List) == 0)
+        return false;
+    CurrentLine = -1;
+    AssessDateItems(List.Tasks, Services.TheClock.Now(), TheSettings.DaysPerLevel);
+    return true;
 }
 
 void frmList::SelectRowShowing(const std::string& description)
 {
-    for (int row = 0; row < View.Layout.RowsShown && IsTask(row); ++row) {
-        if (GetField(List.Tasks.Line(static_cast<std::size_t>(FirstRow + row)), TaskField::Description)
-            == description) {
-            CurrentLine = row;
-            AnimateCtrls();
-            return;
-        }
+    if (const auto row
+        = RowShowing(List.Tasks, static_cast<std::size_t>(FirstRow), View.Layout.RowsShown, description)) {
+        CurrentLine = *row;
+        AnimateCtrls();
     }
 }
 
 void frmList::SetWindFloat(bool autoFloat, const char*)
 {
-    const bool onTop = autoFloat && (TheSettings.AlwaysOnTop || TheSettings.DockMode == 1);
+    const bool onTop = autoFloat && (TheSettings.AlwaysOnTop || TheSettings.InSidebar());
     // On a shown window the flag goes to the window system directly, so that the window is not
     // hidden and shown again.
     if (QWindow* handle = windowHandle(); handle && isVisible())
@@ -288,7 +264,7 @@ void frmList::paintEvent(QPaintEvent*)
     PaintListWindow(painter, View, Skin);
 }
 
-void frmList::resizeEvent(QResizeEvent*) { DrawSkin(0, 0); }
+void frmList::resizeEvent(QResizeEvent*) { DrawSkin(Redraw::IfResized); }
 
 void frmList::changeEvent(QEvent* event)
 {

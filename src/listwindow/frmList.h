@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ListCommands.h"
 #include "ListWindowView.h"
 
 #include "editing/ListHost.h"
@@ -7,6 +8,7 @@
 #include "geometry/ControlBarZones.h"
 #include "geometry/LampAnimation.h"
 #include "geometry/ListScrolling.h"
+#include "geometry/ListWindowHits.h"
 #include "geometry/PriorityStepper.h"
 #include "geometry/TitleGlide.h"
 #include "skin/SkinPictures.h"
@@ -82,12 +84,12 @@ public:
     Prompts& ThePrompts() override { return Services.ThePrompts; }
     CivilDate Today() const override { return Services.TheClock.Now().Date; }
     QString ProgramFolder() const override { return Services.ProgramFolder; }
-    void ShowListItems() override;
-    void SelectRowShowing(const std::string& description) override;
-    bool Docked() const override { return TheSettings.DockMode == 1; }
+    bool Docked() const override { return TheSettings.InSidebar(); }
     void SetWindFloat(bool autoFloat, const char* source) override;
     void SetNoHide(bool noHide) override { NoHide = noHide; }
 
+    // Runs a command as its access key does, and as a menu entry or a remote panel button will.
+    void Run(ListCommand command);
     SaveOutcome Save();
     SaveOutcome SaveAs();
     void MyList();
@@ -116,25 +118,13 @@ protected:
 
 private:
     enum class Drag { None, Resize, Move, Thumb, Block, Bar, Menu };
-    enum class Hit {
-        None,
-        WindowButtons,
-        ScrollUp,
-        ScrollDown,
-        Thumb,
-        Track,
-        ResizeGrip,
-        BlockGrip,
-        Row,
-        Details,
-        MenuButton,
-        Background
-    };
-    enum class RowPart { None, Lamp, Label, Bar };
 
-    void DrawSkin(int newWidth, int newHeight);
+    // Whether the surface is composed again at the size it was last drawn at: a resize event may
+    // come without a change of size, but the open block or its height may have changed.
+    enum class Redraw { IfResized, Always };
+    // Composes the surface at the window's size and places the rows again.
+    void DrawSkin(Redraw when);
     void CreateArrays();
-    RowView ViewOfRow(int row) const;
     // Drops completed tasks from the end of the list; true when there were any.
     bool PurgeCompletedFromTheEnd();
     void RefreshTitle();
@@ -142,9 +132,9 @@ private:
     // extension.
     void ShowFileNameCaption();
     void SetStatus(const QString& text);
-    Hit HitTest(QPoint point) const;
-    int RowAt(QPoint point) const;
-    RowPart PartAt(int row, QPoint point) const;
+    ListHit WhatIsAt(QPoint point) const;
+    void ShowListItems() override;
+    void SelectRowShowing(const std::string& description) override;
     bool IsTask(int row) const { return row >= 0 && FirstRow + row < TaskCount(); }
     // CurrentLine while the window shows that row, else -1: a smaller window keeps the current
     // row, but its bar is neither drawn nor used until the row is shown again.
@@ -154,17 +144,18 @@ private:
     void PressTrack(int y);
     void AutoScrollTick();
     void StopAutoScroll();
+    void PressThumb();
     void MoveThumb(int y);
     void PressWindowButton(int x);
     void ReleaseWindowButton(QPoint point);
-    void DragWindowGrip(QPoint global, bool snap);
-    void DragBlockGrip(int y, bool snap);
+    void DragWindowGrip(QPoint global, SnapRows snap);
+    void DragBlockGrip(int y, SnapRows snap);
     void HoverTexts(QPoint point);
 
     // Rows: frmListRows.cpp.
-    void PressRow(QMouseEvent* event);
+    void PressRow(const ListHit& hit, Qt::MouseButton button, QPoint global);
     void PressBar(int row, QPoint inBar);
-    void MoveOverRow(int row, QPoint point);
+    void MoveOverRow(const ListHit& hit);
     void HoverBar(int row, QPoint inBar);
     void ReleaseBar(QPoint point);
     void PressDetails();
@@ -177,8 +168,11 @@ private:
     void ToggleInformation(int row);
     void CompleteCurrentTask();
     void GoToFile();
+    void OfferToAssociateFile();
+    // Opens the list a task names, after the save-changes question, with the bar on its first row.
+    void OpenTaskList(const std::string& path);
     void BeginDescriptionEdit(int row);
-    void ShowRowTexts(int row, RowPart part, QPoint point);
+    void ShowRowTexts(int row, RowPart part);
     // After the task editor or the picker has gone: the window takes the keyboard back.
     void TakeBackFocus();
 
@@ -220,10 +214,11 @@ private:
     int CurrentLine = 0; // the row whose control bar should be open, -1 none
     int ExpandLine = -1;
     bool NoHide = false;
+    bool ReadingList = false; // between naming the list to open and having read it
     bool NowLoading = true;
     // While the store holds only the first rows of the list being opened: where the rest comes from.
     ListPreload* Preloaded = nullptr;
-    QSize LastDrawn { 0, 0 };
+    QSize LastDrawn { 0, 0 }; // the window's size when the surface was last composed
 
     Drag DragOn = Drag::None;
     QPoint DragPoint; // where the drag began, in global pixels

@@ -150,9 +150,9 @@ void frmList::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // Qt turns a quick second press into a double click: anywhere but the background it is
     // just another press (a scroll button clicked twice scrolls twice).
-    if (HitTest(event->position().toPoint()) != Hit::Background)
+    if (WhatIsAt(event->position().toPoint()).Area != ListArea::Background)
         return mousePressEvent(event);
-    if (TheSettings.DockMode == 1)
+    if (TheSettings.InSidebar())
         return;
     TheSettings.WinLeft = 200;
     TheSettings.WinTop = 100;
@@ -163,21 +163,15 @@ void frmList::mouseDoubleClickEvent(QMouseEvent* event)
     ShowFileNameCaption();
 }
 
+void frmList::Run(ListCommand command) { EntryOf(command).Run(*this); }
+
 void frmList::keyPressEvent(QKeyEvent* event)
 {
-    if (event->modifiers() == Qt::AltModifier) {
-        switch (event->key()) {
-        case Qt::Key_S:
-            Save();
-            return;
-        case Qt::Key_A:
-            SaveAs();
-            return;
-        case Qt::Key_M:
-            return MyList();
-        default:
-            break;
-        }
+    // Qt numbers the keys of digits and letters as their ASCII capitals.
+    const int key = event->key();
+    if (event->modifiers() == Qt::AltModifier && key >= Qt::Key_0 && key <= Qt::Key_Z) {
+        if (const ListCommandEntry* command = CommandWithAccessKey(static_cast<char>(key)))
+            return command->Run(*this);
     }
     QWidget::keyPressEvent(event);
 }
@@ -205,7 +199,7 @@ void frmList::SaveSettings(ErrorReport report, FileOps& ops)
 void frmList::Terminate()
 {
     RowEditors->Finish();
-    if (List.Dirty) {
+    if (List.Dirty && !ReadingList) {
         // The end must come within a second: the system, not this program, waits for the disk.
         const FileError error
             = WriteRecoveryCopy(List, Services.ProgramFolder.toStdString(), UnsyncedFileOps());

@@ -2,7 +2,6 @@
 // moving the window.
 #include "frmList.h"
 
-#include "model/TaskLine.h"
 #include "skin/QtHelpers.h"
 
 #include <QMouseEvent>
@@ -11,45 +10,23 @@
 namespace agendrix {
 
 namespace {
-    bool Inside(const PixelRect& r, QPoint p) { return r.Contains(p.x(), p.y()); }
-    // The thumb's cell is 13 by 13 pixels.
-    constexpr int ThumbSize = 13;
-    constexpr PixelRect MenuButtonPlace { 3, 3, 16, 14 };
+    // Shift alone frees the window's height from the rows.
+    SnapRows WindowSnap(const QMouseEvent& event)
+    {
+        return event.modifiers() == Qt::ShiftModifier ? SnapRows::No : SnapRows::Yes;
+    }
+
+    // The block snaps only while the left button alone drags it with no key held.
+    SnapRows BlockSnap(const QMouseEvent& event)
+    {
+        return event.buttons() == Qt::LeftButton && event.modifiers() == Qt::NoModifier ? SnapRows::Yes
+                                                                                        : SnapRows::No;
+    }
 } // namespace
 
-frmList::Hit frmList::HitTest(QPoint p) const
+ListHit frmList::WhatIsAt(QPoint p) const
 {
-    const SurfaceLayout& layout = View.Layout;
-    if (Inside(layout.WindowControls, p))
-        return Hit::WindowButtons;
-    if (Inside(layout.ScrollUp, p))
-        return Hit::ScrollUp;
-    if (Inside(layout.ScrollDown, p))
-        return Hit::ScrollDown;
-    const PixelRect thumb { layout.SliderLeft, static_cast<int>(View.ThumbTop), ThumbSize, ThumbSize };
-    if (Inside(thumb, p))
-        return Hit::Thumb;
-    if (Inside(View.Rows.SliderTrack, p))
-        return Hit::Track;
-    if (Inside(layout.ResizeGrip, p))
-        return Hit::ResizeGrip;
-    if (layout.InfoBlock && Inside(layout.AccDrag, p))
-        return Hit::BlockGrip;
-    if (Inside(MenuButtonPlace, p))
-        return Hit::MenuButton;
-    if (RowAt(p) >= 0)
-        return Hit::Row;
-    return View.Rows.Details && Inside(*View.Rows.Details, p) ? Hit::Details : Hit::Background;
-}
-
-int frmList::RowAt(QPoint p) const
-{
-    for (std::size_t i = 0; i < View.Rows.Rows.size(); ++i) {
-        const RowPlacement& row = View.Rows.Rows[i];
-        if (Inside(row.Lamp, p) || Inside(row.Label, p) || Inside(row.ControlBar, p))
-            return static_cast<int>(i);
-    }
-    return -1;
+    return HitAt(View.Layout, View.Rows, View.ThumbTop, p.x(), p.y());
 }
 
 void frmList::mousePressEvent(QMouseEvent* event)
@@ -57,35 +34,32 @@ void frmList::mousePressEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     DragPoint = event->globalPosition().toPoint();
     GeometryAtPress = geometry();
-    switch (HitTest(p)) {
-    case Hit::WindowButtons:
-        return PressWindowButton(p.x() - View.Layout.WindowControls.X);
-    case Hit::ScrollUp:
+    const ListHit hit = WhatIsAt(p);
+    switch (hit.Area) {
+    case ListArea::WindowButtons:
+        return PressWindowButton(hit.X);
+    case ListArea::ScrollUp:
         return PressScrollButton(ScrollDirection::Up);
-    case Hit::ScrollDown:
+    case ListArea::ScrollDown:
         return PressScrollButton(ScrollDirection::Down);
-    case Hit::Thumb:
-        DragOn = Drag::Thumb;
-        RowAtPress = FirstRow;
-        View.Pressed = PressedPart::Thumb;
-        return update();
-    case Hit::Track:
+    case ListArea::Thumb:
+        return PressThumb();
+    case ListArea::Track:
         return PressTrack(p.y());
-    case Hit::ResizeGrip:
+    case ListArea::ResizeGrip:
         DragOn = isMaximized() ? Drag::None : Drag::Resize;
         return;
-    case Hit::BlockGrip:
+    case ListArea::BlockGrip:
         DragOn = Drag::Block;
         AccAtPress = TheSettings.AccTextHgt;
         return;
-    case Hit::Row:
-        return PressRow(event);
-    case Hit::Details:
+    case ListArea::Row:
+        return PressRow(hit, event->button(), event->globalPosition().toPoint());
+    case ListArea::Details:
         return PressDetails();
-    case Hit::MenuButton:
+    case ListArea::MenuButton:
         return PressMenuButton();
-    case Hit::Background:
-    case Hit::None:
+    case ListArea::Background:
         break;
     }
     if (event->button() != Qt::RightButton && !isMaximized()) {
@@ -97,18 +71,16 @@ void frmList::mousePressEvent(QMouseEvent* event)
 void frmList::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint global = event->globalPosition().toPoint();
-    const bool shiftAlone = event->modifiers() == Qt::ShiftModifier;
     switch (DragOn) {
     case Drag::Move:
         move(GeometryAtPress.topLeft() + (global - DragPoint));
         return;
     case Drag::Resize:
-        return DragWindowGrip(global, !shiftAlone);
+        return DragWindowGrip(global, WindowSnap(*event));
     case Drag::Thumb:
         return MoveThumb(global.y() - DragPoint.y());
     case Drag::Block:
-        return DragBlockGrip(global.y() - DragPoint.y(),
-            (event->buttons() == Qt::LeftButton) && event->modifiers() == Qt::NoModifier);
+        return DragBlockGrip(global.y() - DragPoint.y(), BlockSnap(*event));
     case Drag::Bar:
     case Drag::Menu:
         return;
@@ -138,7 +110,7 @@ void frmList::mouseReleaseEvent(QMouseEvent* event)
         TheSettings.WinLeft = x();
         TheSettings.WinTop = y();
     } else if (ended == Drag::Resize) {
-        DragWindowGrip(event->globalPosition().toPoint(), event->modifiers() != Qt::ShiftModifier);
+        DragWindowGrip(event->globalPosition().toPoint(), WindowSnap(*event));
         ShowFileNameCaption();
     } else if (ended == Drag::Block) {
         CreateArrays();
@@ -149,23 +121,21 @@ void frmList::mouseReleaseEvent(QMouseEvent* event)
 
 void frmList::HoverTexts(QPoint p)
 {
-    const Hit hit = HitTest(p);
-    if (hit == Hit::ResizeGrip)
+    const ListHit hit = WhatIsAt(p);
+    if (hit.Area == ListArea::ResizeGrip)
         return SetStatus(QStringLiteral("Resize List"));
-    if (hit == Hit::BlockGrip)
+    if (hit.Area == ListArea::BlockGrip)
         return SetStatus(QStringLiteral("Resize Accessory Text"));
-    if (hit == Hit::WindowButtons) {
-        const auto button = WindowButtonAt(p.x() - View.Layout.WindowControls.X);
-        if (button) {
+    if (hit.Area == ListArea::WindowButtons) {
+        if (const auto button = WindowButtonAt(hit.X)) {
             const QString hint = FromUtf8(WindowButtonHint(*button));
             setToolTip(hint);
             SetStatus(hint);
         }
         return;
     }
-    const int row = RowAt(p);
-    if (row >= 0 && row < static_cast<int>(View.RowViews.size()))
-        return MoveOverRow(row, p);
+    if (hit.Area == ListArea::Row && hit.Row < static_cast<int>(View.RowViews.size()))
+        return MoveOverRow(hit);
     setToolTip(QString());
     if (View.BarButton) {
         View.BarButton.reset();
@@ -218,6 +188,14 @@ void frmList::StopAutoScroll()
     Scroll.Interval = 0;
 }
 
+void frmList::PressThumb()
+{
+    DragOn = Drag::Thumb;
+    RowAtPress = FirstRow;
+    View.Pressed = PressedPart::Thumb;
+    update();
+}
+
 void frmList::MoveThumb(int dy)
 {
     // The row under the thumb follows the pointer from where the thumb was pressed, whole tasks
@@ -230,20 +208,20 @@ void frmList::MoveThumb(int dy)
     }
 }
 
-void frmList::DragWindowGrip(QPoint global, bool snap)
+void frmList::DragWindowGrip(QPoint global, SnapRows snap)
 {
     const QPoint moved = global - DragPoint;
     const int w = ClampWindowWidth(GeometryAtPress.width() + moved.x());
-    const int h = SnapWindowHeight(GeometryAtPress.height() + moved.y(), snap ? SnapRows::Yes : SnapRows::No);
+    const int h = SnapWindowHeight(GeometryAtPress.height() + moved.y(), snap);
     resize(w, h);
     TheSettings.WinWidth = w;
     TheSettings.WinHeight = h;
 }
 
-void frmList::DragBlockGrip(int dy, bool snap)
+void frmList::DragBlockGrip(int dy, SnapRows snap)
 {
-    TheSettings.AccTextHgt = BlockHeight(AccAtPress + dy, snap ? SnapRows::Yes : SnapRows::No);
-    DrawSkin(0, -1);
+    TheSettings.AccTextHgt = BlockHeight(AccAtPress + dy, snap);
+    DrawSkin(Redraw::Always);
 }
 
 void frmList::PressWindowButton(int x)

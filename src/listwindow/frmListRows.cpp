@@ -7,9 +7,9 @@
 #include "editing/frmPicker.h"
 #include "editing/frmTask.h"
 
+#include "model/GoToFile.h"
 #include "model/TaskEditing.h"
 #include "model/TaskLine.h"
-#include "model/Windows1252.h"
 #include "skin/QtHelpers.h"
 
 #include <QApplication>
@@ -17,35 +17,18 @@
 
 namespace agendrix {
 
-namespace {
-} // namespace
-
-frmList::RowPart frmList::PartAt(int row, QPoint p) const
+void frmList::PressRow(const ListHit& hit, Qt::MouseButton button, QPoint global)
 {
-    if (row < 0 || row >= static_cast<int>(View.Rows.Rows.size()))
-        return RowPart::None;
-    const RowPlacement& place = View.Rows.Rows[static_cast<std::size_t>(row)];
-    if (place.ControlBar.Contains(p.x(), p.y()))
-        return RowPart::Bar;
-    if (place.Lamp.Contains(p.x(), p.y()))
-        return RowPart::Lamp;
-    return place.Label.Contains(p.x(), p.y()) ? RowPart::Label : RowPart::None;
-}
-
-void frmList::PressRow(QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    const int row = RowAt(p);
-    const bool left = event->button() == Qt::LeftButton;
-    switch (PartAt(row, p)) {
+    const int row = hit.Row;
+    switch (hit.Part) {
     case RowPart::Label:
-        return left && IsTask(row) ? BeginDescriptionEdit(row) : RowToEditor(row);
+        return button == Qt::LeftButton && IsTask(row) ? BeginDescriptionEdit(row) : RowToEditor(row);
     case RowPart::Lamp:
-        if (event->button() != Qt::RightButton)
+        if (button != Qt::RightButton)
             return ToggleInformation(row);
-        return IsTask(row) ? OpenPicker(row, event->globalPosition().toPoint()) : RowToEditor(row);
+        return IsTask(row) ? OpenPicker(row, global) : RowToEditor(row);
     case RowPart::Bar:
-        return PressBar(row, p - ToQRect(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar).topLeft());
+        return PressBar(row, QPoint(hit.X, hit.Y));
     case RowPart::None:
         break;
     }
@@ -55,17 +38,14 @@ void frmList::PressBar(int row, QPoint inBar)
 {
     DragOn = Drag::Bar;
     PressedRow = row;
-    if (row == CurrentLine && BarState.WideRow() == row) {
+    const bool open = row == CurrentLine && BarState.WideRow() == row;
+    if (open) {
         BtnPushd = true;
         HoveredButton = BarButtonAt(inBar.x(), inBar.y());
-        if (HoveredButton) {
-            const PixelRect target = BarButtonTarget(*HoveredButton);
-            View.BarButton = BarPicture { row, BarButtonCell(*HoveredButton, BarCellState::Pressed), target.X,
-                target.Y };
-        }
-    } else if (inBar.x() > 4) {
-        View.BarButton = BarPicture { row, ExpandHandleCell(BarCellState::Pressed), 2, 0 };
     }
+    if (const auto picture = BarOverlayAt(
+            open ? BarShape::Open : BarShape::Collapsed, inBar.x(), inBar.y(), BarCellState::Pressed))
+        View.BarButton = BarPicture { row, *picture };
     update();
 }
 
@@ -107,24 +87,22 @@ void frmList::RunBarButton(BarButton button)
     }
 }
 
-void frmList::MoveOverRow(int row, QPoint p)
+void frmList::MoveOverRow(const ListHit& hit)
 {
-    const RowPart part = PartAt(row, p);
-    if (part == RowPart::Bar) {
-        return HoverBar(row, p - ToQRect(View.Rows.Rows[static_cast<std::size_t>(row)].ControlBar).topLeft());
-    }
+    if (hit.Part == RowPart::Bar)
+        return HoverBar(hit.Row, QPoint(hit.X, hit.Y));
     if (View.BarButton && !BtnPushd) {
         View.BarButton.reset();
         update();
     }
-    ShowRowTexts(row, part, p);
-    if (part == RowPart::Label && TheSettings.AutoCtrls != 0 && row != CurrentLine) {
-        CurrentLine = row;
+    ShowRowTexts(hit.Row, hit.Part);
+    if (hit.Part == RowPart::Label && TheSettings.AutoExpandsBars() && hit.Row != CurrentLine) {
+        CurrentLine = hit.Row;
         AnimateCtrls();
     }
 }
 
-void frmList::ShowRowTexts(int row, RowPart part, QPoint)
+void frmList::ShowRowTexts(int row, RowPart part)
 {
     const RowView& view = View.RowViews[static_cast<std::size_t>(row)];
     // An empty row is an Unprioritized row with no information; its description offers the add.
@@ -139,30 +117,24 @@ void frmList::ShowRowTexts(int row, RowPart part, QPoint)
 
 void frmList::HoverBar(int row, QPoint inBar)
 {
-    if (TheSettings.AutoCtrls != 0 && row != CurrentLine) {
+    if (TheSettings.AutoExpandsBars() && row != CurrentLine) {
         CurrentLine = row;
         AnimateCtrls();
     }
     if (BtnPushd)
         return;
-    QString tip;
-    std::optional<BarPicture> picture;
-    if (row == CurrentLine) {
+    const bool open = row == CurrentLine;
+    QString tip = FromUtf8(ExpandBarText);
+    if (open) {
         HoveredButton = BarButtonAt(inBar.x(), inBar.y());
-        if (HoveredButton) {
-            tip = FromUtf8(BarButtonText(*HoveredButton));
-            const PixelRect target = BarButtonTarget(*HoveredButton);
-            picture = BarPicture { row, BarButtonCell(*HoveredButton, BarCellState::Highlighted), target.X,
-                target.Y };
-        }
-    } else {
-        tip = FromUtf8(ExpandBarText);
-        if (inBar.x() > 4)
-            picture = BarPicture { row, ExpandHandleCell(BarCellState::Highlighted), 2, 0 };
+        tip = HoveredButton ? FromUtf8(BarButtonText(*HoveredButton)) : QString();
     }
+    std::optional<BarPicture> picture;
+    if (const auto overlay = BarOverlayAt(
+            open ? BarShape::Open : BarShape::Collapsed, inBar.x(), inBar.y(), BarCellState::Highlighted))
+        picture = BarPicture { row, *overlay };
     setToolTip(tip);
-    const bool changed = picture.has_value() != View.BarButton.has_value()
-        || (picture && (picture->Row != View.BarButton->Row || picture->Cell != View.BarButton->Cell));
+    const bool changed = picture != View.BarButton;
     View.BarButton = picture;
     if (changed)
         update();
@@ -187,7 +159,7 @@ void frmList::ReleaseMenuButton()
 void frmList::ToggleInformation(int row)
 {
     ExpandLine = ExpandLine == row ? -1 : row;
-    DrawSkin(-1, 0);
+    DrawSkin(Redraw::Always);
 }
 
 void frmList::PressDetails()
@@ -260,35 +232,43 @@ void frmList::CompleteCurrentTask()
     if (!IsTask(ShownCurrentLine()))
         return;
     const auto index = CompleteTask(List, static_cast<std::size_t>(FirstRow + CurrentLine), Today());
-    const std::string description = std::string(GetField(List.Tasks.Line(*index), TaskField::Description));
-    ShowListItems();
-    if (TheSettings.AutoTaskSel == 1)
-        SelectRowShowing(description);
+    TaskChanged({ std::string(GetField(List.Tasks.Line(*index), TaskField::Description)), Shortening::None });
 }
 
 void frmList::GoToFile()
 {
-    if (!IsTask(ShownCurrentLine()))
+    const int row = ShownCurrentLine();
+    const GoToFileAction action = DecideGoToFile(
+        List.Tasks, row >= 0 ? std::optional(static_cast<std::size_t>(FirstRow + row)) : std::nullopt);
+    switch (action.What) {
+    case GoToFileAction::Kind::NoTask:
         return SetStatus(QStringLiteral("No Task Information"));
-    const std::string_view line = List.Tasks.Line(static_cast<std::size_t>(FirstRow + CurrentLine));
-    const std::string path = PathFromFileText(GetField(line, TaskField::File));
-    if (path.empty()) {
-        const PromptAnswer answer = Services.ThePrompts.Ask(PromptRequest { "Agendrix",
-            "This task does not have a task associated with it. Would you like to associate one now?",
-            PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes });
-        if (answer == PromptAnswer::Yes)
-            OpenEditor(CurrentLine, {});
+    case GoToFileAction::Kind::AskToAssociate:
+        return OfferToAssociateFile();
+    case GoToFileAction::Kind::OpenList:
+        return OpenTaskList(action.Path);
+    case GoToFileAction::Kind::OpenDocument:
+        return Services.TheShell.OpenDocument(action.Path, action.WorkingFolder);
+    }
+}
+
+void frmList::OfferToAssociateFile()
+{
+    const PromptAnswer answer = Services.ThePrompts.Ask(PromptRequest { "Agendrix",
+        "This task does not have a task associated with it. Would you like to associate one now?",
+        PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::Yes });
+    if (answer == PromptAnswer::Yes)
+        OpenEditor(CurrentLine, {});
+}
+
+void frmList::OpenTaskList(const std::string& path)
+{
+    if (AskToSave(PromptButtons::YesNo) == SaveChoice::Failed)
         return;
-    }
-    if (QString::fromStdString(path).endsWith(QLatin1String(".agl"), Qt::CaseInsensitive)) {
-        if (AskToSave(PromptButtons::YesNo) == SaveChoice::Failed)
-            return;
-        LoadList(path);
-        ShowListItems();
-        CurrentLine = 0;
-        return AnimateCtrls();
-    }
-    Services.TheShell.OpenDocument(path, path.substr(0, path.rfind('/') + 1));
+    LoadList(path);
+    ShowListItems();
+    CurrentLine = 0;
+    AnimateCtrls();
 }
 
 } // namespace agendrix

@@ -11,17 +11,4 @@ public:
     virtual DateTime Now() const = 0;
 };
 
-class FixedClock : public Clock {
-public:
-    explicit FixedClock(DateTime now)
-        : Time(now)
-    {
-    }
-    DateTime Now() const override { return Time; }
-    void Set(DateTime now) { Time = now; }
-
-private:
-    DateTime Time;
-};
-
 } // namespace agendrix

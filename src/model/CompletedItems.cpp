@@ -182,10 +182,18 @@ PurgeResult PurgeCompleted(ListDocument& document, Prompts& prompts)
         PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::Yes });
     if (answer != PromptAnswer::Yes)
         return PurgeResult::Declined;
-    while (EndsWithCompleted(document.Tasks))
-        document.Tasks.Remove(document.Tasks.Count() - 1);
-    document.Dirty = true;
+    DropCompletedFromTheEnd(document);
     return PurgeResult::Purged;
+}
+
+std::size_t DropCompletedFromTheEnd(ListDocument& document)
+{
+    std::size_t dropped = 0;
+    for (; EndsWithCompleted(document.Tasks); ++dropped)
+        document.Tasks.Remove(document.Tasks.Count() - 1);
+    if (dropped > 0)
+        document.Dirty = true;
+    return dropped;
 }
 
 } // namespace agendrix

@@ -54,6 +54,11 @@ enum class PurgeResult { NothingToPurge, Declined, Purged };
 // After asking the user, removes every completed task from the end of the list.
 PurgeResult PurgeCompleted(ListDocument& document, Prompts& prompts);
 
+// Removes every completed task from the end of the list, where the order puts them, without
+// asking, and marks the list changed when any went; returns how many went. A completed task that
+// sorts before another line (one with an unreadable code) is not at the end and stays.
+std::size_t DropCompletedFromTheEnd(ListDocument& document);
+
 std::string NoCompletedItemsMessage();
 
 } // namespace agendrix

@@ -113,16 +113,19 @@ namespace {
 
     // The replaced file's owner and group go to the new one; a user who may not give a file away
     // keeps at least the group when that is allowed. The mode comes after, as a change of owner
-    // clears the set-user-ID and set-group-ID bits.
+    // clears the set-user-ID and set-group-ID bits. A file that replaces nothing keeps the
+    // permissions it was made with, which the user's umask decided.
     bool TakeOverOwnerAndMode(FileOps& ops, int fd, const struct stat* replaced)
     {
-        if (replaced != nullptr && ops.SetOwner(fd, replaced->st_uid, replaced->st_gid) != 0) {
+        if (replaced == nullptr)
+            return true;
+        if (ops.SetOwner(fd, replaced->st_uid, replaced->st_gid) != 0) {
             if (errno != EPERM)
                 return false;
             if (ops.SetOwner(fd, static_cast<uid_t>(-1), replaced->st_gid) != 0 && errno != EPERM)
                 return false;
         }
-        return ops.SetMode(fd, replaced != nullptr ? replaced->st_mode & 07777 : 0644) == 0;
+        return ops.SetMode(fd, replaced->st_mode & 07777) == 0;
     }
 
     FileError NotRegularFile(const std::string& path, const char* what, mode_t mode)

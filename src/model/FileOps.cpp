@@ -17,12 +17,12 @@ int FileOps::OpenRead(const std::string& path)
 
 int FileOps::CreateExclusive(const std::string& path)
 {
-    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
 }
 
 int FileOps::CreateUnnamed(const std::string& folder)
 {
-    return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
 }
 
 int FileOps::LinkUnnamed(int fd, const std::string& path)

@@ -14,9 +14,11 @@ public:
     virtual ~FileOps() = default;
 
     virtual int OpenRead(const std::string& path);
-    // Creates a new file that did not exist (O_EXCL), readable and writable by its owner only.
+    // Creates a new file that did not exist (O_EXCL), with the permissions the user's umask
+    // leaves of read and write for all, as any new file.
     virtual int CreateExclusive(const std::string& path);
-    // Creates a file without a name in `folder` (O_TMPFILE): a crash leaves nothing behind. Fails
+    // Creates a file without a name in `folder` (O_TMPFILE), with the permissions of a new file:
+    // a crash leaves nothing behind. Fails
     // with EOPNOTSUPP, EISDIR or EINVAL where the file system cannot do this.
     virtual int CreateUnnamed(const std::string& folder);
     // Gives a file made by CreateUnnamed the name `path`, which must not exist yet.

@@ -226,7 +226,7 @@ SettingsReadResult LoadINI(std::string_view bytes, const Settings& defaults)
         if (!fields[i].Read(result.Values, lines[i]))
             result.BadLines.push_back(static_cast<int>(i + 1));
     }
-    if (result.Values.DefaultOpen > 0)
+    if (result.Values.ListAtStart() != StartList::LastAccessed)
         result.Values.ListName = result.Values.DefaultList;
     return result;
 }
@@ -235,7 +235,7 @@ std::string FirstListName(const Settings& settings, const std::string& commandLi
 {
     if (!commandLinePath.empty())
         return commandLinePath;
-    return settings.DefaultOpen == 2 ? settings.DefaultList : settings.ListName;
+    return settings.ListAtStart() == StartList::DefaultListIndex ? settings.DefaultList : settings.ListName;
 }
 
 std::string SaveINI(const Settings& settings)

@@ -20,6 +20,10 @@ struct ScreenMetrics {
     double ScreenHeightPixels = 1080;
 };
 
+// What opens when the program starts without a list named on its command line, as the settings
+// file's DefaultOpen line numbers it.
+enum class StartList { LastAccessed = 0, DefaultList = 1, DefaultListIndex = 2 };
+
 // Every setting the program keeps, one line each of the settings file in this order. Sizes are
 // in the units of the file: pixels for the window placement, twips for DockWid and DockTabTop.
 // Text values are held as the file system spells paths (UTF-8).
@@ -52,6 +56,14 @@ struct Settings {
     double DockTabTop = 1080 * 15 / 4.0;
     RecentLists Recent;
 
+    // The switches by what they mean. The fields keep the file's numbers: a flag is on at 1, but
+    // the control bars' flag at any value but 0.
+    bool AutoExpandsBars() const { return AutoCtrls != 0; }
+    bool AutoSelectsTasks() const { return AutoTaskSel == 1; }
+    bool AutoPurges() const { return AutoPurge == 1; }
+    bool InSidebar() const { return DockMode == 1; }
+    StartList ListAtStart() const { return static_cast<StartList>(DefaultOpen); }
+
     bool operator==(const Settings&) const = default;
 };
 
@@ -67,11 +79,12 @@ struct SettingsReadResult {
 
 // Reads the settings file's bytes over `defaults`. A line that cannot be read keeps its default
 // and reading goes on; a short file leaves the rest at their defaults; extra lines are ignored.
-// When DefaultOpen is above 0, ListName becomes DefaultList.
+// When the list at start is not the last one accessed, ListName becomes DefaultList.
 SettingsReadResult LoadINI(std::string_view bytes, const Settings& defaults);
 
 // The list a start opens: the one its command line names, else the one the settings name; with
-// DefaultOpen 2 that is the default list, whose index is shown instead once there is one.
+// StartList::DefaultListIndex that is the default list, whose index is shown instead once there is
+// one.
 std::string FirstListName(const Settings& settings, const std::string& commandLinePath);
 
 // The whole settings file: exactly 41 lines, each ended by CR LF.

@@ -20,6 +20,27 @@ namespace {
     }
 } // namespace
 
+bool IsNumericText(std::string_view text)
+{
+    constexpr std::string_view blanks = " \t\n\v\f\r";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return false;
+    text = text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    int digits = 0;
+    int points = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9')
+            ++digits;
+        else if (c == '.')
+            ++points;
+        else if (i != 0 || (c != '+' && c != '-'))
+            return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
 EditedTask BuildEditedTask(const TaskEditorInput& input, const CivilDate& today)
 {
     const int option = std::clamp(input.PriorityOption, 0, CodeCompleted);

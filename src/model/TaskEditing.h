@@ -34,6 +34,10 @@ struct EditedTask {
 // of the description.
 EditedTask BuildEditedTask(const TaskEditorInput& input, const CivilDate& today);
 
+// Whether the days field holds a number as the user may type one: ASCII blanks around an optional
+// sign, digits and at most one decimal point, with at least one digit.
+bool IsNumericText(std::string_view text);
+
 // A new task's editor defaults: unprioritized, due 14 days from today, 1 day, weekdays.
 TaskEditorInput NewTaskDefaults(const CivilDate& today);
 

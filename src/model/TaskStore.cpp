@@ -44,6 +44,19 @@ std::size_t TaskStore::Add(std::string_view line)
     return index;
 }
 
+std::optional<std::size_t> TaskStore::Find(std::string_view line, std::size_t near) const
+{
+    SortIfLoaded();
+    if (near < List1.size() && Arena.View(List1[near]) == line)
+        return near;
+    // The order is total over the bytes: equal lines sit side by side, and the first is found.
+    const auto at = std::lower_bound(List1.begin(), List1.end(), line,
+        [this](LineHandle a, std::string_view b) { return TaskLineLess(Arena.View(a), b); });
+    if (at == List1.end() || Arena.View(*at) != line)
+        return std::nullopt;
+    return static_cast<std::size_t>(at - List1.begin());
+}
+
 void TaskStore::Remove(std::size_t index)
 {
     if (index >= List1.size())

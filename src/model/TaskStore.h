@@ -55,6 +55,11 @@ public:
         return { Arena, List1.data(), List1.size() };
     }
 
+    // Where `line` is now: `near` when that index still holds it, else the first index that holds
+    // the same bytes, or nothing when no line does. A window that keeps a task's index while the
+    // list may change under it (a re-sort, an edit elsewhere) finds the task again this way.
+    std::optional<std::size_t> Find(std::string_view line, std::size_t near) const;
+
     // Inserts at the sorted place and returns that index.
     std::size_t Add(std::string_view line);
     // Removes the line at `index` and adds `line` at its own sorted place; returns that index.

@@ -26,14 +26,43 @@ namespace MainCells {
 
 enum class ButtonState { Normal, Pressed };
 
+// The faces of most buttons in buttons.bmp: normal, highlighted (under the pointer) and pressed.
+enum class ButtonFace { Normal = 0, Highlighted = 1, Pressed = 2 };
+
 namespace ButtonCells {
+    // Buttons whose faces lie in rows 16 pixels apart, one row per face.
+    inline constexpr int FaceRow = 16;
+    constexpr int RowOf(ButtonFace face) { return FaceRow * static_cast<int>(face); }
+
+    // The four keys of the open control bar as one strip, and one key of it.
+    constexpr PixelRect BarKeys(ButtonFace face) { return { 0, RowOf(face), 73, 16 }; }
+    constexpr PixelRect BarKey(int key, ButtonFace face) { return { 18 * key, RowOf(face), 19, 16 }; }
+    // The bar's handle: the close cross of the open bar, the arrows of a collapsed one.
+    constexpr PixelRect CloseHandle(ButtonFace face)
+    {
+        return { 141 + 16 * static_cast<int>(face), 0, 16, 19 };
+    }
+    constexpr PixelRect ExpandHandle(ButtonFace face) { return { 16 * static_cast<int>(face), 48, 16, 19 }; }
+    // The window buttons' strip.
+    constexpr PixelRect WindowButtonStrip(ButtonFace face) { return { 73, RowOf(face), 68, 14 }; }
+
     inline constexpr PixelRect Slider { 0, 68, 13, 13 };
     inline constexpr PixelRect SliderPressed { 13, 68, 13, 13 };
-    inline constexpr PixelRect WindowControls { 73, 0, 68, 14 };
+    inline constexpr PixelRect WindowControls = WindowButtonStrip(ButtonFace::Normal);
     inline constexpr PixelRect FunctionButton { 0, 81, 16, 14 };
     inline constexpr PixelRect FunctionButtonPressed { 16, 81, 16, 14 };
+    inline constexpr PixelRect FunctionButtonHighlighted { 32, 81, 16, 14 };
     inline constexpr PixelRect ActivityInactive { 48, 48, 75, 18 };
     inline constexpr PixelRect ActivityActive { 48, 66, 75, 18 };
+
+    // One window button of the strip, `offset` pixels into it: the pressed ones lie two strips
+    // down (the highlighted strip is between).
+    constexpr PixelRect WindowButton(int offset, ButtonState state)
+    {
+        const PixelRect strip
+            = WindowButtonStrip(state == ButtonState::Pressed ? ButtonFace::Pressed : ButtonFace::Normal);
+        return { strip.X + offset, strip.Y, 16, strip.Height };
+    }
 
     // Scroll button 0 (up) or 1 (down): released at y 14i + 48, pressed at y 14i + 55.
     constexpr PixelRect ScrollButton(int index, ButtonState state)

@@ -1,9 +1,11 @@
 #include "app/CommandLine.h"
 
+#include "support/Bytes.h"
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace agendrix {
 namespace {
@@ -12,14 +14,11 @@ namespace {
     protected:
         void SetUp() override
         {
-            char pattern[] = "/tmp/agendrix-cmdline-XXXXXX";
-            Folder = mkdtemp(pattern);
-            std::ofstream(Folder + "/Home.agl") << "Format: 5.0.0\r\n";
-            std::filesystem::create_directory(Folder + "/with space");
-            std::ofstream(Folder + "/with space/a b.agl") << "";
+            test::WriteBytes(Folder / "Home.agl", "Format: 5.0.0\r\n");
+            std::filesystem::create_directory(Folder / "with space");
+            test::WriteBytes(Folder / "with space/a b.agl", "");
         }
-        void TearDown() override { std::filesystem::remove_all(Folder); }
-        std::string Folder;
+        test::TempFolder Folder;
     };
 
     TEST_F(CommandLineTest, ReadsThePathAsOneLine)
@@ -31,15 +30,15 @@ namespace {
         };
         const Case cases[] = {
             { "NoArguments", {}, "" },
-            { "MissingFileKeepsOnlyItsFolder", { Folder + "/absent.agl" }, Folder + "/" },
-            { "ExactName", { Folder + "/Home.agl" }, Folder + "/Home.agl" },
-            { "NameInAnotherCase", { Folder + "/home.AGL" }, Folder + "/Home.agl" },
-            { "RelativePath", { "Home.agl" }, Folder + "/Home.agl" },
-            { "SplitBySpaces", { Folder + "/with", "space/a", "b.agl" }, Folder + "/with space/a b.agl" },
-            { "Quoted", { "\"" + Folder + "/with space/a b.agl\"" }, Folder + "/with space/a b.agl" },
+            { "MissingFileKeepsOnlyItsFolder", { Folder / "absent.agl" }, Folder.Path() + "/" },
+            { "ExactName", { Folder / "Home.agl" }, Folder / "Home.agl" },
+            { "NameInAnotherCase", { Folder / "home.AGL" }, Folder / "Home.agl" },
+            { "RelativePath", { "Home.agl" }, Folder / "Home.agl" },
+            { "SplitBySpaces", { Folder / "with", "space/a", "b.agl" }, Folder / "with space/a b.agl" },
+            { "Quoted", { "\"" + Folder.Path() + "/with space/a b.agl\"" }, Folder / "with space/a b.agl" },
         };
         for (const Case& c : cases) {
-            const StartRequest request = ParseCommandLine(c.Args, Folder);
+            const StartRequest request = ParseCommandLine(c.Args, Folder.Path());
             EXPECT_EQ(request.ListPath, c.Expected) << c.Name;
             EXPECT_EQ(request.Kind, StartKind::Normal) << c.Name;
         }
@@ -47,7 +46,7 @@ namespace {
 
     TEST_F(CommandLineTest, RefreshMarksARestartWithoutAList)
     {
-        const StartRequest request = ParseCommandLine({ "Refresh" }, Folder);
+        const StartRequest request = ParseCommandLine({ "Refresh" }, Folder.Path());
         EXPECT_EQ(request.Kind, StartKind::Refresh);
         EXPECT_EQ(request.ListPath, "");
     }

@@ -3,15 +3,21 @@
 #include "model/FileAccess.h"
 #include "skin/QtHelpers.h"
 
+#include "support/Bytes.h"
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace agendrix {
 namespace {
@@ -52,18 +58,16 @@ namespace {
 
     class ProgramSetupTest : public testing::Test {
     protected:
-        std::string Path(std::string_view name) const
-        {
-            return QDir(Folder.path()).filePath(FromUtf8(name)).toStdString();
-        }
-        QTemporaryDir Folder;
+        std::string Path(std::string_view name) const { return Folder / name; }
+        QString ProgramFolder() const { return FromUtf8(Folder.Path()); }
+        test::TempFolder Folder;
     };
 
     TEST_F(ProgramSetupTest, ASettingsFileThatCannotBeReadIsNamed)
     {
         std::filesystem::create_directory(Path(SettingsFileName));
         testing::internal::CaptureStderr();
-        const Settings settings = LoadSettings(Folder.path());
+        const Settings settings = LoadSettings(ProgramFolder());
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "agendrix: Could not read \"" + Path(SettingsFileName) + "\": Is a directory.\n");
         EXPECT_EQ(settings.DaysPerLevel, 3);
@@ -75,7 +79,7 @@ namespace {
             SettingsWith({ { 10, "-1e9" }, { 11, "1e9" }, { 12, "1e9" }, { 13, "1e9" }, { 19, "100000" },
                 { 24, "1e9" }, { 26, "-1e9" } }));
         testing::internal::CaptureStderr();
-        const Settings settings = LoadSettings(Folder.path());
+        const Settings settings = LoadSettings(ProgramFolder());
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "every line could be read";
         const QScreen* screen = QGuiApplication::primaryScreen();
         ASSERT_NE(screen, nullptr);
@@ -113,15 +117,15 @@ namespace {
             { "none", {}, false, "" },
         };
         for (const auto& c : cases) {
-            QTemporaryDir folder;
-            const std::string path = QDir(folder.path()).filePath(FromUtf8(SettingsFileName)).toStdString();
+            const test::TempFolder folder;
+            const std::string path = folder / SettingsFileName;
             const std::string backup = path + ".bak";
             const std::string bytes = SettingsWith(c.Lines);
             SaveFileAtomically(path, bytes);
             if (c.BackupIsAFolder)
                 std::filesystem::create_directory(backup);
             testing::internal::CaptureStderr();
-            const Settings settings = LoadSettings(folder.path());
+            const Settings settings = LoadSettings(FromUtf8(folder.Path()));
             std::string expected = c.Said;
             if (!expected.empty()) {
                 expected.replace(expected.find("FILE"), 4, path);
@@ -163,17 +167,117 @@ namespace {
                 { { given, 7 } } },
         };
         for (const auto& c : cases) {
-            QTemporaryDir folder;
+            const test::TempFolder folder;
             if (c.SettingsLines)
-                SaveFileAtomically(QDir(folder.path()).filePath(FromUtf8(SettingsFileName)).toStdString(),
-                    SettingsWith(*c.SettingsLines));
-            const std::unique_ptr<ListPreload> preload
-                = PreloadFirstList(folder.path().toStdString(), c.Arguments, now);
+                SaveFileAtomically(folder / SettingsFileName, SettingsWith(*c.SettingsLines));
+            const std::unique_ptr<ListPreload> preload = PreloadFirstList(folder.Path(), c.Arguments, now);
             ASSERT_EQ(preload != nullptr, c.Preloaded.has_value()) << c.Name;
             if (c.Preloaded) {
                 EXPECT_TRUE(preload->Serves(c.Preloaded->first, now.Date, c.Preloaded->second)) << c.Name;
             }
         }
+    }
+
+    // Environment variables set for one test; what was there before comes back at its end.
+    class ScopedEnvironment {
+    public:
+        ScopedEnvironment() = default;
+        ScopedEnvironment(const ScopedEnvironment&) = delete;
+        ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+        ~ScopedEnvironment()
+        {
+            for (const auto& [name, value] : Saved)
+                value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+        }
+
+        // Sets `name` to `value`, or removes it for nothing.
+        void Set(const std::string& name, const std::optional<std::string>& value)
+        {
+            const char* before = std::getenv(name.c_str());
+            Saved.emplace_back(name, before ? std::optional<std::string>(before) : std::nullopt);
+            value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+        }
+
+    private:
+        std::vector<std::pair<std::string, std::optional<std::string>>> Saved;
+    };
+
+    // An installed program's folders under a temporary root: the executable's folder "app/bin",
+    // and the shipped skins in "app/bin/Skins" as a build tree has them or in
+    // "app/share/agendrix/Skins" as an installation does.
+    class PrepareProgramFolderTest : public testing::Test {
+    protected:
+        enum class Shipped { BesideTheProgram, InTheShareFolder };
+
+        // Ships two skins, each with a colors.txt, and returns the executable's folder.
+        QString Install(Shipped where)
+        {
+            const std::string skins = where == Shipped::BesideTheProgram ? Root / "app/bin/Skins"
+                                                                         : Root / "app/share/agendrix/Skins";
+            for (const char* skin : { "Default", "Midnight" }) {
+                std::filesystem::create_directories(skins + "/" + skin);
+                test::WriteBytes(skins + "/" + skin + "/colors.txt", std::string("shipped ") + skin);
+            }
+            std::filesystem::create_directories(Root / "app/bin");
+            return FromUtf8(Root / "app/bin");
+        }
+
+        test::TempFolder Root;
+        ScopedEnvironment Environment;
+    };
+
+    TEST_F(PrepareProgramFolderTest, TheEnvironmentChoosesTheFolderWhichGetsTheSkins)
+    {
+        const struct {
+            const char* Name;
+            Shipped Where;
+            std::optional<std::string> AgendrixHome, XdgDataHome, Home; // below the root
+            std::string Expected;
+        } cases[] = {
+            { "emptyAgendrixHomeCountsAsUnset", Shipped::BesideTheProgram, "", "data", "user", "app/bin" },
+            { "agendrixHomeWins", Shipped::BesideTheProgram, "custom/home", "data", "user", "custom/home" },
+            { "executableFolderWithSkins", Shipped::BesideTheProgram, std::nullopt, "data", "user",
+                "app/bin" },
+            { "xdgDataHome", Shipped::InTheShareFolder, std::nullopt, "data", "user", "data/agendrix" },
+            { "home", Shipped::InTheShareFolder, std::nullopt, std::nullopt, "user",
+                "user/.local/share/agendrix" },
+        };
+        for (const auto& c : cases) {
+            for (const std::string& name : Root.Names())
+                std::filesystem::remove_all(Root / name);
+            const auto below = [&](const std::optional<std::string>& name) {
+                return name && !name->empty() ? std::optional(Root / *name) : name;
+            };
+            Environment.Set("AGENDRIX_HOME", below(c.AgendrixHome));
+            Environment.Set("XDG_DATA_HOME", below(c.XdgDataHome));
+            Environment.Set("HOME", below(c.Home));
+            const QString executableFolder = Install(c.Where);
+
+            const std::string folder = PrepareProgramFolder(executableFolder).toStdString();
+
+            EXPECT_EQ(folder, Root / c.Expected) << c.Name;
+            EXPECT_EQ(test::ReadBytes(folder + "/Skins/Midnight/colors.txt"), "shipped Midnight") << c.Name;
+            if (c.Expected == "app/bin") {
+                EXPECT_FALSE(std::filesystem::exists(Root / "data")) << c.Name << ": no per-user folder";
+            }
+        }
+    }
+
+    TEST_F(PrepareProgramFolderTest, APerUserFolderGetsTheSkinsItLacksAndKeepsTheUsersFiles)
+    {
+        Environment.Set("AGENDRIX_HOME", std::nullopt);
+        Environment.Set("XDG_DATA_HOME", Root / "data");
+        std::filesystem::create_directories(Root / "data/agendrix/Skins/Default");
+        test::WriteBytes(Root / "data/agendrix/Skins/Default/colors.txt", "my own colours");
+        test::WriteBytes(Root / "data/agendrix/agendrix.ini", "my settings");
+
+        const QString programFolder = PrepareProgramFolder(Install(Shipped::InTheShareFolder));
+
+        EXPECT_EQ(programFolder.toStdString(), Root / "data/agendrix");
+        EXPECT_EQ(test::ReadBytes(Root / "data/agendrix/Skins/Default/colors.txt"), "my own colours");
+        EXPECT_EQ(test::ReadBytes(Root / "data/agendrix/Skins/Midnight/colors.txt"), "shipped Midnight");
+        EXPECT_EQ(test::ReadBytes(Root / "data/agendrix/agendrix.ini"), "my settings");
+        EXPECT_EQ(test::ReadBytes(Root / "app/share/agendrix/Skins/Default/colors.txt"), "shipped Default");
     }
 
 } // namespace

@@ -3,72 +3,29 @@
 
 #include "model/CivilDate.h"
 
+#include "support/Bytes.h"
+#include "support/FailingFileOps.h"
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 
 namespace agendrix::cli {
 namespace {
 
+    using test::ReadBytes;
+    using test::WriteBytes;
+
     namespace fs = std::filesystem;
-
-    std::string ReadBytes(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    void WriteBytes(const fs::path& path, std::string_view bytes)
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << bytes;
-    }
-
-    // Fails every rename, the step that would put a saved file in place.
-    class RenameFails : public FileOps {
-    public:
-        int Rename(const std::string&, const std::string&) override
-        {
-            errno = EACCES;
-            return -1;
-        }
-    };
-
-    // Fails the chosen rename only: with two files to write, the second.
-    class NthRenameFails : public FileOps {
-    public:
-        explicit NthRenameFails(int failing)
-            : Failing(failing)
-        {
-        }
-        int Rename(const std::string& from, const std::string& to) override
-        {
-            if (++Calls != Failing)
-                return FileOps::Rename(from, to);
-            errno = EACCES;
-            return -1;
-        }
-
-    private:
-        int Failing;
-        int Calls = 0;
-    };
 
     class CliCommands : public testing::Test {
     protected:
-        void SetUp() override
-        {
-            char pattern[] = "/tmp/agendrix-cli-XXXXXX";
-            Folder = mkdtemp(pattern);
-        }
-        void TearDown() override { fs::remove_all(Folder); }
-
         // Runs a command line at 2026-12-06 12:00 with DaysPerLevel 3 and ISO dates.
         ExitCode Run(std::vector<std::string> args, FileOps& ops = SystemFileOps())
         {
@@ -83,9 +40,9 @@ namespace {
             return RunCommand(*parsed.Arguments, context);
         }
 
-        std::string List(const char* name) const { return (Folder / name).string(); }
+        std::string List(const char* name) const { return Folder / name; }
 
-        fs::path Folder;
+        test::TempFolder Folder;
         std::ostringstream Out;
         std::ostringstream Err;
     };
@@ -180,7 +137,7 @@ namespace {
             Out.str(), Header + "01\tdated\t\t1\t20261206\t0\t2\t\r\n09\tb\xE9\t\t0\t20261206\t\t\t\r\n");
         EXPECT_EQ(Err.str().substr(0, 35), "This file is in Version 2.0 format,");
         EXPECT_EQ(ReadBytes(Folder / "in.agl"), old);
-        EXPECT_EQ(std::distance(fs::directory_iterator(Folder), fs::directory_iterator {}), 1);
+        EXPECT_EQ(Folder.Names(), (std::vector<std::string> { "in.agl" }));
     }
 
     TEST_F(CliCommands, AddToANewFileWritesTheEditorsLine)
@@ -289,13 +246,13 @@ namespace {
     {
         const std::string bytes = Header + "10\tdone\t\t0\t\t\t\t\r\n";
         WriteBytes(Folder / "l.agl", bytes);
-        RenameFails ops;
+        test::FailingFileOps ops(test::FileStep::Rename, 1, EACCES);
         EXPECT_EQ(Run({ "purge", List("l.agl") }, ops), ExitCode::FileOrData);
         EXPECT_NE(
             Err.str().find("Could not save \"" + List("l.agl") + "\": Permission denied."), std::string::npos)
             << Err.str();
         EXPECT_EQ(ReadBytes(Folder / "l.agl"), bytes);
-        EXPECT_EQ(std::distance(fs::directory_iterator(Folder), fs::directory_iterator {}), 1);
+        EXPECT_EQ(Folder.Names(), (std::vector<std::string> { "l.agl" }));
     }
 
     // A list ends at its first empty line: writing it back would drop what follows, so the
@@ -341,7 +298,7 @@ namespace {
             fs::remove(Folder / "home.cti");
             if (ctiBefore)
                 WriteBytes(Folder / "home.cti", cti);
-            NthRenameFails ops(2);
+            test::FailingFileOps ops(test::FileStep::Rename, 2, EACCES); // the list's, after the .cti's
             EXPECT_EQ(Run({ "export-completed", List("home.agl") }, ops), ExitCode::FileOrData);
             EXPECT_NE(Err.str().find("Could not save \"" + List("home.agl") + "\""), std::string::npos)
                 << Err.str();
@@ -350,8 +307,10 @@ namespace {
             if (ctiBefore) {
                 EXPECT_EQ(ReadBytes(Folder / "home.cti"), cti);
             }
-            EXPECT_EQ(
-                std::distance(fs::directory_iterator(Folder), fs::directory_iterator {}), ctiBefore ? 2 : 1);
+            const std::vector<std::string> expected = ctiBefore
+                ? std::vector<std::string> { "home.agl", "home.cti" }
+                : std::vector<std::string> { "home.agl" };
+            EXPECT_EQ(Folder.Names(), expected);
 
             ASSERT_EQ(Run({ "export-completed", List("home.agl") }), ExitCode::Success) << Err.str();
             EXPECT_EQ(ReadBytes(Folder / "home.cti"),
@@ -378,6 +337,9 @@ namespace {
         std::string output;
         EXPECT_EQ(RunProgram("frobnicate x.agl", output), 1);
         EXPECT_NE(output.find("Usage: agendrix-cli"), std::string::npos);
+        EXPECT_EQ(RunProgram("show --bogus " AGENDRIX_SAMPLES "/Sample.agl", output), 1);
+        EXPECT_EQ(
+            output.substr(0, output.find('\n')), "agendrix-cli: show does not know the option --bogus.");
         EXPECT_EQ(RunProgram("show /nonexistent/list.agl", output), 2);
         EXPECT_EQ(output, "agendrix-cli: There is no list file \"/nonexistent/list.agl\".\n");
         EXPECT_EQ(RunProgram("--today 2026-12-06 show " AGENDRIX_SAMPLES "/Sample.agl", output), 0);
@@ -389,9 +351,8 @@ namespace {
     // list's lock, so none overwrites another's task.
     TEST(CliProgram, ParallelAddsKeepEveryTask)
     {
-        char pattern[] = "/tmp/agendrix-cli-XXXXXX";
-        const fs::path folder = mkdtemp(pattern);
-        const std::string list = (folder / "shared.agl").string();
+        const test::TempFolder folder;
+        const std::string list = folder / "shared.agl";
         constexpr int Writers = 20;
         std::vector<FILE*> running;
         for (int i = 0; i < Writers; ++i) {
@@ -411,27 +372,7 @@ namespace {
         for (int i = 0; i < Writers; ++i)
             EXPECT_NE(bytes.find("\tTask " + std::to_string(i) + "\t"), std::string::npos) << i;
         EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), Writers + 1);
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator {}), 1);
-        fs::remove_all(folder);
-    }
-
-    TEST(CliProgram, AnEmptyFileNameIsAUsageError)
-    {
-        std::string output;
-        EXPECT_EQ(RunProgram("show ''", output), 1);
-        EXPECT_EQ(
-            output.substr(0, output.find('\n')), "agendrix-cli: show needs a FILE: the name given is empty.");
-    }
-
-    TEST(CliProgram, OptionsMayStandBeforeTheFile)
-    {
-        std::string output;
-        EXPECT_EQ(RunProgram("show --json --today 2026-12-06 " AGENDRIX_SAMPLES "/Sample.agl", output), 0)
-            << output;
-        EXPECT_EQ(output.substr(0, 5), "[\n  {");
-        EXPECT_EQ(RunProgram("show --bogus " AGENDRIX_SAMPLES "/Sample.agl", output), 1);
-        EXPECT_EQ(
-            output.substr(0, output.find('\n')), "agendrix-cli: show does not know the option --bogus.");
+        EXPECT_EQ(folder.Names(), (std::vector<std::string> { "shared.agl" }));
     }
 
 } // namespace

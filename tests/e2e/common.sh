@@ -41,3 +41,34 @@ wait_for() { # wait_for SECONDS COMMAND...: polls until the command succeeds
 }
 # Sets X, Y, WIDTH and HEIGHT to the window's geometry.
 geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+
+# The keyboard goes where the display's input focus is: to WINDOW, or to a window of the program
+# PID other than WINDOW, such as a popup it opened.
+has_keyboard() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; } # has_keyboard WINDOW
+popup_has_keyboard() { # popup_has_keyboard PID WINDOW
+    local focus
+    focus=$(xdotool getwindowfocus 2>/dev/null) && [[ $focus != "$2" ]] \
+        && xdotool search --onlyvisible --pid "$1" | grep -qx "$focus"
+}
+
+# What the user sees, to wait for instead of sleeping. A rectangle is WxH+X+Y in the window's
+# pixels; a picture is the rectangle's raw RGB bytes, as ImageMagick's import reads them.
+picture_of() { # picture_of WINDOW RECTANGLE FILE: fails while the window cannot be read
+    import -silent -window "$1" -crop "$2" +repage -depth 8 "rgb:$3" 2>/dev/null
+}
+shows() { # shows WINDOW RECTANGLE PICTURE: the rectangle shows exactly that picture
+    picture_of "$1" "$2" "$work/shown.rgb" && cmp -s "$work/shown.rgb" "$3"
+}
+
+# The open control bar of a row of the list window: 98 by 20 pixels, 125 pixels from the right
+# edge of a window WIDTH wide, on the row's band (bands are 24 pixels apart from y 30).
+bar_of() { echo "98x20+$(($1 - 125))+$((30 + 24 * $2))"; } # bar_of WIDTH ROW
+# Writes the picture of a fully open bar to FILE once the list window is painted. The first row's
+# bar is open from the start without an animation; the window is painted once that bar shows
+# more than one colour and looks the same twice in a row, and differs from the band below it.
+open_bar_picture() { # open_bar_picture WINDOW WIDTH FILE
+    picture_of "$1" "$(bar_of "$2" 0)" "$3" \
+        && [[ $(identify -size 98x20 -depth 8 -format %k "rgb:$3") -gt 1 ]] \
+        && picture_of "$1" "$(bar_of "$2" 1)" "$work/below.rgb" && ! cmp -s "$3" "$work/below.rgb" \
+        && shows "$1" "$(bar_of "$2" 0)" "$3"
+}

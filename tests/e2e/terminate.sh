@@ -13,17 +13,11 @@ original=$(cat "$list")
 # Sends SIGTERM and fails unless the program is gone within a second.
 terminate_within_a_second() {
     kill -TERM "$pid"
-    for ((i = 0; i < 20; i++)); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid" 2>/dev/null || true
-            pid=
-            # The X server drops a dead program's windows once it notices the connection closed.
-            wait_for 5 bash -c "! xdotool search --onlyvisible --name Agendrix" || fail "windows outlived the program"
-            return 0
-        fi
-        sleep 0.05
-    done
-    fail "the program was still running a second after SIGTERM ($1)"
+    wait_for 1 bash -c "! kill -0 $pid" || fail "the program was still running a second after SIGTERM ($1)"
+    wait "$pid" 2>/dev/null || true
+    pid=
+    # The X server drops a dead program's windows once it notices the connection closed.
+    wait_for 5 bash -c "! xdotool search --onlyvisible --name Agendrix" || fail "windows outlived the program"
 }
 
 "$program" "$list" &
@@ -31,14 +25,17 @@ pid=$!
 wait_for 10 xdotool search --name "^chores - Agendrix$" || fail "the window did not appear"
 window=$(xdotool search --name "^chores - Agendrix$" | head -1)
 geometry_of "$window"
+wait_for 10 open_bar_picture "$window" "$WIDTH" "$work/open-bar.rgb" || fail "the window was not painted"
 
 # An in-place edit of the first task's description: a change that is not saved.
 xdotool mousemove $((X + 100)) $((Y + 38)) click 1
-sleep 0.3
 xdotool key --delay 30 End
 xdotool type --delay 20 " and the roses"
 xdotool key Return
-sleep 0.3
+# The program takes the click on the second row's bar after the edit's keys, as the display sends
+# them in order: once that bar is open, the edit has ended.
+xdotool mousemove $((X + WIDTH - 45 + 9)) $((Y + 30 + 24 + 10)) click 1 mousemove $((X + WIDTH + 50)) $((Y + 50))
+wait_for 10 shows "$window" "$(bar_of "$WIDTH" 1)" "$work/open-bar.rgb" || fail "the second row's bar did not open"
 
 terminate_within_a_second "with unsaved changes"
 [[ $(cat "$list") == "$original" ]] || fail "the list file was changed"

@@ -2,37 +2,16 @@
 
 #include "editing/ListHost.h"
 
+#include "model/CompletedItems.h"
 #include "model/DateLogic.h"
 #include "model/TaskLine.h"
 
-#include <deque>
+#include "support/ScriptedPrompts.h"
+
 #include <string>
 #include <vector>
 
 namespace agendrix {
-
-// Answers questions from a script and remembers everything asked.
-class ScriptedPrompts : public Prompts {
-public:
-    PromptAnswer Ask(const PromptRequest& request) override
-    {
-        Asked.push_back(request);
-        if (Answers.empty())
-            return PromptAnswer::Ok;
-        const PromptAnswer answer = Answers.front();
-        Answers.pop_front();
-        return answer;
-    }
-    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override
-    {
-        Dialogs.push_back(request);
-        return Chosen;
-    }
-    std::deque<PromptAnswer> Answers;
-    std::vector<PromptRequest> Asked;
-    std::vector<FileDialogRequest> Dialogs;
-    std::optional<std::string> Chosen;
-};
 
 // A list window without a window: it keeps the list, records what the editors asked of it and
 // shows `RowsShown` rows from `RowStart`.
@@ -40,7 +19,7 @@ class FakeListHost : public ListHost {
 public:
     ListDocument List;
     Settings TheSettings;
-    ScriptedPrompts Asked;
+    test::ScriptedPrompts Asked;
     CivilDate Date { 2026, 12, 6 };
     QString Folder;
     int RowStart = 0;
@@ -59,11 +38,8 @@ public:
     void ShowListItems() override
     {
         AssessDateItems(List.Tasks, DateTime { Date, 12 * 3600 }, TheSettings.DaysPerLevel);
-        if (TheSettings.AutoPurge == 1)
-            while (!List.Tasks.Empty() && IsCompletedLine(List.Tasks.Lines().back())) {
-                List.Tasks.Remove(List.Tasks.Count() - 1);
-                List.Dirty = true;
-            }
+        if (TheSettings.AutoPurges())
+            DropCompletedFromTheEnd(List);
         ++Refreshes;
     }
     void SelectRowShowing(const std::string& description) override { Selected.push_back(description); }

@@ -131,8 +131,9 @@ private slots:
         Open({ Fixed04 }, 0);
         const PickerLayout layout = LayOutPicker();
         const PixelRect line = layout.Separators.front();
-        for (const QPoint point :
-            { QPoint(line.X + 5, line.Y), QPoint(0, 1), QPoint(layout.Width - 1, 40) }) {
+        // A separator, and the left and right borders beside the first entries.
+        for (const QPoint point : { QPoint(line.X + 5, line.Y), QPoint(0, CentreOf(0).y()),
+                 QPoint(layout.Width - 1, CentreOf(1).y()) }) {
             QTest::mousePress(Picker, Qt::LeftButton, {}, point);
             QTest::mouseRelease(Picker, Qt::LeftButton, {}, point);
         }
@@ -182,7 +183,7 @@ private slots:
         QEvent deactivate(QEvent::WindowDeactivate);
         switch (way) {
         case Closing::ClickOutside:
-            QTest::mousePress(Picker, Qt::LeftButton, {}, QPoint(-20, 30));
+            QTest::mousePress(Picker, Qt::LeftButton, {}, QPoint(-1, CentreOf(0).y())); // left of the popup
             break;
         case Closing::Escape:
             QTest::keyClick(Picker, Qt::Key_Down);
@@ -247,41 +248,6 @@ private slots:
         ExpectClosed();
     }
 
-    void ChoosingALevelMakesADateBasedTaskFixed_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<std::string>("code");
-        QTest::newRow("broken") << 1 << std::string("01");
-        QTest::newRow("level7") << 2 << std::string("02");
-        QTest::newRow("sameLevel5") << 4 << std::string("04");
-        QTest::newRow("level1") << 8 << std::string("08");
-        QTest::newRow("unprioritized") << 9 << std::string("09");
-    }
-
-    void ChoosingALevelMakesADateBasedTaskFixed()
-    {
-        QFETCH(int, option);
-        QFETCH(std::string, code);
-        Open({ DateBased04 }, 0);
-        ReleaseOn(option);
-        const std::string expected = code + "\tDentist\t\t0\t20261214\t2\t0\t";
-        QCOMPARE(Texts(Host->Lines()), Texts({ expected }));
-        QVERIFY(Host->List.Dirty);
-        QCOMPARE(Host->Refreshes, 1);
-        QVERIFY(Host->Asked.Asked.empty());
-        ExpectClosed();
-    }
-
-    void CompletedOnACompletedTaskAddsASecondPrefix()
-    {
-        Open({ Unprioritized, DoneBefore }, 1);
-        ReleaseOn(10);
-        QCOMPARE(Texts(Host->Lines()),
-            Texts({ Unprioritized, "10\t2026/12/06 - 2026/11/30 - Old chore\t\t0\t20261201\t1\t0\t" }));
-        QVERIFY(Host->Asked.Asked.empty());
-        ExpectClosed();
-    }
-
     void AutoPurgeRemovesTheCompletedTaskWithoutAQuestion()
     {
         Host->TheSettings.AutoPurge = 1;
@@ -293,23 +259,19 @@ private slots:
         ExpectClosed();
     }
 
-    void AutoTaskSelFindsTheNewDescription_data()
+    void SelectsTheNewDescription_data()
     {
-        QTest::addColumn<int>("autoTaskSel");
         QTest::addColumn<int>("option");
         QTest::addColumn<std::vector<std::string>>("selected");
-        QTest::newRow("offSelectsNothing") << 0 << 2 << std::vector<std::string> {};
-        QTest::newRow("onLevel") << 1 << 2 << std::vector<std::string> { "Tidy the shed" };
-        QTest::newRow("onCompletedWithPrefix")
-            << 1 << 10 << std::vector<std::string> { "2026/12/06 - Tidy the shed" };
+        QTest::newRow("level") << 2 << std::vector<std::string> { "Tidy the shed" };
+        QTest::newRow("completedWithPrefix")
+            << 10 << std::vector<std::string> { "2026/12/06 - Tidy the shed" };
     }
 
-    void AutoTaskSelFindsTheNewDescription()
+    void SelectsTheNewDescription()
     {
-        QFETCH(int, autoTaskSel);
         QFETCH(int, option);
         QFETCH(std::vector<std::string>, selected);
-        Host->TheSettings.AutoTaskSel = autoTaskSel;
         Open({ Fixed04, Unprioritized }, 1);
         ReleaseOn(option);
         QCOMPARE(Texts(Host->Selected), Texts(selected));

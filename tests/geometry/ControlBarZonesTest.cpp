@@ -52,5 +52,26 @@ namespace {
         EXPECT_EQ(ExpandHandleCell(BarCellState::Pressed), (PixelRect { 32, 48, 16, 19 }));
     }
 
+    TEST(ControlBarZonesTest, PointerShowsTheButtonOrTheExpandHandle)
+    {
+        using O = std::optional<BarOverlay>;
+        const auto highlighted = BarCellState::Highlighted;
+        const std::tuple<const char*, BarShape, int, int, BarCellState, O> cases[] = {
+            { "openBetweenButtons", BarShape::Open, 20, 10, highlighted, std::nullopt },
+            { "openAboveTheButtons", BarShape::Open, 30, 3, highlighted, std::nullopt },
+            { "collapsedLeftEdge", BarShape::Collapsed, 4, 10, highlighted, std::nullopt },
+            { "openComplete", BarShape::Open, 30, 10, highlighted, BarOverlay { { 0, 16, 19, 16 }, 22, 2 } },
+            { "openClosePressed", BarShape::Open, 10, 10, BarCellState::Pressed,
+                BarOverlay { { 173, 0, 16, 19 }, 2, 0 } },
+            { "collapsedPastTheEdge", BarShape::Collapsed, 5, 1, highlighted,
+                BarOverlay { { 16, 48, 16, 19 }, 2, 0 } },
+            // A collapsed bar has no buttons: a point over the open bar's complete key is its handle.
+            { "collapsedWhereAKeyWouldBe", BarShape::Collapsed, 30, 10, BarCellState::Pressed,
+                BarOverlay { { 32, 48, 16, 19 }, 2, 0 } },
+        };
+        for (const auto& [name, shape, x, y, state, overlay] : cases)
+            EXPECT_EQ(BarOverlayAt(shape, x, y, state), overlay) << name;
+    }
+
 } // namespace
 } // namespace agendrix

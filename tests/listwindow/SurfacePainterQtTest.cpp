@@ -1,6 +1,7 @@
 #include "QtSuites.h"
 #include "listwindow/ListWindowView.h"
 #include "listwindow/SurfacePainter.h"
+#include "skin/QtHelpers.h"
 #include "skin/SkinPictures.h"
 
 #include <QPainter>
@@ -149,7 +150,7 @@ private slots:
             QPainter painter(&whole);
             PaintListWindow(painter, view, skin);
         }
-        const QRect bar(350 - 125, 30 + 2 * 24, 98, 20);
+        const QRect bar = ToQRect(view.Rows.Rows[2].ControlBar); // the open bar of the current row
         {
             QPainter painter(&clipped);
             painter.setClipRect(bar);

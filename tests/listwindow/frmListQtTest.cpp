@@ -1,7 +1,8 @@
 #include "ListWindowFixture.h"
 #include "QtSuites.h"
 
-#include <QFile>
+#include "support/Bytes.h"
+
 #include <QTest>
 
 #include <tuple>
@@ -12,13 +13,35 @@ namespace {
 
     const std::string Header = "Format: 5.0.0\r\n";
 
-    std::string ListOf(int count)
+    std::vector<std::string> TasksOf(int count)
     {
-        std::string bytes = Header;
+        std::vector<std::string> lines;
         for (int i = 0; i < count; ++i)
-            bytes += "0" + std::to_string(2 + i % 7) + "\ttask " + std::to_string(100 + i)
-                + "\t\t0\t20261206\t1\t0\t\r\n";
-        return bytes;
+            lines.push_back("0" + std::to_string(2 + i % 7) + "\ttask " + std::to_string(100 + i)
+                + "\t\t0\t20261206\t1\t0\t");
+        return lines;
+    }
+
+    // What an access key's command leaves behind on a changed list. The switch has no default:
+    // a new command does not compile until its outcome is written here.
+    struct KeyOutcome {
+        bool Saved = false;
+        std::size_t Questions = 0;
+        std::size_t Dialogs = 0;
+        bool OpensMyList = false;
+    };
+
+    KeyOutcome OutcomeOf(ListCommand command)
+    {
+        switch (command) {
+        case ListCommand::Save:
+            return { true, 0, 0, false };
+        case ListCommand::SaveAs:
+            return { false, 0, 1, false }; // the file dialog is cancelled
+        case ListCommand::MyList:
+            return { false, 1, 0, true };
+        }
+        return {};
     }
 
 } // namespace
@@ -26,32 +49,12 @@ namespace {
 class ListWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir Folder;
-    FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
-    RecordingShell Desktop;
-
-    std::string Path(std::string_view name) const
-    {
-        return QDir(Folder.path()).filePath(FromUtf8(name)).toStdString();
-    }
-
-    std::unique_ptr<frmList> Open(ScriptedPrompts& prompts, int tasks)
-    {
-        const std::string list = Path("list.agl");
-        SaveFileAtomically(list, ListOf(tasks));
-        Settings settings = DefaultSettings(ScreenMetrics {});
-        auto window = std::make_unique<frmList>(
-            ListWindowServices { Clock, prompts, Desktop, Folder.path() }, settings);
-        window->Start(list);
-        return window;
-    }
-
 private slots:
     void ScrollDownButtonStepsAtOnceThenWaitsASecond()
     {
-        ScriptedPrompts prompts;
-        auto window = Open(prompts, 3);
-        const QPoint down(window->width() - 12, window->height() - 21);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(TasksOf(3));
+        const QPoint down = Centre(window->CurrentView().Layout.ScrollDown);
         QTest::mousePress(window.get(), Qt::LeftButton, {}, down);
         QCOMPARE(window->RowStart(), 1);
         auto* timer = window->findChild<QTimer*>(QStringLiteral("AutoScroll"));
@@ -67,29 +70,11 @@ private slots:
         QCOMPARE(window->RowStart(), 3);
     }
 
-    void WheelNotchMovesTwoUpOrOneDown()
-    {
-        ScriptedPrompts prompts;
-        auto window = Open(prompts, 50);
-        const QPoint inside(100, 100);
-        auto wheel = [&](int delta) {
-            QWheelEvent event(inside, window->mapToGlobal(inside), QPoint(), QPoint(0, delta), Qt::NoButton,
-                Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(window.get(), &event);
-        };
-        wheel(-120);
-        wheel(-120);
-        wheel(-120);
-        QCOMPARE(window->RowStart(), 3);
-        wheel(120);
-        QCOMPARE(window->RowStart(), 1);
-    }
-
     void SmallWheelDeltasAddUpToNotches()
     {
-        ScriptedPrompts prompts;
-        auto window = Open(prompts, 50);
-        const QPoint inside(100, 100);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(TasksOf(50));
+        const QPoint inside = LabelOf(*window, 2);
         auto wheel = [&](int delta, int times) {
             for (int i = 0; i < times; ++i) {
                 QWheelEvent event(inside, window->mapToGlobal(inside), QPoint(0, delta / 8), QPoint(0, delta),
@@ -107,68 +92,94 @@ private slots:
         QCOMPARE(window->RowStart(), 1); // a notch away from the user moves two tasks
     }
 
-    void AutoPurgeDropsCompletedTasksFromTheEndAndMarksTheListChanged()
-    {
-        ScriptedPrompts prompts;
-        const std::string list = Path("purge.agl");
-        SaveFileAtomically(list,
-            Header
-                + "04\topen\t\t0\t\t\t\t\r\n10\t2026/12/01 - done\t\t0\t\t\t\t\r\n10\t2026/12/02 - "
-                  "also\t\t0\t\t\t\t\r\n");
-        Settings settings = DefaultSettings(ScreenMetrics {});
-        settings.AutoPurge = 1;
-        frmList window(ListWindowServices { Clock, prompts, Desktop, Folder.path() }, settings);
-        window.Start(list);
-        QCOMPARE(window.Document().Tasks.Count(), std::size_t { 1 });
-        QCOMPARE(std::string(window.Document().Tasks.Line(0)), std::string("04\topen\t\t0\t\t\t\t"));
-        QVERIFY(window.Document().Dirty);
-    }
-
     void HoverOverTheGripsAndLampsSaysWhatTheyAre()
     {
-        ScriptedPrompts prompts;
-        auto window = Open(prompts, 2);
-        QTest::mouseMove(window.get(), QPoint(window->width() - 8, window->height() - 8));
+        ListWindowFixture fixture;
+        auto window = fixture.Open(TasksOf(2));
+        QTest::mouseMove(window.get(), Centre(window->CurrentView().Layout.ResizeGrip));
         QCOMPARE(window->StatusLine(), QStringLiteral("Resize List"));
-        QTest::mouseMove(window.get(), QPoint(15, 38)); // the first row's lamp
+        QTest::mouseMove(window.get(), LampOf(*window, 0));
         QCOMPARE(window->toolTip(), QStringLiteral("Extreme Priority"));
-        QTest::mouseMove(window.get(), QPoint(15, 38 + 24 * 3)); // an empty row
+        QTest::mouseMove(window.get(), LampOf(*window, 3)); // an empty row
         QCOMPARE(window->StatusLine(), QStringLiteral("Right-click to add task"));
+    }
+
+    void OnlyANewSizeComposesTheSurfaceAgain()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(TasksOf(2));
+        QTest::mouseMove(window.get(), Centre(window->CurrentView().Layout.ResizeGrip));
+        QCOMPARE(window->StatusLine(), QStringLiteral("Resize List"));
+        QResizeEvent unchanged(window->size(), window->size());
+        QApplication::sendEvent(window.get(), &unchanged);
+        QCOMPARE(window->StatusLine(), QStringLiteral("Resize List"));
+        const int rows = window->CurrentView().Layout.RowsShown;
+        window->resize(window->width(), window->height() + 24);
+        QCOMPARE(window->StatusLine(), QStringLiteral("Rows Shown: %1").arg(rows + 1));
     }
 
     void ClosingADirtyListAsksYesOrNoAndWritesTheSettings()
     {
-        ScriptedPrompts prompts;
-        prompts.Answers = { PromptAnswer::No };
-        auto window = Open(prompts, 2);
+        ListWindowFixture fixture;
+        fixture.Prompts.Answers = { PromptAnswer::No };
+        auto window = fixture.Open(TasksOf(2));
         const_cast<ListDocument&>(window->Document()).Dirty = true;
         window->close();
-        QCOMPARE(prompts.Asked.size(), std::size_t { 1 });
-        const PromptRequest& asked = prompts.Asked.front();
+        QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 1 });
+        const PromptRequest& asked = fixture.Prompts.Asked.front();
         QCOMPARE(asked.Title, std::string("Save Task List?"));
         QCOMPARE(asked.Text, std::string("Would you like to save the changes to list.agl?"));
         QVERIFY(asked.Buttons == PromptButtons::YesNo);
         QVERIFY(asked.Icon == PromptIcon::Question);
-        const ReadResult settings = ReadWholeFile(Path(SettingsFileName));
+        const ReadResult settings = ReadWholeFile(fixture.Path(SettingsFileName));
         QVERIFY(settings.What == ReadResult::Status::Read);
         QCOMPARE(SplitLines(settings.Bytes).size(), std::size_t { 41 });
-        QCOMPARE(ReadWholeFile(Path("list.agl")).Bytes, ListOf(2));
+        QCOMPARE(ReadWholeFile(fixture.Path("list.agl")).Bytes, Header + test::CrLf(TasksOf(2)));
     }
 
     void SavingANewListAsksForAFileName()
     {
-        ScriptedPrompts prompts;
-        auto window = Open(prompts, 1);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(TasksOf(1));
         window->MyList(); // a list that does not exist yet: empty, not saved
-        prompts.Chosen = Path("chosen.agl");
+        fixture.Prompts.Chosen = fixture.Path("chosen.agl");
         window->Save();
-        QCOMPARE(prompts.Dialogs.size(), std::size_t { 0 }); // My List has a path of its own
+        QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 0 }); // My List has a path of its own
         const_cast<ListDocument&>(window->Document()).ListName = "New Task List 1";
         window->Save();
-        QCOMPARE(prompts.Dialogs.size(), std::size_t { 1 });
-        QCOMPARE(prompts.Dialogs.front().Title, std::string("Save Task List"));
-        QCOMPARE(ReadWholeFile(Path("chosen.agl")).Bytes, Header);
+        QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 1 });
+        QCOMPARE(fixture.Prompts.Dialogs.front().Title, std::string("Save Task List"));
+        QCOMPARE(ReadWholeFile(fixture.Path("chosen.agl")).Bytes, Header);
         QCOMPARE(window->windowTitle(), QStringLiteral("chosen - Agendrix"));
+    }
+
+    void AccessKeysRunTheirCommands_data()
+    {
+        QTest::addColumn<char>("key");
+        QTest::addColumn<int>("command"); // -1: none
+        QTest::newRow("altQRunsNothing") << 'Q' << -1;
+        for (const ListCommandEntry& entry : ListCommands())
+            QTest::newRow(std::string(entry.Caption).c_str())
+                << entry.AccessKey << static_cast<int>(entry.Command);
+    }
+
+    void AccessKeysRunTheirCommands()
+    {
+        QFETCH(char, key);
+        QFETCH(int, command);
+        const ListCommandEntry* entry = command < 0 ? nullptr : &EntryOf(static_cast<ListCommand>(command));
+        QCOMPARE(CommandWithAccessKey(key), entry); // every key runs one command only
+        const KeyOutcome expected = entry ? OutcomeOf(entry->Command) : KeyOutcome {};
+        ListWindowFixture fixture;
+        if (expected.Questions > 0)
+            fixture.Prompts.Answers = { PromptAnswer::No }; // My List: the changes are not saved
+        auto window = fixture.Open(TasksOf(2));
+        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        QTest::keyClick(window.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
+        QCOMPARE(!window->Document().Dirty, expected.Saved);
+        QCOMPARE(fixture.Prompts.Asked.size(), expected.Questions);
+        QCOMPARE(fixture.Prompts.Dialogs.size(), expected.Dialogs);
+        QCOMPARE(window->Document().ListName == fixture.Path("Agendrix.agl"), expected.OpensMyList);
     }
 
     void MyListNamesItsPathAndAnimatesTheBar()
@@ -180,17 +191,16 @@ private slots:
             { "existingFile", true, 1, false },
         };
         for (const auto& [name, exists, tasks, dirty] : cases) {
-            ScriptedPrompts prompts;
-            prompts.Answers = { PromptAnswer::No };
-            const std::string mine = Path("Agendrix.agl");
-            QFile::remove(QString::fromStdString(mine));
+            ListWindowFixture fixture;
+            fixture.Prompts.Answers = { PromptAnswer::No };
+            const std::string mine = fixture.Path("Agendrix.agl");
             if (exists)
                 SaveFileAtomically(mine, Header + "05\tMine\t\t0\t\t\t\t\r\n");
-            auto window = Open(prompts, 2);
-            QTRY_VERIFY_WITH_TIMEOUT(!window->Bars().Running(), 30000);
+            auto window = fixture.Open(TasksOf(2));
+            QVERIFY(FinishBarAnimation(*window));
             const_cast<ListDocument&>(window->Document()).Dirty = true;
             window->MyList();
-            QVERIFY2(prompts.Asked.size() == 1, name);
+            QVERIFY2(fixture.Prompts.Asked.size() == 1, name);
             QVERIFY2(window->Document().ListName == mine, name);
             QVERIFY2(window->CurrentSettings().ListName == mine, name);
             QVERIFY2(window->Document().Tasks.Count() == tasks, name);
@@ -202,9 +212,8 @@ private slots:
 
     void WindowGripSnapsToRowsUnlessShiftAndStopsAtItsMinimum()
     {
-        ScriptedPrompts prompts;
-        auto window = Open(prompts, 3);
-        const QPoint grip(window->width() - 8, window->height() - 8);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(TasksOf(3));
         const std::tuple<const char*, int, Qt::KeyboardModifiers, int> cases[] = {
             { "farUpStopsAt80", -1000, Qt::NoModifier, 80 },
             { "snapsToTheNearestRow", -100, Qt::NoModifier, 438 }, // 534 - 100 = 434 -> 78 + 24 * 15
@@ -212,6 +221,7 @@ private slots:
         };
         for (const auto& [name, dy, modifiers, height] : cases) {
             window->resize(350, 534);
+            const QPoint grip = Centre(window->CurrentView().Layout.ResizeGrip);
             QTest::mousePress(window.get(), Qt::LeftButton, {}, grip);
             QMouseEvent move(QEvent::MouseMove, QPointF(grip.x(), grip.y() + dy),
                 QPointF(window->mapToGlobal(QPoint(grip.x(), grip.y() + dy))), Qt::NoButton, Qt::LeftButton,
@@ -229,20 +239,21 @@ private slots:
 
     void WindowButtonReleaseIsMeasuredFromTheStrip()
     {
-        // The strip starts 3 pixels down the window; a release counts within its 16 pixels.
+        // A release counts within the 16 pixels from the strip's top, below as well as on it.
         const std::tuple<const char*, int, bool> cases[] = {
-            { "aboveTheStrip", 2, false },
-            { "stripTop", 3, true },
-            { "stripY14", 17, true },
-            { "belowTheStrip", 19, false },
+            { "aboveTheStrip", -1, false },
+            { "stripTop", 0, true },
+            { "stripY14", 14, true },
+            { "belowTheStrip", 16, false },
         };
         for (const auto& [name, releaseY, acts] : cases) {
-            ScriptedPrompts prompts;
-            auto window = Open(prompts, 1);
+            ListWindowFixture fixture;
+            auto window = fixture.Open(TasksOf(1));
             const bool before = window->CurrentSettings().OpenRemote;
-            const int remoteX = window->CurrentView().Layout.WindowControls.X + 8;
-            QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(remoteX, 8));
-            QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(remoteX, releaseY));
+            const PixelRect strip = window->CurrentView().Layout.WindowControls;
+            const QPoint remote(strip.X + 8, strip.Y + strip.Height / 2); // the first of the strip's buttons
+            QTest::mousePress(window.get(), Qt::LeftButton, {}, remote);
+            QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(remote.x(), strip.Y + releaseY));
             QVERIFY2((window->CurrentSettings().OpenRemote != before) == acts, name);
         }
     }
@@ -253,13 +264,12 @@ private slots:
             { "farDown", 1000, 360 }, { "farUp", -1000, 32 }, { "oneRowDown", 20, 72 }, // 48 + 20 snaps to 72
         };
         for (const auto& [name, dy, expected] : cases) {
-            ScriptedPrompts prompts;
-            auto window = Open(prompts, 3);
+            ListWindowFixture fixture;
+            auto window = fixture.Open(TasksOf(3));
             QTest::mouseClick(
-                window.get(), Qt::LeftButton, {}, QPoint(15, 38)); // the first lamp opens its block
+                window.get(), Qt::LeftButton, {}, LampOf(*window, 0)); // the lamp opens its block
             QCOMPARE(window->CurrentSettings().AccTextHgt, 48);
-            const PixelRect grip = window->CurrentView().Layout.AccDrag;
-            const QPoint at(grip.X + 4, grip.Y + 4);
+            const QPoint at = Centre(window->CurrentView().Layout.AccDrag);
             QTest::mousePress(window.get(), Qt::LeftButton, {}, at);
             QTest::mouseMove(window.get(), QPoint(at.x(), at.y() + dy));
             QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(at.x(), at.y() + dy));
@@ -269,8 +279,8 @@ private slots:
 
     void TrackClickScrollsEveryTenthOfASecondUntilTheThumbIsNear()
     {
-        ScriptedPrompts prompts;
-        auto window = Open(prompts, 100);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(TasksOf(100));
         const PixelRect track = window->CurrentView().Rows.SliderTrack;
         const QPoint below(track.X + 6, track.Y + track.Height - 60);
         QTest::mousePress(window.get(), Qt::LeftButton, {}, below);

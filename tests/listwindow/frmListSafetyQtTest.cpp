@@ -20,19 +20,6 @@ namespace {
 
     const std::vector<std::string> Tasks { "04\tAlpha\t\t0\t\t\t\t", "06\tBravo\t\t0\t\t\t\t" };
 
-    // A point of a row's control bar, in the bar's own pixels.
-    QPoint OnBar(const frmList& window, int row, int x, int y)
-    {
-        const PixelRect& bar = window.CurrentView().Rows.Rows[static_cast<std::size_t>(row)].ControlBar;
-        return QPoint(bar.X + x, bar.Y + y);
-    }
-
-    void Click(frmList& window, QPoint at)
-    {
-        QTest::mousePress(&window, Qt::LeftButton, {}, at);
-        QTest::mouseRelease(&window, Qt::LeftButton, {}, at);
-    }
-
     // A changed list that can no longer be saved where it is: its folder is gone.
     void MakeUnsaveable(ListWindowFixture& fixture, frmList& window)
     {
@@ -42,7 +29,7 @@ namespace {
         document.Dirty = true;
     }
 
-    bool AskedFor(const ScriptedPrompts& prompts, const std::string& text)
+    bool AskedFor(const test::ScriptedPrompts& prompts, const std::string& text)
     {
         for (const PromptRequest& request : prompts.Asked)
             if (request.Text.find(text) != std::string::npos)
@@ -100,9 +87,9 @@ private slots:
                 [](ListWindowFixture&, frmList& window) {
                     // The last task (after the unsaved one) names the other list: its bar opens,
                     // then its file is gone to.
-                    Click(window, OnBar(window, 3, 8, 10));
-                    QTRY_VERIFY_WITH_TIMEOUT(!window.Bars().Running(), 30000);
-                    Click(window, OnBar(window, 3, 66, 10));
+                    Click(window, ExpandHandleOf(window, 3));
+                    QVERIFY(FinishBarAnimation(window));
+                    Click(window, OnBarButton(window, 3, BarButton::GoToFile));
                 } },
         };
         for (const auto& [name, action] : cases) {
@@ -158,10 +145,8 @@ private slots:
     void AMissingFileOnTheCommandLineOpensAnEmptyListInItsFolder()
     {
         ListWindowFixture fixture;
-        frmList window(
-            ListWindowServices { fixture.Clock, fixture.Prompts, fixture.Desktop, fixture.Folder.path() },
-            fixture.TheSettings);
-        window.Start(fixture.Folder.path().toStdString() + "/");
+        frmList window(fixture.Services(), fixture.TheSettings);
+        window.Start(fixture.Folder.Path() + "/");
         QVERIFY(fixture.Prompts.Asked.empty());
         QCOMPARE(window.Document().Tasks.Count(), std::size_t { 0 });
         QCOMPARE(window.CurrentView().Caption, QStringLiteral(" - "));
@@ -185,8 +170,7 @@ private slots:
         QCOMPARE(row.Description.size(), qsizetype { 4097 });
         QVERIFY(row.Description.endsWith(QChar(0x2026)));
 
-        const PixelRect& label = window->CurrentView().Rows.Rows[0].Label;
-        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(label.X + 20, label.Y + 5));
+        QTest::mouseClick(window.get(), Qt::LeftButton, {}, LabelOf(*window, 0));
         QCOMPARE(window->Editors().Text1()->text().size(), qsizetype { 100000 });
         QTest::keyClick(window->Editors().Text1(), Qt::Key_End);
         QTest::keyClicks(window->Editors().Text1(), "x");
@@ -203,9 +187,8 @@ private slots:
         SaveFileAtomically(fixture.Path("other.agl"), "Format: 5.0.0\r\n05\tElsewhere\r\n");
         auto window = fixture.Open(Tasks);
         window->show();
-        const PixelRect& label = window->CurrentView().Rows.Rows[0].Label;
         const auto typeInFirstRow = [&](const char* text) {
-            QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(label.X + 20, label.Y + 5));
+            QTest::mouseClick(window.get(), Qt::LeftButton, {}, LabelOf(*window, 0));
             QTest::keyClick(window->Editors().Text1(), Qt::Key_End);
             QTest::keyClicks(window->Editors().Text1(), text);
         };
@@ -224,6 +207,26 @@ private slots:
         QCOMPARE(window->Document().Tasks.Count(), std::size_t { 1 });
         QCOMPARE(std::string(window->Document().Tasks.Line(0)), std::string("05\tElsewhere"));
         QVERIFY(!window->Document().Dirty);
+    }
+
+    // An end while another list is being read (here, at its older-format note) keeps no copy:
+    // the document holds the new name over the old tasks, whose changes the user declined.
+    void TerminateWhileAListIsReadKeepsNoCopyUnderItsName()
+    {
+        ListWindowFixture fixture;
+        SaveFileAtomically(fixture.Path("old.agl"), "Format: 2.0.0\r\n05\tOld format\t\t0\t\t1\t0\t\r\n");
+        auto window = fixture.Open(Tasks);
+        ListDocument& document = const_cast<ListDocument&>(window->Document());
+        document.Tasks.Add("02\tDeclined change\t\t0\t\t\t\t");
+        document.Dirty = true;
+        fixture.Prompts.Answers = { PromptAnswer::No };
+        fixture.Prompts.OnAsk = [&](const PromptRequest& request) {
+            if (request.Text == Version20Message())
+                window->Terminate();
+        };
+        QVERIFY(window->OpenList(fixture.Path("old.agl")));
+        QVERIFY(!FileExists(fixture.Path(".old.agl.recovered")));
+        QVERIFY(!FileExists(fixture.Path(".list.agl.recovered")));
     }
 
     void OpeningAListWithARecoveryCopyOffersIt()

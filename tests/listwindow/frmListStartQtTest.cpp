@@ -47,19 +47,6 @@ namespace {
         return lines;
     }
 
-    // Remembers, for every question, whether the window was showing when it was asked.
-    class PromptsWatchingTheWindow : public ScriptedPrompts {
-    public:
-        const QWidget* Window = nullptr;
-        bool AskedWhileShown = false;
-
-        PromptAnswer Ask(const PromptRequest& request) override
-        {
-            AskedWhileShown = AskedWhileShown || (Window && Window->isVisible());
-            return ScriptedPrompts::Ask(request);
-        }
-    };
-
     // Everything of a start that the user sees or that a later command works on.
     struct StartSeen {
         bool AskedWhileShown = false;
@@ -75,7 +62,7 @@ namespace {
         bool operator==(const StartSeen&) const = default;
     };
 
-    StartSeen Seen(const frmList& window, const ScriptedPrompts& prompts)
+    StartSeen Seen(const frmList& window, const test::ScriptedPrompts& prompts)
     {
         StartSeen seen { false, prompts.Asked, {}, window.Document().Dirty, window.Document().ListName,
             window.CurrentSettings().Recent, window.CurrentView().Caption, {}, window.isVisible() };
@@ -174,15 +161,17 @@ private slots:
                     SaveFileAtomically(fixture.Path(".list.agl.recovered"), *copy);
             };
             const auto start = [&](ListPreload* preload) {
-                PromptsWatchingTheWindow prompts;
+                test::ScriptedPrompts prompts;
                 prompts.Answers = answers;
-                frmList window(
-                    ListWindowServices { fixture.Clock, prompts, fixture.Desktop, fixture.Folder.path() },
+                frmList window(ListWindowServices { fixture.Clock, prompts, fixture.Desktop,
+                                   FromUtf8(fixture.Folder.Path()) },
                     fixture.TheSettings);
-                prompts.Window = &window;
+                bool askedWhileShown = false;
+                prompts.OnAsk
+                    = [&](const PromptRequest&) { askedWhileShown = askedWhileShown || window.isVisible(); };
                 window.Start(path, preload);
                 StartSeen seen = Seen(window, prompts);
-                seen.AskedWhileShown = prompts.AskedWhileShown;
+                seen.AskedWhileShown = askedWhileShown;
                 return seen;
             };
             prepare();
@@ -209,9 +198,7 @@ private slots:
         const std::shared_future<void> held = painted.get_future().share();
         ListPreload preload({ path, fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel }, SystemFileOps(),
             [held] { held.wait_for(HoldAtMost); });
-        frmList window(
-            ListWindowServices { fixture.Clock, fixture.Prompts, fixture.Desktop, fixture.Folder.path() },
-            fixture.TheSettings);
+        frmList window(fixture.Services(), fixture.TheSettings);
         std::optional<StartSeen> atFirstPaint;
         bool checkingAtFirstPaint = false;
         FirstPaintSpy spy([&] {
@@ -244,9 +231,7 @@ private slots:
         const std::shared_future<void> held = closed.get_future().share();
         ListPreload preload({ path, fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel }, SystemFileOps(),
             [held] { held.wait_for(HoldAtMost); });
-        frmList window(
-            ListWindowServices { fixture.Clock, fixture.Prompts, fixture.Desktop, fixture.Folder.path() },
-            fixture.TheSettings);
+        frmList window(fixture.Services(), fixture.TheSettings);
         FirstPaintSpy spy([&] {
             QTimer::singleShot(0, &window, [&] {
                 window.close();
@@ -275,9 +260,7 @@ private slots:
         ListPreload preload(
             { fixture.Path("other.agl"), fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel });
         SaveFileAtomically(fixture.Path("list.agl"), EncodeListFile({ "05\tOpened" }));
-        frmList window(
-            ListWindowServices { fixture.Clock, fixture.Prompts, fixture.Desktop, fixture.Folder.path() },
-            fixture.TheSettings);
+        frmList window(fixture.Services(), fixture.TheSettings);
 
         window.Start(fixture.Path("list.agl"), &preload);
 

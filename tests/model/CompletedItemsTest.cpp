@@ -2,7 +2,12 @@
 
 #include "model/ListFile.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+#include "support/FailingFileOps.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <tuple>
@@ -254,6 +259,27 @@ namespace {
         EXPECT_TRUE(scene.Document.Dirty);
         EXPECT_EQ(scene.User.Asked, (std::vector { question, question }));
         EXPECT_TRUE(scene.Folder.Names().empty());
+    }
+
+    TEST(CompletedItemsTest, DroppingFromTheEndTakesOnlyTheCompletedTail)
+    {
+        const std::string odd = "x4\tUnreadable code\t\t0\t\t1\t0\t"; // sorts after "10"
+        const std::tuple<const char*, std::vector<std::string>, std::size_t, std::vector<std::string>> cases[]
+            = {
+                  { "emptyList", {}, 0, {} },
+                  { "nothingCompleted", { Open1, Open2 }, 0, { Open1, Open2 } },
+                  { "completedBeforeAnOddLine", { Open1, Done1, odd }, 0, { Open1, Done1, odd } },
+                  { "oneCompleted", { Done1, Open1 }, 1, { Open1 } },
+                  { "completedTail", { Done2, Open1, Done1, Open2 }, 2, { Open1, Open2 } },
+                  { "onlyCompleted", { Done1, Done2 }, 2, {} },
+              };
+        for (const auto& [name, lines, dropped, kept] : cases) {
+            ListDocument document;
+            document.Tasks.Load(lines);
+            EXPECT_EQ(DropCompletedFromTheEnd(document), dropped) << name;
+            EXPECT_EQ(Texts(document.Tasks.Lines()), kept) << name;
+            EXPECT_EQ(document.Dirty, dropped > 0) << name;
+        }
     }
 
 } // namespace

@@ -1,11 +1,18 @@
 #include "model/FileAccess.h"
 #include "model/Settings.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+#include "support/FailingFileOps.h"
+#include "support/RunInChild.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <grp.h>
 #include <sched.h>
 #include <sys/mount.h>

@@ -1,7 +1,12 @@
 #include "model/FileLock.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+#include "support/RunInChild.h"
+#include "support/TempFolder.h"
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <grp.h>
 #include <sys/stat.h>
 

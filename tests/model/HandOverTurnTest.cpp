@@ -3,7 +3,11 @@
 #include "model/QueueFile.h"
 #include "model/Settings.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+#include "support/FailingFileOps.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>

@@ -3,7 +3,12 @@
 #include "model/TaskLine.h"
 #include "model/TaskStore.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+#include "support/FailingFileOps.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <tuple>
 

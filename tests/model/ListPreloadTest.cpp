@@ -4,7 +4,12 @@
 #include "model/ListFile.h"
 #include "model/TaskLine.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+#include "support/FailingFileOps.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <cerrno>

@@ -1,7 +1,13 @@
 #include "model/Recovery.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+#include "support/RunInChild.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <functional>
 #include <grp.h>
 #include <sys/stat.h>

@@ -2,7 +2,9 @@
 
 #include "model/FileAccess.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+
+#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <tuple>
@@ -134,12 +136,39 @@ namespace {
 
     TEST(SettingsTest, DefaultOpenChoosesListName)
     {
-        for (const char* defaultOpen : { "0", "1", "2" }) {
+        const std::tuple<const char*, StartList, const char*> cases[] = {
+            { "0", StartList::LastAccessed, "/home/me/買い物.agl" },
+            { "1", StartList::DefaultList, "/home/zoë/Listes/été.agl" },
+            { "2", StartList::DefaultListIndex, "/home/zoë/Listes/été.agl" },
+        };
+        for (const auto& [defaultOpen, startList, listName] : cases) {
             std::vector<std::string> lines = CustomLines();
             lines[3] = defaultOpen;
             const Settings read = LoadINI(CrLf(lines), DefaultSettings(Screen)).Values;
-            EXPECT_EQ(read.ListName, lines[3] == "0" ? "/home/me/買い物.agl" : "/home/zoë/Listes/été.agl")
-                << defaultOpen;
+            EXPECT_EQ(read.ListAtStart(), startList) << defaultOpen;
+            EXPECT_EQ(read.ListName, listName) << defaultOpen;
+        }
+    }
+
+    // Each switch reads its own line of the file; both values are tried, as defaults differ.
+    TEST(SettingsTest, SwitchesReadTheirOwnLines)
+    {
+        using Switch = bool (Settings::*)() const;
+        const std::tuple<const char*, std::size_t, const char*, Switch, bool> cases[] = {
+            { "autoCtrlsOff", 1, "0", &Settings::AutoExpandsBars, false },
+            { "autoCtrlsOn", 1, "1", &Settings::AutoExpandsBars, true },
+            { "autoTaskSelOff", 2, "0", &Settings::AutoSelectsTasks, false },
+            { "autoTaskSelOn", 2, "1", &Settings::AutoSelectsTasks, true },
+            { "autoPurgeOff", 7, "0", &Settings::AutoPurges, false },
+            { "autoPurgeOn", 7, "1", &Settings::AutoPurges, true },
+            { "dockModeOff", 25, "0", &Settings::InSidebar, false },
+            { "dockModeOn", 25, "1", &Settings::InSidebar, true },
+        };
+        for (const auto& [name, lineNumber, value, isOn, on] : cases) {
+            std::vector<std::string> lines = FileLines(SaveINI(DefaultSettings(Screen)));
+            lines[lineNumber - 1] = value;
+            const Settings read = LoadINI(CrLf(lines), DefaultSettings(Screen)).Values;
+            EXPECT_EQ((read.*isOn)(), on) << name;
         }
     }
 

@@ -34,6 +34,32 @@ namespace {
         }
     }
 
+    TEST(TaskEditingTest, DaysMustBeANumber)
+    {
+        const std::tuple<const char*, std::string_view, bool> cases[] = {
+            { "empty", "", false },
+            { "blanksOnly", " \t ", false },
+            { "letters", "abc", false },
+            { "digitsThenLetter", "12x", false },
+            { "twoPoints", "1.2.3", false },
+            { "signAlone", "-", false },
+            { "pointAlone", ".", false },
+            { "signAfterDigit", "1-", false },
+            { "twoSigns", "+-1", false },
+            { "blankInside", "1 2", false },
+            { "comma", "2,5", false },
+            { "whole", "12", true },
+            { "blanksAround", " \t7\r\n", true },
+            { "decimal", "2.5", true },
+            { "pointFirst", ".5", true },
+            { "pointLast", "5.", true },
+            { "negative", "-3", true },
+            { "plusAfterBlank", "  +4", true },
+        };
+        for (const auto& [name, text, numeric] : cases)
+            EXPECT_EQ(IsNumericText(text), numeric) << name;
+    }
+
     TEST(TaskEditingTest, PriorityOptionSetsCodeFlagAndCompletionPrefix)
     {
         const std::tuple<const char*, int, const char*, std::string_view> cases[] = {
@@ -148,7 +174,9 @@ namespace {
             { "tooShortLine", "0", 0, Today, "0", 0 },
             { "junkCode", "x7\tTask", 0, Today, "0", 0 },
             { "codeAboveTen", "42\tTask\t\t0\t20261210\t3\t2\t", 10, { 2026, 12, 10 }, "3", 2 },
+            { "emptyDate", "04\tTask\t\t0\t\t3\t1\t", 4, Today, "3", 1 },
             { "dateOfSevenDigits", "04\tTask\t\t0\t2026121\t3\t1\t", 4, Today, "3", 1 },
+            { "dateOfNineDigits", "04\tTask\t\t0\t202612100\t3\t1\t", 4, Today, "3", 1 },
             { "impossibleDate", "04\tTask\t\t0\t20261341\t3\t1\t", 4, Today, "3", 1 },
             { "dayKindOutOfRange", "04\tTask\t\t0\t20261210\t 12days\t7\t", 4, { 2026, 12, 10 }, "12", 2 },
             { "flagWinsOverCode", "04\tTask\t\t1\t20261210\t3\t0\t", 0, { 2026, 12, 10 }, "3", 0 },

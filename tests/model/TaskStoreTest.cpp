@@ -96,6 +96,26 @@ namespace {
             (std::vector<std::string> { "01\tz", "05\tB", "05\tm", "05\tm", "10\t2026/12/04 - a" }));
     }
 
+    TEST(TaskStoreTest, FindComesBackToTheSameBytes)
+    {
+        TaskStore store;
+        // As a file holds them: not sorted yet. Sorted: a, B, b, m, m, z.
+        store.Load(std::vector<std::string> { "09\tz", "05\tm", "05\tb", "02\ta", "05\tm", "05\tB" });
+        const std::tuple<const char*, std::string, std::size_t, std::optional<std::size_t>> cases[] = {
+            { "emptyLine", "", 0, std::nullopt },
+            { "lineNowhere", "05\tq", 0, std::nullopt },
+            { "otherCaseIsAnotherLine", "05\tM", 3, std::nullopt },
+            { "nearPastTheEnd", "09\tz", 99, 5 },
+            { "nearHoldsIt", "05\tm", 4, 4 },
+            { "movedFindsTheFirstTwin", "05\tm", 0, 3 },
+            { "upperCaseFirst", "05\tB", 2, 1 },
+            { "lowerCaseAfterUpper", "05\tb", 1, 2 },
+            { "first", "02\ta", 5, 0 },
+        };
+        for (const auto& [name, line, near, found] : cases)
+            EXPECT_EQ(store.Find(line, near), found) << name;
+    }
+
     // Lines of a few shapes: short ones are sorted in place, long ones on keys of their first
     // sixteen folded bytes, which lines equal over those bytes but not after must not confuse.
     enum class Shape { Short, Long, Mixed };

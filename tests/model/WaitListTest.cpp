@@ -1,6 +1,9 @@
 #include "model/WaitList.h"
 
-#include "TestSupport.h"
+#include "support/Bytes.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <set>

@@ -3,9 +3,10 @@
 #include "skin/EditorSkin.h"
 #include "skin/SkinPictures.h"
 
+#include "support/TempFolder.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -135,7 +136,8 @@ private slots:
         QFETCH(QString, otherFolder);
         QFETCH(QStringList, otherFiles);
         QFETCH(QString, skinPath);
-        QTemporaryDir program;
+        const test::TempFolder folder;
+        const QDir program(QString::fromStdString(folder.Path()));
         if (!defaultFolder.isEmpty())
             WriteSkin(program.filePath(defaultFolder), DefaultSkin);
         if (!otherFolder.isEmpty())
@@ -160,7 +162,8 @@ private slots:
     {
         QFETCH(int, file);
         QFETCH(Spoil, spoil);
-        QTemporaryDir program;
+        const test::TempFolder folder;
+        const QDir program(QString::fromStdString(folder.Path()));
         WriteSkin(program.filePath("Skins/Default"), DefaultSkin);
         const QString spoiled = program.filePath("Skins/Other/" + ListFiles[file]);
         WriteSkin(program.filePath("Skins/Other"), OtherSkin);
@@ -212,7 +215,8 @@ private slots:
     {
         QFETCH(QString, fileName);
         QFETCH(QByteArray, text);
-        QTemporaryDir program;
+        const test::TempFolder folder;
+        const QDir program(QString::fromStdString(folder.Path()));
         WriteSkin(program.filePath("Skins/Default"), DefaultSkin);
         if (!fileName.isEmpty())
             WriteFile(program.filePath("Skins/Default/" + fileName), text);
@@ -231,7 +235,8 @@ private slots:
 
     void EditorAndTabKeepPreviousFilesWithoutFallingBack()
     {
-        QTemporaryDir program;
+        const test::TempFolder folder;
+        const QDir program(QString::fromStdString(folder.Path()));
         // The default skin's pictures must never show: the editor and the tab do not fall back.
         WriteSkin(program.filePath("Skins/Default"), qRgb(100, 0, 100),
             { "taskedit.bmp", "editbtns.bmp", "bar.bmp" });

@@ -8,7 +8,9 @@
 #include "model/ListFile.h"
 #include "model/TaskLine.h"
 
-#include "../TestSupport.h"
+#include "support/Bytes.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,32 @@
+#include "ListCommands.h"
+
+#include "frmList.h"
+
+#include <algorithm>
+
+namespace agendrix {
+
+namespace {
+    constexpr ListCommandEntry Commands[] = {
+        { ListCommand::Save, 'S', "&Save Task List", [](frmList& window) { window.Save(); } },
+        { ListCommand::SaveAs, 'A', "Save Task List &As...", [](frmList& window) { window.SaveAs(); } },
+        { ListCommand::MyList, 'M', "&My List", [](frmList& window) { window.MyList(); } },
+    };
+} // namespace
+
+std::span<const ListCommandEntry> ListCommands() { return Commands; }
+
+const ListCommandEntry& EntryOf(ListCommand command)
+{
+    return *std::find_if(std::begin(Commands), std::end(Commands),
+        [command](const ListCommandEntry& entry) { return entry.Command == command; });
+}
+
+const ListCommandEntry* CommandWithAccessKey(char key)
+{
+    const auto found = std::find_if(std::begin(Commands), std::end(Commands),
+        [key](const ListCommandEntry& entry) { return entry.AccessKey == key; });
+    return found == std::end(Commands) ? nullptr : found;
+}
+
+} // namespace agendrix

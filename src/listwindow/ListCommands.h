@@ -1,0 +1,27 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace agendrix {
+
+class frmList;
+
+// The list window's commands, each named once for every way of reaching it: the access keys,
+// and the menu entries and remote panel buttons to come.
+enum class ListCommand { Save, SaveAs, MyList };
+
+struct ListCommandEntry {
+    ListCommand Command;
+    char AccessKey; // pressed with Alt: a capital letter or a digit
+    std::string_view Caption; // as a menu entry shows it, "&" before the entry's own key
+    void (*Run)(frmList& window);
+};
+
+// Every command, once each.
+std::span<const ListCommandEntry> ListCommands();
+const ListCommandEntry& EntryOf(ListCommand command);
+// The command Alt and `key` run, if any.
+const ListCommandEntry* CommandWithAccessKey(char key);
+
+} // namespace agendrix

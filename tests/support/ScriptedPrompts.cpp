@@ -1,0 +1,54 @@
+#include "ScriptedPrompts.h"
+
+#include "TestFailure.h"
+
+#include <array>
+#include <ostream>
+
+namespace agendrix {
+
+void PrintTo(const PromptRequest& request, std::ostream* out) { *out << test::Describe(request); }
+
+} // namespace agendrix
+
+namespace agendrix::test {
+
+std::string Describe(const PromptRequest& request)
+{
+    static constexpr std::array icons { "None", "Information", "Question", "Exclamation", "Critical" };
+    static constexpr std::array buttons { "Ok", "OkCancel", "YesNo", "YesNoCancel", "RestoreDiscard" };
+    static constexpr std::array answers { "Ok", "Cancel", "Yes", "No" };
+    return "{title \"" + request.Title + "\", text \"" + request.Text + "\", icon "
+        + icons.at(static_cast<std::size_t>(request.Icon)) + ", buttons "
+        + buttons.at(static_cast<std::size_t>(request.Buttons)) + ", default "
+        + answers.at(static_cast<std::size_t>(request.Default)) + "}";
+}
+
+PromptAnswer ScriptedPrompts::Ask(const PromptRequest& request)
+{
+    Asked.push_back(request);
+    if (OnAsk)
+        OnAsk(request);
+    if (!Answers.empty()) {
+        const PromptAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    if (request.Buttons != PromptButtons::Ok)
+        FailTest("unscripted question: " + Describe(request));
+    return request.Default;
+}
+
+std::optional<std::string> ScriptedPrompts::ChooseFile(const FileDialogRequest& request)
+{
+    Dialogs.push_back(request);
+    return Chosen;
+}
+
+PromptRequest InformationMessage(std::string text)
+{
+    return PromptRequest { "Agendrix", std::move(text), PromptIcon::Information, PromptButtons::Ok,
+        PromptAnswer::Ok };
+}
+
+} // namespace agendrix::test
