@@ -23,8 +23,7 @@
 
 namespace {
 // Closes the window it watches once it has painted, saying when that was, which ends the
-// program. Closing rather than quitting: the first paint may come before the event loop runs,
-// while the rest of a long list is sorted, when a quit would be lost.
+// program as the user's closing it does.
 class FirstPaintCloses : public QObject {
 public:
     explicit FirstPaintCloses(QWidget* window)
@@ -128,8 +127,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("AGENDRIX_QUIT_AFTER_FIRST_PAINT"))
         window.installEventFilter(new FirstPaintCloses(&window));
     window.Start(request.ListPath, preload.get());
-    // Taken, or for another list than the one opened: stopped.
-    preload.reset();
+    // Taken, or for another list than the one opened: stopped. A window that still sorts the
+    // rest of its list keeps it until the window is gone.
+    if (window.WholeListShown())
+        preload.reset();
     ReadHandOversAtOnce(window, programFolder);
     return application.exec();
 }

@@ -49,7 +49,12 @@ frmList::frmList(ListWindowServices services, Settings settings)
     StartAnimations();
 }
 
-frmList::~frmList() = default;
+frmList::~frmList()
+{
+    // After this the preload's worker posts no more calls to this window.
+    if (Preloaded)
+        Preloaded->NotifyWhenReady({});
+}
 
 void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
 {
@@ -83,10 +88,17 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
         ShowListItems();
     }
     show();
-    if (Preloaded && !TakeRestOfList())
-        return;
-    QueueTimer.start(QueueCheckMs);
     GlideTimer.start(TitleGlide::TickMs);
+    if (Preloaded)
+        AwaitRestOfList();
+    else
+        StartWork();
+}
+
+void frmList::StartWork()
+{
+    QueueTimer.start(QueueCheckMs);
+    CheckQueue();
 }
 
 void frmList::PlaceWindow()
@@ -133,27 +145,50 @@ GetListResult frmList::TakePreloadedList(ListPreload& preload)
     return result;
 }
 
-bool frmList::TakeRestOfList()
+void frmList::AwaitRestOfList()
 {
+    qApp->installEventFilter(this);
+    // Called on the worker, under the preload's lock: it only posts the call.
+    Preloaded->NotifyWhenReady(
+        [this] { QMetaObject::invokeMethod(this, &frmList::TakeRestOfList, Qt::QueuedConnection); });
+}
+
+void frmList::TakeRestOfList()
+{
+    if (!Preloaded)
+        return;
     ListPreload& preload = *std::exchange(Preloaded, nullptr);
-    // The user's input waits for the whole list: none of it may reach a store that holds only
-    // its first rows. A posted call wakes the loop when the rest is ready.
-    preload.NotifyWhenReady([] {
-        QMetaObject::invokeMethod(
-            qApp, [] {}, Qt::QueuedConnection);
-    });
-    while (!preload.RestReady())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
     preload.NotifyWhenReady({});
+    qApp->removeEventFilter(this);
     List.Tasks.Load(preload.TakeRest());
     ReadingList = false;
     ShowListItems();
+    // A window closed meanwhile has ended its work, and the program with it.
     if (isVisible())
+        StartWork();
+}
+
+bool frmList::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+        break;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+    // None of the user's input may reach a store that holds only the list's first rows.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (Preloaded && widget && (widget == this || isAncestorOf(widget)))
         return true;
-    // Closed meanwhile (by Ctrl+C, say): the quit that closing asks for came before the event
-    // loop ran and was lost, so it is asked for again.
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    return false;
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmList::RefreshTitle()

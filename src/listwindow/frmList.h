@@ -61,8 +61,9 @@ public:
     // Loads the skin and the first list and shows the window; `commandLinePath` wins over the
     // list the settings name. A `preload` of that list (ListPreload::Serves) is taken instead of
     // reading it: the window may show while it is assessed, a long list shows its first rows
-    // while the rest is sorted, and Start returns once the window has the whole list. The caller
-    // keeps the preload until Start returns.
+    // while the rest is sorted. Start then returns at once: the window takes the rest when it is
+    // ready, ignoring the user's input until then (WholeListShown). The caller keeps the preload
+    // until the window has taken it or is gone.
     void Start(const std::string& commandLinePath, ListPreload* preload = nullptr);
     const ListDocument& Document() const { return List; }
     int RowStart() const { return FirstRow; }
@@ -72,6 +73,8 @@ public:
     const QString& StatusLine() const { return View.Status; }
     const BarAnimation& Bars() const { return BarState; }
     InlineEditors& Editors() const { return *RowEditors; }
+    // False while the window shows only the first rows of a preloaded list.
+    bool WholeListShown() const { return Preloaded == nullptr; }
 
     // Brings the open control bar to `CurrentLine`, rolling the old one up first.
     void AnimateCtrls();
@@ -115,6 +118,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Holds back the user's input for this window while it shows only part of its list.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Drag { None, Resize, Move, Thumb, Block, Bar, Menu };
@@ -197,10 +202,13 @@ private:
     // What GetList does, from a preload: the first rows of a long list go into the store, and
     // Preloaded keeps the preload for TakeRestOfList.
     GetListResult TakePreloadedList(ListPreload& preload);
-    // Waits for the whole of the preloaded list, letting every event but the user's input run
-    // meanwhile (the first paint above all), and puts it in the store; false when the window
-    // was closed meanwhile, which ends the program.
-    bool TakeRestOfList();
+    // Holds back the user's input until the rest of the preloaded list is ready, and has
+    // TakeRestOfList called then.
+    void AwaitRestOfList();
+    // Puts the whole of the preloaded list in the store and starts the window's work.
+    void TakeRestOfList();
+    // What the window does once it has its whole first list: checks for handed-over lists.
+    void StartWork();
     void SaveSettings(ErrorReport report = ErrorReport::Message, FileOps& ops = SystemFileOps());
     int TaskCount() const { return static_cast<int>(List.Tasks.Count()); }
 

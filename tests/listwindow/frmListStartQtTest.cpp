@@ -4,12 +4,17 @@
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
 #include "model/ListPreload.h"
+#include "model/QueueFile.h"
 #include "model/Recovery.h"
 #include "model/TaskLine.h"
 
+#include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <deque>
@@ -58,6 +63,7 @@ namespace {
         QString Caption;
         std::vector<std::tuple<int, QString, QString, bool>> Rows; // code, description, status, empty
         bool Visible = false;
+        bool Whole = false; // the window shows the whole list
 
         bool operator==(const StartSeen&) const = default;
     };
@@ -65,7 +71,8 @@ namespace {
     StartSeen Seen(const frmList& window, const test::ScriptedPrompts& prompts)
     {
         StartSeen seen { false, prompts.Asked, {}, window.Document().Dirty, window.Document().ListName,
-            window.CurrentSettings().Recent, window.CurrentView().Caption, {}, window.isVisible() };
+            window.CurrentSettings().Recent, window.CurrentView().Caption, {}, window.isVisible(),
+            window.WholeListShown() };
         for (const std::string_view line : window.Document().Tasks.Lines())
             seen.Lines.emplace_back(line);
         for (const RowView& row : window.CurrentView().RowViews)
@@ -104,6 +111,48 @@ namespace {
     {
         return window.findChild<QTimer*>(QStringLiteral("QueueCheck"));
     }
+
+    // One notch of the wheel away from the user, over the window's first row.
+    void WheelDown(frmList& window)
+    {
+        const QPoint inside = LabelOf(window, 0);
+        QWheelEvent event(inside, window.mapToGlobal(inside), QPoint(0, -15), QPoint(0, -120), Qt::NoButton,
+            Qt::NoModifier, Qt::ScrollUpdate, false);
+        QApplication::sendEvent(&window, &event);
+    }
+
+    bool ShownAnywhere(const char* className)
+    {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(), [className](const QWidget* widget) {
+            return widget->inherits(className) && widget->isVisible();
+        });
+    }
+
+    // A long list whose preload's worker waits before the sort until Release is called.
+    struct HeldLongList {
+        explicit HeldLongList(ListWindowFixture& fixture)
+            : Path(fixture.Path("list.agl"))
+        {
+            SaveFileAtomically(Path, EncodeListFile(ManyTasks(1000)));
+            const std::shared_future<void> held = Hold.get_future().share();
+            Preload.emplace(
+                ListPreload::Request { Path, fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel },
+                SystemFileOps(), [held] { held.wait_for(HoldAtMost); });
+        }
+        ~HeldLongList() { Release(); }
+        void Release()
+        {
+            if (!Released)
+                Hold.set_value();
+            Released = true;
+        }
+
+        std::string Path;
+        std::promise<void> Hold;
+        bool Released = false;
+        std::optional<ListPreload> Preload;
+    };
 
 } // namespace
 
@@ -170,6 +219,8 @@ private slots:
                 prompts.OnAsk
                     = [&](const PromptRequest&) { askedWhileShown = askedWhileShown || window.isVisible(); };
                 window.Start(path, preload);
+                // Whether the whole list came is part of what the start is seen to do.
+                std::ignore = QTest::qWaitFor([&] { return window.WholeListShown(); }, 20000);
                 StartSeen seen = Seen(window, prompts);
                 seen.AskedWhileShown = askedWhileShown;
                 return seen;
@@ -182,74 +233,113 @@ private slots:
 
             QVERIFY2(preloaded == read, name);
             QVERIFY2(read.Visible, name);
+            QVERIFY2(preloaded.Whole, name);
             QVERIFY2(!read.AskedWhileShown, name);
             QVERIFY2(preload.HasRest() == std::string_view(name).starts_with("many"), name);
         }
     }
 
-    // The first rows of a long list are painted while the rest is sorted; the window has the
-    // whole list before Start returns, and starts its work only then.
-    void ALongListPaintsItsFirstRowsBeforeItIsWhole()
+    // The first rows of a long list are painted while the rest is sorted, and the user's input
+    // waits for the whole list: none of it may reach a store that holds the first rows only.
+    void ALongListPaintsItsFirstRowsAndIgnoresInputUntilItIsWhole()
     {
         ListWindowFixture fixture;
-        const std::string path = fixture.Path("list.agl");
-        SaveFileAtomically(path, EncodeListFile(ManyTasks(1000)));
-        std::promise<void> painted;
-        const std::shared_future<void> held = painted.get_future().share();
-        ListPreload preload({ path, fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel }, SystemFileOps(),
-            [held] { held.wait_for(HoldAtMost); });
+        HeldLongList list(fixture);
         frmList window(fixture.Services(), fixture.TheSettings);
         std::optional<StartSeen> atFirstPaint;
-        bool checkingAtFirstPaint = false;
-        FirstPaintSpy spy([&] {
-            atFirstPaint = Seen(window, fixture.Prompts);
-            checkingAtFirstPaint = QueueCheck(window)->isActive();
-            painted.set_value();
-        });
+        FirstPaintSpy spy([&] { atFirstPaint = Seen(window, fixture.Prompts); });
         window.installEventFilter(&spy);
 
-        window.Start(path, &preload);
+        window.Start(list.Path, &*list.Preload);
 
-        QVERIFY(atFirstPaint);
+        QVERIFY(!window.WholeListShown());
+        QTRY_VERIFY(atFirstPaint);
         QCOMPARE(atFirstPaint->Lines.size(), ListPreload::FirstRowCount);
-        QVERIFY(!checkingAtFirstPaint);
+        QVERIFY(!QueueCheck(window)->isActive());
+        WheelDown(window);
+        Click(window, LabelOf(window, 0), Qt::RightButton);
+        QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(window.RowStart(), 0);
+        QVERIFY(!ShownAnywhere("agendrix::frmTask"));
+        QVERIFY(fixture.Prompts.Asked.empty());
+
+        list.Release();
+        QTRY_VERIFY_WITH_TIMEOUT(window.WholeListShown(), 20000);
         const StartSeen whole = Seen(window, fixture.Prompts);
         QCOMPARE(whole.Lines.size(), std::size_t { 1000 });
         QVERIFY(std::equal(atFirstPaint->Lines.begin(), atFirstPaint->Lines.end(), whole.Lines.begin()));
         QVERIFY(atFirstPaint->Rows == whole.Rows);
         QVERIFY(QueueCheck(window)->isActive());
+        WheelDown(window);
+        QVERIFY(window.RowStart() > 0);
     }
 
-    // Ctrl+C while the rest of the list is sorted closes the window; the end of the program
-    // that closing asks for must still come, although the event loop did not run yet.
+    // Closing while the rest of the list is sorted ends the program as it does otherwise; the
+    // rest, when it comes, opens nothing.
     void ClosedWhileTheRestIsSortedTheProgramStillEnds()
     {
         ListWindowFixture fixture;
-        const std::string path = fixture.Path("list.agl");
-        SaveFileAtomically(path, EncodeListFile(ManyTasks(1000)));
-        std::promise<void> closed;
-        const std::shared_future<void> held = closed.get_future().share();
-        ListPreload preload({ path, fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel }, SystemFileOps(),
-            [held] { held.wait_for(HoldAtMost); });
+        HeldLongList list(fixture);
         frmList window(fixture.Services(), fixture.TheSettings);
         FirstPaintSpy spy([&] {
             QTimer::singleShot(0, &window, [&] {
                 window.close();
-                closed.set_value();
+                list.Release();
             });
         });
         window.installEventFilter(&spy);
-
-        window.Start(path, &preload);
-
-        QVERIFY(!window.isVisible());
-        QVERIFY(!QueueCheck(window)->isActive());
+        window.Start(list.Path, &*list.Preload);
         QTimer guard;
         guard.setSingleShot(true);
         connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-        guard.start(5000);
+        guard.start(20000);
+
         QCOMPARE(QCoreApplication::exec(), 0);
+
         guard.stop();
+        QVERIFY(!window.isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(window.WholeListShown(), 20000);
+        QVERIFY(!QueueCheck(window)->isActive());
+    }
+
+    // An end asked for by the system while the rest is sorted comes at once, writes the settings
+    // and keeps no recovery copy: the list was not changed.
+    void TerminatedWhileTheRestIsSortedEndsAtOnce()
+    {
+        ListWindowFixture fixture;
+        HeldLongList list(fixture);
+        frmList window(fixture.Services(), fixture.TheSettings);
+        window.Start(list.Path, &*list.Preload);
+        QSignalSpy ended(&window, &frmList::Terminated);
+
+        window.Terminate();
+
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!window.WholeListShown());
+        QVERIFY(FileExists(fixture.Path(SettingsFileName)));
+        QVERIFY(!FileExists(fixture.Path(".list.agl.recovered")));
+    }
+
+    // A list handed over while the rest is sorted waits in the queue file, and is opened once
+    // the window has its whole first list.
+    void AHandOverWhileTheRestIsSortedWaitsForTheWholeList()
+    {
+        ListWindowFixture fixture;
+        HeldLongList list(fixture);
+        SaveFileAtomically(fixture.Path("other.agl"), EncodeListFile({ "04\tOther" }));
+        frmList window(fixture.Services(), fixture.TheSettings);
+        window.Start(list.Path, &*list.Preload);
+        QCOMPARE(
+            WriteQueueFile(fixture.Path(QueueFileName), fixture.Path("other.agl")).Message, std::string());
+
+        window.CheckQueue(); // as the folder watcher calls it
+
+        QVERIFY(FileExists(fixture.Path(QueueFileName)));
+        QCOMPARE(window.Document().ListName, list.Path);
+        list.Release();
+        QTRY_VERIFY_WITH_TIMEOUT(window.WholeListShown(), 20000);
+        QCOMPARE(window.Document().ListName, fixture.Path("other.agl"));
+        QVERIFY(!FileExists(fixture.Path(QueueFileName)));
     }
 
     // A preload of another list than the one opened is left as it was.
