@@ -7,6 +7,7 @@
 #include "model/QueueFile.h"
 #include "model/Recovery.h"
 #include "model/TaskLine.h"
+#include "support/TaskLists.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -31,26 +32,6 @@ namespace {
     // Long enough for a test that holds the preload's worker to see what the window does
     // meanwhile; never reached when the window works.
     constexpr auto HoldAtMost = std::chrono::seconds(20);
-
-    // `count` tasks in no order, a third of them date-based with stale codes that the first
-    // assessment changes, and some completed ones.
-    std::vector<std::string> ManyTasks(std::size_t count)
-    {
-        std::vector<std::string> lines;
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::string name = std::to_string(i * 7919 % 10007);
-            if (i % 3 == 0) {
-                const CivilDate due
-                    = CivilFromDays(DaysFromCivil({ 2026, 12, 6 }) - 20 + static_cast<std::int64_t>(i % 60));
-                lines.push_back("00\tDue " + name + "\t\t1\t" + FormatYyyymmdd(due) + "\t2\t"
-                    + std::to_string(i % 3) + "\t");
-            } else {
-                lines.push_back(
-                    TwoDigitCode(static_cast<int>(1 + i % 10)) + "\tTask " + name + "\t\t0\t\t\t\t");
-            }
-        }
-        return lines;
-    }
 
     // Everything of a start that the user sees or that a later command works on.
     struct StartSeen {
@@ -134,7 +115,7 @@ namespace {
         explicit HeldLongList(ListWindowFixture& fixture)
             : Path(fixture.Path("list.agl"))
         {
-            SaveFileAtomically(Path, EncodeListFile(ManyTasks(1000)));
+            SaveFileAtomically(Path, EncodeListFile(test::ManyTasks(1000, { 2026, 12, 6 })));
             const std::shared_future<void> held = Hold.get_future().share();
             Preload.emplace(
                 ListPreload::Request { Path, fixture.Clock.Now(), fixture.TheSettings.DaysPerLevel },
@@ -165,7 +146,7 @@ private slots:
     // the window shows.
     void APreloadedListStartsAsOneReadThen()
     {
-        const std::vector<std::string> many = ManyTasks(1000);
+        const std::vector<std::string> many = test::ManyTasks(1000, { 2026, 12, 6 });
         std::vector<std::string> manyCompletedLast = many;
         for (int i = 0; i < 5; ++i)
             manyCompletedLast.push_back("10\t2026/12/01 - Done " + std::to_string(i));
@@ -186,7 +167,7 @@ private slots:
                 "\xEF\xBB\xBF"
                 "Format: 5.0.0\r\n04\tCaf\xC3\xA9\r\n",
                 std::nullopt, {}, 0 },
-            { "few", EncodeListFile(ManyTasks(20)), std::nullopt, {}, 0 },
+            { "few", EncodeListFile(test::ManyTasks(20, { 2026, 12, 6 })), std::nullopt, {}, 0 },
             { "many", EncodeListFile(many), std::nullopt, {}, 0 },
             { "manyInVersion1", Version1File(many), std::nullopt, {}, 0 },
             { "manyStoppingAtAnEmptyLine", EncodeListFile(many) + "\r\n04\tafter\r\n", std::nullopt, {}, 0 },

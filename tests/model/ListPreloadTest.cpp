@@ -7,6 +7,7 @@
 #include "support/Bytes.h"
 #include "support/FailingFileOps.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TaskLists.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,26 +33,6 @@ namespace {
     // Long enough for a test that holds the worker to see that it is held, never reached when
     // the preload works.
     constexpr auto HoldAtMost = std::chrono::seconds(20);
-
-    // `count` tasks, a third of them date-based with stale codes that the assessment changes, due
-    // from 20 days ago to 40 days ahead, among plain and completed ones; in no order.
-    std::vector<std::string> ManyLines(std::size_t count)
-    {
-        std::vector<std::string> lines;
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::string name = std::to_string(i * 7919 % 10007);
-            if (i % 3 == 0) {
-                const CivilDate due
-                    = CivilFromDays(DaysFromCivil(Now.Date) - 20 + static_cast<std::int64_t>(i % 60));
-                lines.push_back("00\tDue " + name + "\t\t1\t" + FormatYyyymmdd(due) + "\t2\t"
-                    + std::to_string(i % 3) + "\t");
-            } else {
-                lines.push_back(
-                    TwoDigitCode(static_cast<int>(1 + i % 10)) + "\tTask " + name + "\t\t0\t\t\t\t");
-            }
-        }
-        return lines;
-    }
 
     std::string ShownDate(const CivilDate& date) { return FormatYyyymmdd(date); }
 
@@ -97,7 +78,7 @@ namespace {
     TEST(ListPreloadTest, GivesWhatGetListAndTheFirstAssessmentGive)
     {
         TempFolder folder;
-        const std::vector<std::string> many = ManyLines(1000);
+        const std::vector<std::string> many = test::ManyTasks(1000, Now.Date);
         const std::vector<std::string> manyAfterEmptyLine = [&] {
             std::vector<std::string> lines = many;
             lines.insert(lines.begin() + 600, "");
@@ -115,7 +96,8 @@ namespace {
                 "\xEF\xBB\xBF"
                 "Format: 5.0.0\r\n04\tCaf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\x80\r\n",
                 Reading::Works, false },
-            { "few", EncodeListFile(ManyLines(ListPreload::FirstRowCount)), Reading::Works, false },
+            { "few", EncodeListFile(test::ManyTasks(ListPreload::FirstRowCount, Now.Date)), Reading::Works,
+                false },
             { "many", EncodeListFile(many), Reading::Works, true },
             { "manyStoppingAtAnEmptyLine", EncodeListFile(manyAfterEmptyLine), Reading::Works, true },
             { "manyInVersion1", test::CrLf(many), Reading::Works, true },
@@ -153,7 +135,7 @@ namespace {
     TEST(ListPreloadTest, FirstRowsBeginTheListWhichIsSortedWhenAskedFor)
     {
         TempFolder folder;
-        WriteBytes(folder / "l.agl", EncodeListFile(ManyLines(3000)));
+        WriteBytes(folder / "l.agl", EncodeListFile(test::ManyTasks(3000, Now.Date)));
         ListDocument whole { folder / "l.agl", false, {} };
         RecentLists recent;
         ScriptedPrompts user;
@@ -180,7 +162,7 @@ namespace {
     TEST(ListPreloadTest, NotifiesOnceWhenTheRestIsReadyUnlessTakenBack)
     {
         TempFolder folder;
-        WriteBytes(folder / "l.agl", EncodeListFile(ManyLines(1000)));
+        WriteBytes(folder / "l.agl", EncodeListFile(test::ManyTasks(1000, Now.Date)));
         for (const bool takenBack : { true, false }) {
             std::promise<void> release;
             const std::shared_future<void> held = release.get_future().share();
