@@ -3,14 +3,14 @@
 
 AGENDRIX_PACKAGES=(
     g++ cmake ninja-build pkg-config clang-format
-    qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core
+    qt6-base-dev libgl-dev libxcb1-dev fonts-liberation fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick openbox x11-utils x11-xserver-utils
 )
 
 # What scripts/run needs to build and start the program.
-AGENDRIX_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
+AGENDRIX_RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation fonts-dejavu-core)
 
 agendrix_missing_packages() {
     local missing=() package

@@ -5,9 +5,9 @@
 
 namespace agendrix {
 
-PixelRect SidebarRect(const PixelRect& area, int width)
+PixelRect SidebarRect(const PixelRect& area, int width, int tabWidth)
 {
-    const int shown = std::max(MinSidebarWidth, std::min(width, area.Width));
+    const int shown = std::clamp(width, MinSidebarWidth, std::max(MinSidebarWidth, area.Width - tabWidth));
     return PixelRect { area.Right() - shown, area.Y, shown, area.Height };
 }
 
@@ -19,8 +19,7 @@ PixelRect DockTabRect(const PixelRect& area, int windowLeft, int tabWidth, int t
 
 int SidebarWidthForTab(const PixelRect& area, int tabWidth, int tabLeft)
 {
-    const int widest = std::max(MinSidebarWidth, area.Width - tabWidth);
-    return std::clamp(area.Right() - (tabLeft + tabWidth), MinSidebarWidth, widest);
+    return SidebarRect(area, area.Right() - (tabLeft + tabWidth), tabWidth).Width;
 }
 
 SidebarSlide::Step SidebarSlide::Tick(const Input& now)
@@ -31,7 +30,7 @@ SidebarSlide::Step SidebarSlide::Tick(const Input& now)
         --MouseOutCnt;
     if (now.NoHide)
         MouseOutCnt = TouchedTicks;
-    const int shownLeft = SidebarRect(now.Area, now.WindowWidth).X;
+    const int shownLeft = SidebarRect(now.Area, now.WindowWidth, now.TabWidth).X;
     if (MouseOutCnt != 0) {
         const bool moved = IsHidden || Sliding;
         IsHidden = false;
@@ -50,7 +49,7 @@ SidebarSlide::Step SidebarSlide::Slide(const Input& now)
     const double hiddenLeft = now.Area.Right();
     if (!Sliding) {
         Sliding = true;
-        Left = PreviousLeft = SidebarRect(now.Area, now.WindowWidth).X;
+        Left = PreviousLeft = SidebarRect(now.Area, now.WindowWidth, now.TabWidth).X;
     }
     // More than a pixel of the window still on the screen: one more step.
     if (!now.ScreenBeyond && Left < hiddenLeft - 1) {

@@ -9,8 +9,8 @@ inline constexpr int MinSidebarWidth = 200;
 
 // Where the sidebar lies on `area`, the part of its screen that windows may use: flush with the
 // area's right edge, its full height, `width` pixels wide but never narrower than
-// MinSidebarWidth nor wider than the area.
-PixelRect SidebarRect(const PixelRect& area, int width);
+// MinSidebarWidth nor so wide that its drag tab, `tabWidth` pixels wide, leaves the area.
+PixelRect SidebarRect(const PixelRect& area, int width, int tabWidth);
 
 // Where the drag tab of `tabWidth` by `tabHeight` pixels lies: its right edge on `windowLeft`,
 // the list window's left edge, and its top at `top`, kept so that the whole tab is in the

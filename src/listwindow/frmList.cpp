@@ -1,6 +1,7 @@
 #include "frmList.h"
 
 #include "SurfacePainter.h"
+#include "frmDockTab.h"
 
 #include "editing/InlineEditors.h"
 
@@ -46,6 +47,8 @@ frmList::frmList(ListWindowServices services, Settings settings)
     QueueTimer.setObjectName(QStringLiteral("QueueCheck"));
     connect(&ScrollTimer, &QTimer::timeout, this, &frmList::AutoScrollTick);
     connect(&QueueTimer, &QTimer::timeout, this, &frmList::CheckQueue);
+    DockTimer.setObjectName(QStringLiteral("Dock"));
+    connect(&DockTimer, &QTimer::timeout, this, &frmList::DockTick);
     StartAnimations();
 }
 
@@ -88,6 +91,8 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
         ShowListItems();
     }
     show();
+    if (Tab)
+        Tab->show();
     GlideTimer.start(TitleGlide::TickMs);
     if (Preloaded)
         AwaitRestOfList();
@@ -106,6 +111,8 @@ void frmList::PlaceWindow()
     SetWindFloat(true, "Start");
     setGeometry(static_cast<int>(TheSettings.WinLeft), static_cast<int>(TheSettings.WinTop),
         static_cast<int>(TheSettings.WinWidth), static_cast<int>(TheSettings.WinHeight));
+    if (TheSettings.InSidebar())
+        AutoDockModeAct(DockChange::ApplySetting);
 }
 
 void frmList::LoadList(const std::string& path, ListPreload* preload)

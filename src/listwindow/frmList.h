@@ -10,6 +10,7 @@
 #include "geometry/ListScrolling.h"
 #include "geometry/ListWindowHits.h"
 #include "geometry/PriorityStepper.h"
+#include "geometry/Sidebar.h"
 #include "geometry/TitleGlide.h"
 #include "skin/SkinPictures.h"
 
@@ -22,13 +23,18 @@
 #include "model/Settings.h"
 #include "model/Shell.h"
 
+#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <memory>
 
 namespace agendrix {
+
+class frmDockTab;
 
 class InlineEditors;
 
@@ -90,6 +96,14 @@ public:
     bool Docked() const override { return TheSettings.InSidebar(); }
     void SetWindFloat(bool autoFloat, const char* source) override;
     void SetNoHide(bool noHide) override { NoHide = noHide; }
+
+    // Switches between the normal window and the sidebar at the screen's right edge; false
+    // applies the mode the settings hold, as a start does. Entering keeps the normal placement,
+    // which leaving restores.
+    enum class DockChange { Toggle, ApplySetting };
+    void AutoDockModeAct(DockChange change);
+    // The sidebar's drag tab while in sidebar mode, else nothing.
+    const frmDockTab* DockTab() const { return Tab.get(); }
 
     // Runs a command as its access key does, and as a menu entry or a remote panel button will.
     void Run(ListCommand command);
@@ -209,6 +223,22 @@ private:
     void TakeRestOfList();
     // What the window does once it has its whole first list: checks for handed-over lists.
     void StartWork();
+    void EnterSidebar(DockChange change);
+    void LeaveSidebar();
+    // Where the sidebar lies: the available area of the screen the window was on when it
+    // entered sidebar mode, or of the primary screen once that one is gone.
+    PixelRect SidebarArea() const;
+    double TwipsPerPix() const { return 1440.0 / logicalDpiX(); }
+    void PlaceDockTab(int top);
+    // tmrDock: brings the sidebar out, slides it away or leaves it, as SidebarSlide says.
+    void DockTick();
+    void ApplySidebarStep(const SidebarSlide::Step& step);
+    // Whether `window` is one the user works with the sidebar through: the list window, its tab
+    // or the remote panel.
+    bool IsSidebarWindow(WId window) const;
+    void DragTabWidth(int tabLeft);
+    void DragTabHeight(int tabTop);
+    void EndTabDrag();
     void SaveSettings(ErrorReport report = ErrorReport::Message, FileOps& ops = SystemFileOps());
     int TaskCount() const { return static_cast<int>(List.Tasks.Count()); }
 
@@ -255,6 +285,11 @@ private:
     QTimer FlickerTimer { this };
     QTimer StepTimer { this };
     QTimer KillTimer { this };
+    QTimer DockTimer { this }; // tmrDock
+
+    SidebarSlide Slide;
+    std::unique_ptr<frmDockTab> Tab; // only in sidebar mode
+    QPointer<QScreen> DockScreen;
 
     std::deque<QueueRequest> HandedOver; // taken from the queue file, not opened yet
     // Set while they are opened: a check from within a save question only takes requests.

@@ -1,5 +1,6 @@
 // The list window's commands that replace or write the open list, the queue check, the keys,
 // and closing.
+#include "frmDockTab.h"
 #include "frmList.h"
 
 #include "editing/InlineEditors.h"
@@ -179,8 +180,8 @@ void frmList::keyPressEvent(QKeyEvent* event)
 void frmList::SaveSettings(ErrorReport report, FileOps& ops)
 {
     // Before the window was first shown (an end during a start-up message) it has no placement
-    // of its own yet: the settings keep theirs.
-    if (isVisible() && !isMaximized() && !isMinimized()) {
+    // of its own yet, and the sidebar's is not the normal one: the settings keep theirs.
+    if (isVisible() && !isMaximized() && !isMinimized() && !TheSettings.InSidebar()) {
         TheSettings.WinLeft = x();
         TheSettings.WinTop = y();
         TheSettings.WinWidth = width();
@@ -209,6 +210,7 @@ void frmList::Terminate()
     SaveSettings(ErrorReport::StandardError, UnsyncedFileOps());
     QueueTimer.stop();
     ScrollTimer.stop();
+    DockTimer.stop();
     StopAnimations();
     emit Terminated();
 }
@@ -224,7 +226,13 @@ void frmList::closeEvent(QCloseEvent* event)
     SaveSettings();
     QueueTimer.stop();
     ScrollTimer.stop();
+    DockTimer.stop();
     StopAnimations();
+    // A sidebar that has slid away is closed unseen, which Qt does not count as the last
+    // window closing: the program ends all the same.
+    if (TheSettings.InSidebar() && !isVisible())
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    Tab.reset();
     event->accept();
 }
 

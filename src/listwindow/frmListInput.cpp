@@ -47,7 +47,7 @@ void frmList::mousePressEvent(QMouseEvent* event)
     case ListArea::Track:
         return PressTrack(p.y());
     case ListArea::ResizeGrip:
-        DragOn = isMaximized() ? Drag::None : Drag::Resize;
+        DragOn = isMaximized() || TheSettings.InSidebar() ? Drag::None : Drag::Resize;
         return;
     case ListArea::BlockGrip:
         DragOn = Drag::Block;
@@ -62,7 +62,7 @@ void frmList::mousePressEvent(QMouseEvent* event)
     case ListArea::Background:
         break;
     }
-    if (event->button() != Qt::RightButton && !isMaximized()) {
+    if (event->button() != Qt::RightButton && !isMaximized() && !TheSettings.InSidebar()) {
         DragOn = Drag::Move;
         setCursor(Qt::SizeAllCursor);
     }
@@ -245,9 +245,12 @@ void frmList::ReleaseWindowButton(QPoint p)
         // The remote panel comes later; the button already keeps its setting.
         TheSettings.OpenRemote = !TheSettings.OpenRemote;
         return;
+    // The sidebar keeps its place and size: it slides away instead.
     case WindowButton::Minimise:
-        return showMinimized();
+        return TheSettings.InSidebar() ? void() : showMinimized();
     case WindowButton::Maximise:
+        if (TheSettings.InSidebar())
+            return;
         return isMaximized() ? showNormal() : showMaximized();
     case WindowButton::Exit:
         close();

@@ -22,13 +22,13 @@ namespace {
         } cases[] = {
             { "negativeWidth", Screen, -270, { 1080, 0, 200, 800 } },
             { "zeroWidth", Screen, 0, { 1080, 0, 200, 800 } },
-            { "widerThanTheScreen", Screen, 5000, { 0, 0, 1280, 800 } },
+            { "widerThanTheScreenLeavesRoomForTheTab", Screen, 5000, { 17, 0, 1263, 800 } },
             { "narrowest", Screen, 200, { 1080, 0, 200, 800 } },
             { "usual", Screen, 270, { 1010, 0, 270, 800 } },
             { "rightOfTwoScreensUnderAPanel", RightScreen, 270, { 2034, 30, 270, 738 } },
         };
         for (const auto& c : cases)
-            EXPECT_EQ(SidebarRect(c.Area, c.Width), c.Expected) << c.Name;
+            EXPECT_EQ(SidebarRect(c.Area, c.Width, 17), c.Expected) << c.Name;
 
         const struct {
             const char* Name;

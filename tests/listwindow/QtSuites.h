@@ -7,3 +7,4 @@ int RunListWindowRowsTests(int argc, char** argv);
 int RunListWindowSafetyTests(int argc, char** argv);
 int RunQueueCheckTests(int argc, char** argv);
 int RunListWindowStartTests(int argc, char** argv);
+int RunListWindowSidebarTests(int argc, char** argv);

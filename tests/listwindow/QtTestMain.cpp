@@ -11,5 +11,6 @@ int main(int argc, char** argv)
     failures += RunListWindowSafetyTests(argc, argv);
     failures += RunQueueCheckTests(argc, argv);
     failures += RunListWindowStartTests(argc, argv);
+    failures += RunListWindowSidebarTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
