@@ -49,6 +49,11 @@ frmList::frmList(ListWindowServices services, Settings settings)
     connect(&QueueTimer, &QTimer::timeout, this, &frmList::CheckQueue);
     DockTimer.setObjectName(QStringLiteral("Dock"));
     connect(&DockTimer, &QTimer::timeout, this, &frmList::DockTick);
+    // A screen that goes away takes the sidebar's place with it: it docks on the primary one,
+    // or on the next screen that comes when none was left.
+    for (const auto change : { &QGuiApplication::screenRemoved, &QGuiApplication::screenAdded,
+             &QGuiApplication::primaryScreenChanged })
+        connect(qApp, change, this, [this] { QTimer::singleShot(0, this, &frmList::ReplaceSidebar); });
     StartAnimations();
 }
 

@@ -228,6 +228,10 @@ private:
     // Where the sidebar lies: the available area of the screen the window was on when it
     // entered sidebar mode, or of the primary screen once that one is gone.
     PixelRect SidebarArea() const;
+    // Docks on `screen`, or on the primary screen for none, and follows changes of its area.
+    void FollowScreen(QScreen* screen);
+    // Places the sidebar and its tab again on a screen that changed or went away.
+    void ReplaceSidebar();
     double TwipsPerPix() const { return 1440.0 / logicalDpiX(); }
     void PlaceDockTab(int top);
     // tmrDock: brings the sidebar out, slides it away or leaves it, as SidebarSlide says.

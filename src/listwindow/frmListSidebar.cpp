@@ -45,7 +45,7 @@ void frmList::EnterSidebar(DockChange change)
         TheSettings.WinHeight = height();
     }
     TheSettings.DockMode = 1;
-    DockScreen = QGuiApplication::screenAt(geometry().center());
+    FollowScreen(QGuiApplication::screenAt(geometry().center()));
     if (!Tab) {
         Tab = std::make_unique<frmDockTab>();
         connect(Tab.get(), &frmDockTab::Touched, this, [this] { Slide.Touch(); });
@@ -84,10 +84,39 @@ void frmList::LeaveSidebar()
     update();
 }
 
+void frmList::FollowScreen(QScreen* screen)
+{
+    if (DockScreen)
+        disconnect(DockScreen, nullptr, this, nullptr);
+    DockScreen = screen != nullptr ? screen : QGuiApplication::primaryScreen();
+    if (DockScreen)
+        connect(DockScreen, &QScreen::availableGeometryChanged, this, &frmList::ReplaceSidebar);
+}
+
+void frmList::ReplaceSidebar()
+{
+    if (!TheSettings.InSidebar() || !Tab)
+        return;
+    if (!DockScreen || DockScreen->availableGeometry().width() < MinSidebarWidth)
+        FollowScreen(QGuiApplication::primaryScreen());
+    const PixelRect area = SidebarArea();
+    const PixelRect rect = SidebarRect(area, width(), Tab->width());
+    setGeometry(rect.X, rect.Y, rect.Width, rect.Height);
+    PlaceDockTab(Tab->y());
+    if (Slide.Hidden())
+        Tab->move(area.Right() - Tab->width(), Tab->y());
+}
+
 PixelRect frmList::SidebarArea() const
 {
     const QScreen* screen = DockScreen ? DockScreen.data() : QGuiApplication::primaryScreen();
-    return screen != nullptr ? ToPixelRect(screen->availableGeometry()) : PixelRect { 0, 0, 1024, 768 };
+    // Without a screen (all monitors gone, a placeholder of no size) the sidebar stays where a
+    // 1024 by 768 screen would show it, as a placement from the settings does.
+    if (screen == nullptr || screen->availableGeometry().width() < MinSidebarWidth
+        || screen->availableGeometry().height() <= 0)
+        return PixelRect { 0, 0, 1024, 768 };
+    const QRect area = screen->availableGeometry();
+    return PixelRect { area.x(), area.y(), area.width(), area.height() };
 }
 
 void frmList::PlaceDockTab(int top)

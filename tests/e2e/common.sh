@@ -34,6 +34,31 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$AGENDRIX_HOME"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+# Starts openbox on the display with its own empty configuration and waits until it manages
+# windows; fails when it cannot.
+wm=
+start_window_manager() {
+    mkdir -p "$work/config/openbox"
+    XDG_CONFIG_HOME=$work/config openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm=$!
+    trap 'for p in $pid $wm $xvfb; do kill "$p" 2>/dev/null || true; done
+          for p in $pid $wm $xvfb; do wait "$p" 2>/dev/null || true; done
+          rm -rf "$work"' EXIT
+    wait_for 10 window_manager_runs || { cat "$work/openbox.log" >&2; fail "openbox did not start"; }
+}
+
+# Writes the settings file of a start: the program's defaults for LIST, with LINE=VALUE pairs
+# in place of the lines they number (1 to 41).
+write_settings() { # write_settings LIST [LINE=VALUE...]
+    local -a lines=(0 1 3 0 "" 3 0 "$1" /Skins/Default/ 200 100 350 534 True True 1 "" 0 48 1
+        False 0 0 4050 0 3000 "$1" "" "" "" "" "" "" "" "" "" "" "" "" "" "")
+    shift
+    local pair
+    for pair in "$@"; do lines[$((${pair%%=*} - 1))]=${pair#*=}; done
+    printf '%s\r\n' "${lines[@]}" >"$AGENDRIX_HOME/agendrix.ini"
+}
 wait_for() { # wait_for SECONDS COMMAND...: polls until the command succeeds
     local limit=$(($1 * 10)); shift
     for ((i = 0; i < limit; i++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
