@@ -83,9 +83,15 @@ xdotool mousemove $((1280 - tab_width / 2)) $((200 + tab_height / 2))
 wait_for 5 list_window || fail "touching the tab did not bring the sidebar back"
 expect_geometry "$(list_window)" 1010 0 270 1024 "the sidebar brought back"
 has_state "$(list_window)" SKIP_TASKBAR || fail "the sidebar brought back has a taskbar button"
+# Dragging the tab 100 pixels to the left with the left button widens the sidebar by as much.
+tab_x=$((1010 - tab_width / 2)) tab_y=$((200 + tab_height / 2))
+xdotool mousemove "$tab_x" "$tab_y" mousedown 1 mousemove $((tab_x - 50)) "$tab_y" \
+    mousemove $((tab_x - 100)) "$tab_y" mouseup 1
+sidebar_widened() { eval "$(xdotool getwindowgeometry --shell "$(list_window)")" && ((X == 910 && WIDTH == 370)); }
+wait_for 5 sidebar_widened || fail "dragging the tab did not widen the sidebar: $(xdotool getwindowgeometry "$(list_window)" | tr '\n' ' ')"
 stop_program
-[[ "$(setting 10) $(setting 11) $(setting 12) $(setting 13) $(setting 25)" == "200 100 350 534 1" ]] \
-    || fail "the settings lost the normal placement or the mode: $(setting 10) $(setting 11) $(setting 12) $(setting 13) $(setting 25)"
+[[ "$(setting 10) $(setting 11) $(setting 12) $(setting 13) $(setting 25) $(setting 24)" == "200 100 350 534 1 5550" ]] \
+    || fail "the settings lost the normal placement, the mode or the width: $(sed -n '10,13p;24,25p' "$AGENDRIX_HOME/agendrix.ini" | tr -d '\r' | tr '\n' ' ')"
 
 # Odd settings: a sidebar wider than the screen, a tab far above it.
 write_settings "$list" 24=999999 25=1 26=-99999
