@@ -121,7 +121,8 @@ void BM_WholeSlide(benchmark::State& state)
         seconds += clock.nsecsElapsed() / 1e9;
         frames += moves;
         state.PauseTiming();
-        sidebar.Apply(SidebarSlide::Step { SidebarSlide::Action::Show, ScreenWidth - 270, ScreenWidth - 288, 0 });
+        sidebar.Apply(
+            SidebarSlide::Step { SidebarSlide::Action::Show, ScreenWidth - 270, ScreenWidth - 288, 0 });
         SidebarWindow::Settle();
         state.ResumeTiming();
     }
