@@ -143,6 +143,11 @@ void frmList::CheckQueue()
         return;
     if (isMinimized())
         showNormal();
+    // A sidebar that slid away comes out as though its tab had been touched.
+    if (TheSettings.InSidebar() && !isVisible()) {
+        Slide.Touch();
+        DockTick();
+    }
     raise();
     activateWindow();
 }

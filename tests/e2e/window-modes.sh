@@ -78,6 +78,18 @@ echo "the sidebar was out of sight ${took} ms after another program came to the 
 ((took <= 1500)) || fail "the sidebar took ${took} ms to slide away"
 geometry_of "$tab"
 ((X == 1280 - tab_width)) || fail "the hidden sidebar's tab is at x $X, not at the screen edge"
+# A list handed over by another start brings the sidebar out with that list.
+printf 'Format: 5.0.0\r\n05\tReturn the books\t\t0\t\t1\t0\t\r\n' >"$work/library.agl"
+"$program" "$work/library.agl" || fail "the second start did not hand its list over"
+wait_for 5 xdotool search --onlyvisible --name "^library - Agendrix$" \
+    || fail "a list handed over did not bring the sidebar out"
+xdotool mousemove 300 600 windowactivate --sync "$(xdotool search --onlyvisible --name '^xmessage$' | head -1)"
+wait_for 5 bash -c '! xdotool search --onlyvisible --name "^library - Agendrix$" | grep -q .' \
+    || fail "the sidebar did not slide away again"
+"$program" "$list" || fail "the third start did not hand its list over"
+wait_for 5 list_window || fail "the first list handed back did not bring the sidebar out"
+xdotool mousemove 300 600 windowactivate --sync "$(xdotool search --onlyvisible --name '^xmessage$' | head -1)"
+wait_for 5 list_hidden || fail "the sidebar did not slide away once more"
 # Touching the tab brings the sidebar back, still without a taskbar button.
 xdotool mousemove $((1280 - tab_width / 2)) $((200 + tab_height / 2))
 wait_for 5 list_window || fail "touching the tab did not bring the sidebar back"
