@@ -3,6 +3,8 @@
 #include "FileDialogFilter.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -97,6 +99,17 @@ std::optional<std::string> QtPrompts::ChooseFile(const FileDialogRequest& reques
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen.toStdString();
+}
+
+std::optional<std::string> QtPrompts::AskText(const TextRequest& request)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(Parent, QString::fromStdString(request.Title),
+        QString::fromStdString(request.Prompt), QLineEdit::Normal, QString::fromStdString(request.Default),
+        &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text.toStdString();
 }
 
 } // namespace agendrix

@@ -50,6 +50,8 @@ public:
     virtual void SetWindFloat(bool autoFloat, const char* source) = 0;
     // Keeps the sidebar from sliding away while a dialog of its own is open.
     virtual void SetNoHide(bool noHide) = 0;
+    // A list file of the shown list index was deleted: the index is built again.
+    virtual void ListFileDeleted() { }
 
 protected:
     // Refreshes the rows after the list changed: dates assessed, completed tasks purged when the

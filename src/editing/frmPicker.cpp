@@ -3,8 +3,10 @@
 #include "ListHost.h"
 #include "ListText.h"
 
+#include "model/ListIndex.h"
 #include "model/TaskEditing.h"
 #include "model/TaskLine.h"
+#include "model/Windows1252.h"
 #include "skin/QtHelpers.h"
 
 #include <QCloseEvent>
@@ -15,6 +17,9 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace agendrix {
 
@@ -123,7 +128,11 @@ void frmPicker::ApplyPriority(int option)
 
 void frmPicker::DeleteTask()
 {
-    if (TaskNow()) {
+    const std::optional<std::size_t> shown = TaskNow();
+    if (shown && Host.Document().ListName == ListIndexName) {
+        hide();
+        DeleteListFile(PathFromFileText(GetField(Host.Document().Tasks.Line(*shown), TaskField::File)));
+    } else if (shown) {
         // The question is a window of its own; the popup would otherwise keep the pointer grab.
         hide();
         const PromptRequest question { "Agendrix", "Are you sure you wish to delete this task?",
@@ -135,6 +144,23 @@ void frmPicker::DeleteTask()
         }
     }
     Unload();
+}
+
+void frmPicker::DeleteListFile(const std::string& path)
+{
+    // Enter keeps the file: a deleted list cannot be brought back.
+    const PromptRequest question { "Delete Agendrix List",
+        "Are you sure you wish to delete the following Agendrix list file?\n\n" + path
+            + "\n\nThis action cannot be undone.",
+        PromptIcon::Question, PromptButtons::YesNoCancel, PromptAnswer::No };
+    if (Host.ThePrompts().Ask(question) != PromptAnswer::Yes)
+        return;
+    if (std::remove(path.c_str()) != 0) {
+        Host.ThePrompts().Tell(
+            "Could not delete \"" + path + "\": " + std::strerror(errno) + ".", PromptIcon::Critical);
+        return;
+    }
+    Host.ListFileDeleted();
 }
 
 void frmPicker::Unload()

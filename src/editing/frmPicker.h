@@ -47,6 +47,8 @@ private:
     void Choose(int entry);
     void ApplyPriority(int option);
     void DeleteTask();
+    // On the list index a row stands for a list file, which the user may delete after a question.
+    void DeleteListFile(const std::string& path);
     void Unload();
     std::optional<std::size_t> TaskNow() const;
     std::optional<int> EntryAt(QPoint point) const;

@@ -11,6 +11,10 @@ namespace {
         { ListCommand::Save, 'S', "&Save Task List", [](frmList& window) { window.Save(); } },
         { ListCommand::SaveAs, 'A', "Save Task List &As...", [](frmList& window) { window.SaveAs(); } },
         { ListCommand::MyList, 'M', "&My List", [](frmList& window) { window.MyList(); } },
+        { ListCommand::ListIndex, 'I', " Task List &Index", [](frmList& window) { window.ListIndex(); } },
+        { ListCommand::DirectoryListing, 'D', " &List of Files...",
+            [](frmList& window) { window.DirectoryListing(); } },
+        { ListCommand::Find, 'F', " &Find...", [](frmList& window) { window.Find(); } },
     };
 } // namespace
 

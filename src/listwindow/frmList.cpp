@@ -70,7 +70,6 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
     Skin.LoadSkin(Services.ProgramFolder, skinPath);
     TheSettings.SkinPath = skinPath.toStdString();
     RowEditors->SetColours(Skin.EditBackground, Skin.ListText);
-    // Until the list index exists, showing it at start-up opens the default list itself.
     const std::string firstList = FirstListName(TheSettings, commandLinePath);
     if (!commandLinePath.empty())
         TheSettings.ListName = commandLinePath;
@@ -83,7 +82,10 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
         PlaceWindow();
         show();
     }
-    LoadList(firstList, preload);
+    if (firstList.empty() && TheSettings.ListAtStart() == StartList::DefaultListIndex)
+        StartWithListIndex();
+    else
+        LoadList(firstList, preload);
     View.Status = QStringLiteral("Version: ") + FromUtf8(ProgramVersion);
     if (!isVisible())
         PlaceWindow();

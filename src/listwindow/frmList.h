@@ -96,6 +96,7 @@ public:
     bool Docked() const override { return TheSettings.InSidebar(); }
     void SetWindFloat(bool autoFloat, const char* source) override;
     void SetNoHide(bool noHide) override { NoHide = noHide; }
+    void ListFileDeleted() override { ShowListIndex(); }
 
     // Switches between the normal window and the sidebar at the screen's right edge; false
     // applies the mode the settings hold, as a start does. Entering keeps the normal placement,
@@ -110,6 +111,12 @@ public:
     SaveOutcome Save();
     SaveOutcome SaveAs();
     void MyList();
+    // Shows an index of the lists in the open list's folder instead of a list.
+    void ListIndex();
+    // Shows the files of the type the user chooses in that file's folder.
+    void DirectoryListing();
+    // Searches the task lines for a text and shows each hit in the first row.
+    void Find();
     // Opens another list after the save-changes question; false when the user cancelled.
     bool OpenList(const std::string& path);
     void CheckQueue();
@@ -243,6 +250,13 @@ private:
     void DragTabWidth(int tabLeft);
     void DragTabHeight(int tabTop);
     void EndTabDrag();
+    // Shows task lines made by a command (a list index, a directory listing) under `name`
+    // instead of a list; whether the list was changed stays as it was.
+    void ShowPseudoList(const std::string& name, const std::vector<std::string>& lines);
+    // The index of IndexDir's lists, without a question.
+    void ShowListIndex();
+    // What a start whose settings ask for the index of the default list's folder shows.
+    void StartWithListIndex();
     void SaveSettings(ErrorReport report = ErrorReport::Message, FileOps& ops = SystemFileOps());
     int TaskCount() const { return static_cast<int>(List.Tasks.Count()); }
 
@@ -294,6 +308,9 @@ private:
     SidebarSlide Slide;
     std::unique_ptr<frmDockTab> Tab; // only in sidebar mode
     QPointer<QScreen> DockScreen;
+
+    std::string IndexDir; // the folder of the last list index, for lists without a folder
+    std::string LastFind; // offered by the next search (UTF-8)
 
     std::deque<QueueRequest> HandedOver; // taken from the queue file, not opened yet
     // Set while they are opened: a check from within a save question only takes requests.

@@ -1,6 +1,7 @@
 #include "ListIndex.h"
 
 #include "TaskLine.h"
+#include "Windows1252.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,6 +29,12 @@ namespace {
                     return std::tolower(static_cast<unsigned char>(a))
                         == std::tolower(static_cast<unsigned char>(b));
                 });
+    }
+
+    // A file's name as a description holds it (Windows-1252), without its last four characters.
+    std::string Described(std::string_view name)
+    {
+        return WithoutTabs(Utf8ToWindows1252(WithoutLastFour(name)).bytes);
     }
 
     std::string Padded(std::size_t number, std::size_t digits)
@@ -94,11 +101,11 @@ std::vector<std::string> IndexLines(
         TaskFields fields;
         fields.Code = TwoDigitCode(static_cast<int>(std::min<std::size_t>(age + 2, CodeUnprioritized)));
         fields.Description = (numbers == IndexNumbers::On ? Padded(age, digits) + " - " : std::string())
-            + WithoutTabs(WithoutLastFour(list.Name));
+            + Described(list.Name);
         fields.Information = list.TopTasks;
         fields.Date = list.ModifiedKey.substr(0, 8);
         fields.DaysToComplete = "3";
-        fields.File = WithoutTabs(std::string(folder) + list.Name);
+        fields.File = WithoutTabs(PathToFileText(std::string(folder) + list.Name));
         lines.push_back(BuildTaskLine(fields));
     }
     return lines;
@@ -153,12 +160,12 @@ std::vector<std::string> DirectoryLines(const std::vector<ListedFile>& files, st
     lines.reserve(files.size());
     for (const ListedFile& file : files) {
         TaskFields fields;
-        fields.Description = WithoutTabs(WithoutLastFour(file.Name));
+        fields.Description = Described(file.Name);
         fields.Information = "Size: " + std::to_string(file.Size) + " bytes" + Pilcrow
-            + "Date last modified: " + WithoutTabs(dateTimeText(file.Modified));
+            + "Date last modified: " + WithoutTabs(Utf8ToWindows1252(dateTimeText(file.Modified)).bytes);
         fields.Date = LocalMinuteKey(file.Modified).substr(0, 8);
         fields.DaysToComplete = "3";
-        fields.File = WithoutTabs(std::string(folder) + file.Name);
+        fields.File = WithoutTabs(PathToFileText(std::string(folder) + file.Name));
         lines.push_back(BuildTaskLine(fields));
     }
     return lines;

@@ -19,7 +19,7 @@ enum class IndexTopTasks { Off, On }; // ShowTop5: each list's first five tasks 
 
 // A list file of the indexed folder as the index needs it.
 struct IndexedList {
-    std::string Name; // the file's name, without its folder
+    std::string Name; // the file's name, without its folder, as the file system spells it
     std::string ModifiedKey; // its modification time, local, as yyyymmddhhnn
     std::string TopTasks; // its first five descriptions joined by "¶", or empty
 };
@@ -55,7 +55,7 @@ struct ListedFile {
 };
 
 // One task line per file: code "09", the name without its last four characters, the
-// information "Size: N bytes¶Date last modified: " and `dateTimeText` of its modification time,
+// information "Size: N bytes¶Date last modified: " and `dateTimeText` (UTF-8) of its modification time,
 // the modification day as its date (local time), and `folder` with the name as its file.
 std::vector<std::string> DirectoryLines(const std::vector<ListedFile>& files, std::string_view folder,
     const std::function<std::string(std::time_t)>& dateTimeText);

@@ -31,8 +31,17 @@ struct FileDialogRequest {
     std::string InitialPath;
 };
 
-// Every message, question and file dialog goes through this interface: the windows show dialogs, the
-// command-line tool prints, and tests script the answers and check what was asked.
+// An input box: a prompt, a title and the text offered, which the user may change.
+struct TextRequest {
+    std::string Title = "Agendrix";
+    std::string Prompt; // "\n" breaks a line
+    std::string Default;
+
+    bool operator==(const TextRequest&) const = default;
+};
+
+// Every message, question, input box and file dialog goes through this interface: the windows show dialogs,
+// the command-line tool prints, and tests script the answers and check what was asked.
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -40,6 +49,8 @@ public:
     // The chosen path, or nothing when the user cancelled. Without a way to show a dialog (the
     // command line), every choice is cancelled.
     virtual std::optional<std::string> ChooseFile(const FileDialogRequest&) { return std::nullopt; }
+    // The text entered (UTF-8), or nothing when the user cancelled; without a way to ask, nothing.
+    virtual std::optional<std::string> AskText(const TextRequest&) { return std::nullopt; }
 
     void Tell(std::string text, PromptIcon icon = PromptIcon::Information)
     {

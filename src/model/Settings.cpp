@@ -235,7 +235,7 @@ std::string FirstListName(const Settings& settings, const std::string& commandLi
 {
     if (!commandLinePath.empty())
         return commandLinePath;
-    return settings.ListAtStart() == StartList::DefaultListIndex ? settings.DefaultList : settings.ListName;
+    return settings.ListAtStart() == StartList::DefaultListIndex ? std::string() : settings.ListName;
 }
 
 std::string SaveINI(const Settings& settings)

@@ -82,9 +82,8 @@ struct SettingsReadResult {
 // When the list at start is not the last one accessed, ListName becomes DefaultList.
 SettingsReadResult LoadINI(std::string_view bytes, const Settings& defaults);
 
-// The list a start opens: the one its command line names, else the one the settings name; with
-// StartList::DefaultListIndex that is the default list, whose index is shown instead once there is
-// one.
+// The list a start opens: the one its command line names, else the one the settings name; none
+// with StartList::DefaultListIndex, where the start shows the index of the default list's folder.
 std::string FirstListName(const Settings& settings, const std::string& commandLinePath);
 
 // The whole settings file: exactly 41 lines, each ended by CR LF.

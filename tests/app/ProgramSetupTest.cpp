@@ -161,8 +161,8 @@ namespace {
             { "lastList", {}, { { { 6, "5" }, { 8, "/lists/last.agl" } } }, { { "/lists/last.agl", 5 } } },
             { "defaultList", {}, { { { 4, "1" }, { 5, "/lists/default.agl" }, { 8, "/lists/last.agl" } } },
                 { { "/lists/default.agl", 3 } } },
-            { "indexOfTheDefaultList", {}, { { { 4, "2" }, { 5, "/lists/default.agl" } } },
-                { { "/lists/default.agl", 3 } } },
+            { "indexOfTheDefaultListReadsNoList", {}, { { { 4, "2" }, { 5, "/lists/default.agl" } } },
+                std::nullopt },
             { "commandLineOverTheSettings", { given }, { { { 6, "7" }, { 8, "/lists/last.agl" } } },
                 { { given, 7 } } },
         };

@@ -125,6 +125,8 @@ write_settings "$list" 10=50 24=4050 25=1 26=3000
 xdotool mousemove 500 500
 start_program "two screens"
 expect_geometry "$window" 370 0 270 1024 "the sidebar on the left screen"
+wait_for 5 drag_tab || fail "the left screen's drag tab did not appear"
+tab=$(drag_tab) # each start has a tab of its own
 xdotool mousemove 300 900 windowactivate --sync "$(xdotool search --onlyvisible --name '^xmessage$' | head -1)"
 wait_for 5 list_hidden || fail "the sidebar on the left screen did not go"
 geometry_of "$tab"

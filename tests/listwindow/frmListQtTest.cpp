@@ -29,6 +29,7 @@ namespace {
         std::size_t Questions = 0;
         std::size_t Dialogs = 0;
         bool OpensMyList = false;
+        std::size_t InputBoxes = 0; // each cancelled
     };
 
     KeyOutcome OutcomeOf(ListCommand command)
@@ -40,6 +41,12 @@ namespace {
             return { false, 0, 1, false }; // the file dialog is cancelled
         case ListCommand::MyList:
             return { false, 1, 0, true };
+        case ListCommand::ListIndex:
+            return { false, 1, 0, false }; // the changes are not saved, the index shows
+        case ListCommand::DirectoryListing:
+            return { false, 0, 1, false };
+        case ListCommand::Find:
+            return { false, 0, 0, false, 1 };
         }
         return {};
     }
@@ -172,13 +179,15 @@ private slots:
         const KeyOutcome expected = entry ? OutcomeOf(entry->Command) : KeyOutcome {};
         ListWindowFixture fixture;
         if (expected.Questions > 0)
-            fixture.Prompts.Answers = { PromptAnswer::No }; // My List: the changes are not saved
+            fixture.Prompts.Answers = { PromptAnswer::No }; // the changes are not saved
+        fixture.Prompts.Texts.assign(expected.InputBoxes, std::nullopt);
         auto window = fixture.Open(TasksOf(2));
         const_cast<ListDocument&>(window->Document()).Dirty = true;
         QTest::keyClick(window.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
         QCOMPARE(!window->Document().Dirty, expected.Saved);
         QCOMPARE(fixture.Prompts.Asked.size(), expected.Questions);
         QCOMPARE(fixture.Prompts.Dialogs.size(), expected.Dialogs);
+        QCOMPARE(fixture.Prompts.TextsAsked.size(), expected.InputBoxes);
         QCOMPARE(window->Document().ListName == fixture.Path("Agendrix.agl"), expected.OpensMyList);
     }
 

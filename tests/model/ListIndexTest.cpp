@@ -57,6 +57,8 @@ namespace {
                 { { "a.agl", "202612010900", {} }, { "b.agl", "202612011000", {} },
                     { "c.agl", "202612011100", {} } },
                 IndexNumbers::On, { "02|0 - c|/l/c.agl", "03|1 - b|/l/b.agl", "04|2 - a|/l/a.agl" } },
+            { "nonAsciiNameAndPath", { { "caf\xC3\xA9\t1.agl", "202612010900", {} } }, IndexNumbers::Off,
+                { "02|caf\xE9 1|/l/caf\xE9 1.agl" } },
             { "sameMinuteLaterNameFirst",
                 { { "a.agl", "202612010900", {} }, { "b.agl", "202612010900", {} } }, IndexNumbers::Off,
                 { "02|b|/l/b.agl", "03|a|/l/a.agl" } },

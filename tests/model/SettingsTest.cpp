@@ -181,7 +181,7 @@ namespace {
             { "nothingNamed", 0, "", "" },
             { "lastList", 0, "", "/lists/last.agl" },
             { "defaultListAsReadIntoListName", 1, "", "/lists/last.agl" },
-            { "indexOfTheDefaultList", 2, "", "/lists/default.agl" },
+            { "indexOfTheDefaultListOpensNoList", 2, "", "" },
             { "commandLineOverLast", 0, "/given.agl", "/given.agl" },
             { "commandLineOverIndex", 2, "/given.agl", "/given.agl" },
         };

@@ -45,6 +45,18 @@ std::optional<std::string> ScriptedPrompts::ChooseFile(const FileDialogRequest& 
     return Chosen;
 }
 
+std::optional<std::string> ScriptedPrompts::AskText(const TextRequest& request)
+{
+    TextsAsked.push_back(request);
+    if (Texts.empty()) {
+        FailTest("unscripted input box: \"" + request.Prompt + "\"");
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = std::move(Texts.front());
+    Texts.pop_front();
+    return answer;
+}
+
 PromptRequest InformationMessage(std::string text)
 {
     return PromptRequest { "Agendrix", std::move(text), PromptIcon::Information, PromptButtons::Ok,

@@ -24,11 +24,13 @@ std::string Describe(const PromptRequest& request);
 // Stands in for the user: records every request and file dialog and answers from a script. A
 // message with only an OK button needs no scripted answer; a question without one fails the
 // test and gets its default answer. A file dialog gets `Chosen`, which is nothing (cancelled)
-// unless the test sets a path.
+// unless the test sets a path. An input box takes the next of `Texts` (nothing: cancelled); one
+// that nobody scripted fails the test.
 class ScriptedPrompts : public Prompts {
 public:
     PromptAnswer Ask(const PromptRequest& request) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    std::optional<std::string> AskText(const TextRequest& request) override;
 
     std::vector<PromptRequest> Asked;
     std::deque<PromptAnswer> Answers;
@@ -36,6 +38,8 @@ public:
     std::function<void(const PromptRequest&)> OnAsk;
     std::vector<FileDialogRequest> Dialogs;
     std::optional<std::string> Chosen;
+    std::vector<TextRequest> TextsAsked;
+    std::deque<std::optional<std::string>> Texts;
 };
 
 // What Prompts::Tell shows: an information message with an OK button.
