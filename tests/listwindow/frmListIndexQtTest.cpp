@@ -83,6 +83,39 @@ private slots:
         QCOMPARE(Descriptions(*window), std::vector<std::string> { "Roses" });
     }
 
+    // With the index of the default list's folder chosen for the start, a start without a list
+    // shows it; a list named on the command line wins.
+    void AStartCanShowTheIndexOfTheDefaultListsFolder()
+    {
+        const struct {
+            const char* Name;
+            std::string CommandLine;
+            std::string Expected;
+        } cases[] = {
+            { "commandLineWins", "groceries.agl", "groceries.agl" },
+            { "indexAtStart", "", std::string(ListIndexName) },
+        };
+        for (const auto& c : cases) {
+            ListWindowFixture fixture;
+            WriteList(fixture.Path("groceries.agl"), "Milk", 10);
+            WriteList(fixture.Path("garden.agl"), "Roses", 11);
+            fixture.TheSettings.DefaultOpen = 2;
+            fixture.TheSettings.DefaultList = fixture.Path("garden.agl");
+            frmList window(fixture.Services(), fixture.TheSettings);
+
+            window.Start(c.CommandLine.empty() ? std::string() : fixture.Path(c.CommandLine));
+
+            const std::string expected = c.CommandLine.empty() ? c.Expected : fixture.Path(c.Expected);
+            QVERIFY2(window.Document().ListName == expected, c.Name);
+            QVERIFY2(window.isVisible(), c.Name);
+            if (c.CommandLine.empty()) {
+                QVERIFY2(Descriptions(window) == (std::vector<std::string> { "0 - garden", "1 - groceries" }),
+                    c.Name);
+                QVERIFY2(window.CurrentSettings().ListName == fixture.Path("garden.agl"), c.Name);
+            }
+        }
+    }
+
     // Changes are offered for saving first: Yes writes them, No leaves them marked; a list that
     // cannot be read is named once and the others are shown.
     void TheIndexOffersToSaveAndNamesUnreadableLists()
