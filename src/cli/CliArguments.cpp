@@ -18,6 +18,7 @@ std::string UsageText()
            "  complete FILE INDEX [--force]\n"
            "  export-completed FILE [--force]\n"
            "  purge FILE [--force]\n"
+           "  index FOLDER [--json] [--numbered] [--top5]\n"
            "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
            "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
            "output.\n"
@@ -71,10 +72,12 @@ namespace {
     constexpr unsigned Writers = Bit(CommandName::Assess) | Bit(CommandName::Add) | Bit(CommandName::Complete)
         | Bit(CommandName::ExportCompleted) | Bit(CommandName::Purge);
 
-    constexpr std::array<OptionRule, 12> Rules { {
+    constexpr std::array<OptionRule, 14> Rules { {
         { "--today", TakesValue::Yes, AnyCommand },
         { "--days-per-level", TakesValue::Yes, AnyCommand },
-        { "--json", TakesValue::No, Bit(CommandName::Show) },
+        { "--json", TakesValue::No, Bit(CommandName::Show) | Bit(CommandName::Index) },
+        { "--numbered", TakesValue::No, Bit(CommandName::Index) },
+        { "--top5", TakesValue::No, Bit(CommandName::Index) },
         { "-o", TakesValue::Yes, Bit(CommandName::Assess) },
         { "--force", TakesValue::No, Writers },
         { "--description", TakesValue::Yes, Bit(CommandName::Add) },
@@ -113,6 +116,7 @@ namespace {
             { "complete", CommandName::Complete },
             { "export-completed", CommandName::ExportCompleted },
             { "purge", CommandName::Purge },
+            { "index", CommandName::Index },
         };
         const auto found = commands.find(name);
         return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -238,6 +242,10 @@ namespace {
         {
             if (option == "--json")
                 Result.Form = OutputForm::Json;
+            else if (option == "--numbered")
+                Result.Numbers = IndexNumbers::On;
+            else if (option == "--top5")
+                Result.TopTasks = IndexTopTasks::On;
             else
                 Result.Force = WhenReadStopped::WriteAnyway;
             return {};
@@ -281,13 +289,14 @@ namespace {
                 return false;
             }
             std::size_t expected = 1;
+            const std::string operand = Result.Command == CommandName::Index ? "FOLDER" : "FILE";
             if (Operands.empty()) {
-                Error = CommandWord + " needs a FILE.";
+                Error = CommandWord + " needs a " + operand + ".";
                 return false;
             }
             Result.File = Operands[0];
             if (Result.File.empty()) {
-                Error = CommandWord + " needs a FILE: the name given is empty.";
+                Error = CommandWord + " needs a " + operand + ": the name given is empty.";
                 return false;
             }
             if (Result.Command == CommandName::Complete) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CivilDate.h"
+#include "model/ListIndex.h"
 
 #include <optional>
 #include <string>
@@ -9,7 +10,7 @@
 
 namespace agendrix::cli {
 
-enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge };
+enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge, Index };
 
 enum class OutputForm { Table, Json };
 
@@ -25,11 +26,15 @@ struct CliArguments {
     std::optional<DateTime> Today;
     std::optional<int> DaysPerLevel;
     CommandName Command = CommandName::Show;
-    std::string File;
+    std::string File; // for index: the FOLDER
     std::string Output; // -o, for assess: a file, or StandardOutput
     OutputForm Form = OutputForm::Table;
     std::size_t Index = 0; // complete
     WhenReadStopped Force = WhenReadStopped::Refuse; // --force, for the commands that write the list
+
+    // index
+    IndexNumbers Numbers = IndexNumbers::Off; // --numbered
+    IndexTopTasks TopTasks = IndexTopTasks::Off; // --top5
 
     // add
     std::string Description;

@@ -8,6 +8,7 @@
 #include "model/DateLogic.h"
 #include "model/FileLock.h"
 #include "model/ListFile.h"
+#include "model/ListIndex.h"
 #include "model/TaskEditing.h"
 #include "model/Windows1252.h"
 
@@ -87,6 +88,24 @@ namespace {
             WriteTable(context.Out, document.Tasks, context.FormatDate,
                 context.ColourOutput ? Colour::On : Colour::Off);
         return ExitCode::Success;
+    }
+
+    // The index of a folder's lists, as the window's list index shows it; lists that cannot be
+    // read are named on the error stream and left out, and make the exit status say so.
+    ExitCode Index(const CliArguments& arguments, CliContext& context)
+    {
+        const std::string folder = arguments.File.ends_with('/') ? arguments.File : arguments.File + "/";
+        const ListIndexRead read = ReadListIndex(folder, arguments.Numbers, arguments.TopTasks);
+        for (const FileError& error : read.Unreadable)
+            context.Err << "agendrix-cli: " << error.Message << '\n';
+        TaskStore tasks;
+        tasks.Load(read.Lines);
+        if (arguments.Form == OutputForm::Json)
+            WriteJson(context.Out, tasks, context.FormatDate);
+        else
+            WriteTable(
+                context.Out, tasks, context.FormatDate, context.ColourOutput ? Colour::On : Colour::Off);
+        return read.Unreadable.empty() ? ExitCode::Success : ExitCode::FileOrData;
     }
 
     // The bytes SaveList would write, on a stream.
@@ -252,6 +271,7 @@ namespace {
         case CommandName::Purge:
             return Purge(writer);
         case CommandName::Show:
+        case CommandName::Index:
             break;
         }
         return ExitCode::Usage;
@@ -263,6 +283,8 @@ ExitCode RunCommand(const CliArguments& arguments, CliContext& context)
 {
     if (arguments.Command == CommandName::Show)
         return Show(arguments, context);
+    if (arguments.Command == CommandName::Index)
+        return Index(arguments, context);
     return RunWriter(arguments, context);
 }
 

@@ -58,6 +58,12 @@ namespace {
                 "TodayAfterFileNotADate", { "show", "a.agl", "--today", "soon" }, "\"soon\" is not one" },
             BadCase { "CompleteExtra", { "complete", "a.agl", "1", "2" }, "unexpected argument \"2\"" },
             BadCase { "AssessOutputMissing", { "assess", "a.agl", "-o" }, "-o needs a value" },
+            BadCase { "IndexWithoutFolder", { "index", "--json" }, "index needs a FOLDER." },
+            BadCase { "IndexEmptyFolder", { "index", "" }, "index needs a FOLDER: the name given is empty" },
+            BadCase { "IndexOutput", { "index", "lists", "-o", "x" }, "index does not know the option -o" },
+            BadCase { "NumberedForShow", { "show", "a.agl", "--numbered" },
+                "show does not know the option --numbered" },
+            BadCase { "IndexTwoFolders", { "index", "a", "b" }, "unexpected argument \"b\"" },
             BadCase { "AddWithoutDescription", { "add", "a.agl" }, "needs --description" },
             BadCase { "AddEmptyDescription", { "add", "a.agl", "--description", "" }, "needs --description" },
             BadCase { "AddUnknownPriority", { "add", "a.agl", "--description", "x", "--priority", "urgent" },
@@ -122,6 +128,10 @@ namespace {
             text += " --days-per-level " + std::to_string(*a.DaysPerLevel);
         if (a.Force == WhenReadStopped::WriteAnyway)
             text += " --force";
+        if (a.Numbers == IndexNumbers::On)
+            text += " --numbered";
+        if (a.TopTasks == IndexTopTasks::On)
+            text += " --top5";
         return text;
     }
 
@@ -142,6 +152,8 @@ namespace {
 
     INSTANTIATE_TEST_SUITE_P(Cli, GoodArguments,
         testing::Values(GoodCase { "JsonBeforeFile", { "show", "--json", "a.agl" }, "a.agl --json" },
+            GoodCase { "IndexWithEveryOption", { "index", "--top5", "lists", "--numbered", "--json" },
+                "lists --json --numbered --top5" },
             GoodCase { "JsonAfterFile", { "show", "a.agl", "--json" }, "a.agl --json" },
             GoodCase { "OutputBeforeFile", { "assess", "-o", "b.agl", "a.agl" }, "a.agl -o b.agl" },
             GoodCase { "OptionBetweenFileAndIndex", { "complete", "a.agl", "--days-per-level", "5", "7" },

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <utime.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -100,6 +103,34 @@ namespace {
         EXPECT_NE(json.find("ctl\\u0001"), std::string::npos) << json;
         EXPECT_NE(json.find("\"line\": \"04\\tSay"), std::string::npos) << json;
         EXPECT_EQ(json.find("\"index\": 2"), std::string::npos);
+    }
+
+    TEST_F(CliCommands, IndexListsAFoldersListsNewestFirstAsTheWindowDoes)
+    {
+        EXPECT_EQ(Run({ "index", List("missing") }), ExitCode::FileOrData);
+        EXPECT_NE(Err.str().find("missing"), std::string::npos) << Err.str();
+        Err.str({});
+        ASSERT_EQ(::mkdir(List("lists").c_str(), 0700), 0);
+        WriteBytes(List("lists/old.agl"), Header + "04\tOld task\r\n");
+        WriteBytes(List("lists/new.agl"), Header + "05\tNew task\r\n06\tSecond\r\n");
+        WriteBytes(List("lists/notes.txt"), "not a list");
+        const utimbuf older { 1764000000, 1764000000 };
+        ASSERT_EQ(::utime(List("lists/old.agl").c_str(), &older), 0);
+
+        ASSERT_EQ(Run({ "index", List("lists"), "--json", "--numbered", "--top5" }), ExitCode::Success)
+            << Err.str();
+
+        const std::string json = Out.str();
+        const std::size_t newer = json.find("\"description\": \"0 - new\"");
+        const std::size_t old = json.find("\"description\": \"1 - old\"");
+        ASSERT_NE(newer, std::string::npos) << json;
+        ASSERT_NE(old, std::string::npos) << json;
+        EXPECT_LT(newer, old);
+        EXPECT_NE(json.find("\"information\": \"New task\xC2\xB6Second\""), std::string::npos) << json;
+        EXPECT_NE(json.find("\"file\": \"" + List("lists/old.agl") + "\""), std::string::npos) << json;
+        EXPECT_NE(json.find("\"line\": \"02\\t0 - new"), std::string::npos) << json;
+        EXPECT_EQ(json.find("notes"), std::string::npos) << json;
+        EXPECT_EQ(Err.str(), "");
     }
 
     TEST_F(CliCommands, ShowConvertsAnOlderListAndPrintsTheNoteOnce)
