@@ -122,6 +122,9 @@ std::string TopTasksOf(std::string_view start)
             joined += Pilcrow;
         joined += rest.substr(0, rest.find('\t'));
     }
+    // A file that is no list may hold any bytes: none of them may break the index's own lines.
+    std::replace_if(
+        joined.begin(), joined.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
     return joined;
 }
 

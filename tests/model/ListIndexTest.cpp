@@ -103,6 +103,12 @@ namespace {
         };
         for (const auto& c : cases)
             EXPECT_EQ(TopTasksOf(c.Start), c.Expected) << c.Name;
+
+        // A file that is no list: no control character reaches the index line.
+        const std::string junk("\x7f"
+                               "ELF\n12\x01\x02\x03\0\0\x1b[31m\x7fx\n",
+            20);
+        EXPECT_EQ(TopTasksOf(junk), "     [31m\x7fx");
     }
 
     void Touch(const std::string& path, std::time_t when)
