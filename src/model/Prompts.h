@@ -40,6 +40,14 @@ struct TextRequest {
     bool operator==(const TextRequest&) const = default;
 };
 
+// A read-only text for the user to read and copy, such as what a bug report needs.
+struct ReportRequest {
+    std::string Title = "Agendrix";
+    std::string Text; // UTF-8, "\n" breaks a line
+
+    bool operator==(const ReportRequest&) const = default;
+};
+
 // Every message, question, input box and file dialog goes through this interface: the windows show dialogs,
 // the command-line tool prints, and tests script the answers and check what was asked.
 class Prompts {
@@ -51,6 +59,9 @@ public:
     virtual std::optional<std::string> ChooseFile(const FileDialogRequest&) { return std::nullopt; }
     // The text entered (UTF-8), or nothing when the user cancelled; without a way to ask, nothing.
     virtual std::optional<std::string> AskText(const TextRequest&) { return std::nullopt; }
+    // Shows the text with a button that copies it to the clipboard; false when it could not be
+    // shown, as without a desktop.
+    virtual bool ShowReport(const ReportRequest&) { return false; }
 
     void Tell(std::string text, PromptIcon icon = PromptIcon::Information)
     {

@@ -6,6 +6,7 @@
 #include "skin/QtHelpers.h"
 
 #include "support/FixedClock.h"
+#include "support/RecordingShell.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
@@ -19,22 +20,12 @@
 
 namespace agendrix {
 
-// Remembers the documents handed to the desktop instead of opening them.
-class RecordingShell : public Shell {
-public:
-    void OpenDocument(const std::string& path, const std::string& workingFolder) override
-    {
-        Opened.emplace_back(path, workingFolder);
-    }
-    std::vector<std::pair<std::string, std::string>> Opened;
-};
-
 // A list window on a list file in a fresh folder, with a fixed clock, scripted prompts and a
 // recording desktop. The folder has no skins, so the window draws the plain default look.
 struct ListWindowFixture {
     test::TempFolder Folder;
     test::FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
-    RecordingShell Desktop;
+    test::RecordingShell Desktop;
     test::ScriptedPrompts Prompts;
     Settings TheSettings = DefaultSettings(ScreenMetrics {});
 

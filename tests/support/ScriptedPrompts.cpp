@@ -57,6 +57,12 @@ std::optional<std::string> ScriptedPrompts::AskText(const TextRequest& request)
     return answer;
 }
 
+bool ScriptedPrompts::ShowReport(const ReportRequest& request)
+{
+    Reports.push_back(request);
+    return ReportsShow;
+}
+
 PromptRequest InformationMessage(std::string text)
 {
     return PromptRequest { "Agendrix", std::move(text), PromptIcon::Information, PromptButtons::Ok,
