@@ -2,7 +2,10 @@
 
 #include "FileDialogFilter.h"
 
+#include "environment/ReportDialog.h"
+
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -110,6 +113,16 @@ std::optional<std::string> QtPrompts::AskText(const TextRequest& request)
     if (!accepted)
         return std::nullopt;
     return text.toStdString();
+}
+
+bool QtPrompts::ShowReport(const ReportRequest& request)
+{
+    // Without a screen the box could not be seen, and the caller says so in a message instead.
+    if (QGuiApplication::primaryScreen() == nullptr)
+        return false;
+    ReportDialog dialog(request, Parent);
+    dialog.exec();
+    return true;
 }
 
 } // namespace agendrix

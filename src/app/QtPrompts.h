@@ -13,6 +13,7 @@ public:
     PromptAnswer Ask(const PromptRequest& request) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskText(const TextRequest& request) override;
+    bool ShowReport(const ReportRequest& request) override;
 
 private:
     QWidget* Parent = nullptr;

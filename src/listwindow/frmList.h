@@ -34,6 +34,7 @@
 
 namespace agendrix {
 
+class frmAbout;
 class frmDockTab;
 
 class InlineEditors;
@@ -111,6 +112,8 @@ public:
     SaveOutcome Save();
     SaveOutcome SaveAs();
     void MyList();
+    // Opens the about box, owned by this window, without blocking; the menu will call it.
+    frmAbout* ShowAbout();
     // Shows an index of the lists in the open list's folder instead of a list.
     void ListIndex();
     // Shows the files of the type the user chooses in that file's folder.
