@@ -3,6 +3,9 @@
 
 #include "support/Bytes.h"
 
+#include "environment/frmAbout.h"
+
+#include <QPointer>
 #include <QTest>
 
 #include <tuple>
@@ -306,6 +309,55 @@ private slots:
         QVERIFY(std::abs(window->CurrentView().ThumbTop - static_cast<float>(below.y())) <= 8 + 5);
         QCOMPARE(window->RowStart(), ticks + 1);
         QTest::mouseRelease(window.get(), Qt::LeftButton, {}, below);
+    }
+
+    void TheAboutBoxTakesTheWindowOffTheTopWhileItIsOpen_data()
+    {
+        QTest::addColumn<bool>("alwaysOnTop");
+        QTest::newRow("normalWindow") << false;
+        QTest::newRow("alwaysOnTop") << true;
+    }
+    void TheAboutBoxTakesTheWindowOffTheTopWhileItIsOpen()
+    {
+        QFETCH(bool, alwaysOnTop);
+        ListWindowFixture fixture;
+        fixture.TheSettings.AlwaysOnTop = alwaysOnTop;
+        auto window = fixture.Open(TasksOf(3));
+        window->show();
+        const auto onTop
+            = [&window] { return window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); };
+        QCOMPARE(onTop(), alwaysOnTop);
+        QPointer<frmAbout> box = window->ShowAbout();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->parentWidget(), window.get());
+        QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        QVERIFY(!onTop());
+        box->close();
+        QCOMPARE(onTop(), alwaysOnTop);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(box.isNull());
+        QVERIFY(fixture.Prompts.Asked.empty());
+    }
+
+    // The shelf is seeded from the window's clock: one clock draws one shelf, another clock another.
+    void TheAboutBoxShelfFollowsTheClock()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(TasksOf(3));
+        const auto shelfAfterTicks = [&window] {
+            QPointer<frmAbout> box = window->ShowAbout();
+            auto* timer = box->findChild<QTimer*>(QStringLiteral("Timer1"));
+            for (int tick = 0; tick < 120; ++tick)
+                QMetaObject::invokeMethod(timer, "timeout");
+            const QImage picture = box->ShelfPicture().toImage();
+            box->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return picture;
+        };
+        const QImage first = shelfAfterTicks();
+        QCOMPARE(shelfAfterTicks(), first);
+        fixture.Clock.Set(DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 + 1 });
+        QVERIFY(shelfAfterTicks() != first);
     }
 };
 
