@@ -99,6 +99,10 @@ int main(int argc, char** argv)
     // is a display for it, unless the user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // No visual-style manifest: a Windows program needs one beside its executable before its
+    // controls take the current style, and restarts once after writing it. On Linux the style
+    // initialisation is all there is to it, and QApplication does it here from the desktop's
+    // settings; nothing is written and the program never restarts itself.
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Agendrix"));
 
