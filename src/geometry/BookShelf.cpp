@@ -14,7 +14,7 @@ namespace {
 
     int Clamped(int component) { return std::clamp(component, 0, 255); }
 
-    ShelfColour Shaded(ShelfColour colour, int by)
+    Rgb Shaded(Rgb colour, int by)
     {
         return { Clamped(colour.Red + by), Clamped(colour.Green + by), Clamped(colour.Blue + by) };
     }
@@ -33,7 +33,7 @@ BookShelf::BookShelf(int width, int height, std::uint32_t seed)
 
 int BookShelf::Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(Random); }
 
-ShelfColour BookShelf::Varied()
+Rgb BookShelf::Varied()
 {
     return { Clamped(DefaultColour.Red + Between(-Spread, Spread)),
         Clamped(DefaultColour.Green + Between(-Spread, Spread)),
@@ -79,7 +79,7 @@ ShelfTick BookShelf::StartBook()
 
 ShelfTick BookShelf::DrawColumn()
 {
-    ShelfColour paint = RealColour;
+    Rgb paint = RealColour;
     if (Column == 0)
         paint = Shaded(RealColour, Bevel);
     else if (Column == BookWidth - 1)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/PixelRect.h"
+#include "skin/SkinColors.h"
 
 #include <cstdint>
 #include <functional>
@@ -9,21 +10,12 @@
 
 namespace agendrix {
 
-// A colour of the shelf, each component 0 to 255.
-struct ShelfColour {
-    int Red = 0;
-    int Green = 0;
-    int Blue = 0;
-
-    bool operator==(const ShelfColour&) const = default;
-};
-
 // One column of a book, one pixel wide, drawn from Top down to Bottom (both included).
 struct BookColumn {
     int X = 0;
     int Top = 0;
     int Bottom = 0;
-    ShelfColour Paint;
+    Rgb Paint; // each component 0 to 255
 
     bool operator==(const BookColumn&) const = default;
 };
@@ -42,7 +34,7 @@ struct ShelfTick {
 // again. Positions are pixels of the shelf picture.
 class BookShelf {
 public:
-    static constexpr ShelfColour DefaultColour { 96, 96, 48 };
+    static constexpr Rgb DefaultColour { 96, 96, 48 };
     static constexpr int Spread = 40; // how far a book's colour strays from the default, per component
     static constexpr int Bevel = 48; // how much lighter or darker the edges are
     static constexpr int TrinketSize = 16; // the trinket picture is square
@@ -65,7 +57,7 @@ public:
 private:
     enum class Phase { Choosing, Drawing, Full };
     int Between(int low, int high);
-    ShelfColour Varied();
+    Rgb Varied();
     ShelfTick StartBook();
     ShelfTick DrawColumn();
 
@@ -76,7 +68,7 @@ private:
     int BookWidth = 0;
     int BookHeight = 0;
     int Column = 0; // the next column of that book, from its left edge
-    ShelfColour RealColour = DefaultColour;
+    Rgb RealColour = DefaultColour;
 };
 
 // The title's font size fitted to the shelf: from `pointSize`, one point smaller while the title is

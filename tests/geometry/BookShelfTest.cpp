@@ -11,7 +11,7 @@
 
 namespace agendrix {
 
-void PrintTo(const ShelfColour& colour, std::ostream* out)
+void PrintTo(const Rgb& colour, std::ostream* out)
 {
     *out << colour.Red << ", " << colour.Green << ", " << colour.Blue;
 }
@@ -39,13 +39,13 @@ namespace {
             && inner.Bottom() <= outer.Bottom();
     }
 
-    int Distance(const ShelfColour& a, const ShelfColour& b)
+    int Distance(const Rgb& a, const Rgb& b)
     {
         return std::max({ std::abs(a.Red - b.Red), std::abs(a.Green - b.Green), std::abs(a.Blue - b.Blue) });
     }
 
     // A component stays within 0 to 255.
-    ShelfColour Shade(const ShelfColour& colour, int by)
+    Rgb Shade(const Rgb& colour, int by)
     {
         const auto one = [by](int component) { return std::clamp(component + by, 0, 255); };
         return { one(colour.Red), one(colour.Green), one(colour.Blue) };
@@ -145,7 +145,7 @@ namespace {
                         continue;
                     // The book's last column: the pause before the next book is longer.
                     ASSERT_GE(book.size(), static_cast<std::size_t>(BookShelf::MinBookWidth)) << name;
-                    const ShelfColour body = book[1].Paint;
+                    const Rgb body = book[1].Paint;
                     EXPECT_EQ(book.front().Paint, Shade(body, 48)) << name;
                     EXPECT_EQ(book.back().Paint, Shade(body, -48)) << name;
                     for (std::size_t i = 0; i < book.size(); ++i)
