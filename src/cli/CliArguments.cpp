@@ -18,6 +18,7 @@ std::string UsageText()
            "  complete FILE INDEX [--force]\n"
            "  export-completed FILE [--force]\n"
            "  purge FILE [--force]\n"
+           "  export-html FILE -o OUT|- [--template FILE] [--color]\n"
            "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
            "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
            "output.\n"
@@ -71,11 +72,11 @@ namespace {
     constexpr unsigned Writers = Bit(CommandName::Assess) | Bit(CommandName::Add) | Bit(CommandName::Complete)
         | Bit(CommandName::ExportCompleted) | Bit(CommandName::Purge);
 
-    constexpr std::array<OptionRule, 12> Rules { {
+    constexpr std::array<OptionRule, 14> Rules { {
         { "--today", TakesValue::Yes, AnyCommand },
         { "--days-per-level", TakesValue::Yes, AnyCommand },
         { "--json", TakesValue::No, Bit(CommandName::Show) },
-        { "-o", TakesValue::Yes, Bit(CommandName::Assess) },
+        { "-o", TakesValue::Yes, Bit(CommandName::Assess) | Bit(CommandName::ExportHtml) },
         { "--force", TakesValue::No, Writers },
         { "--description", TakesValue::Yes, Bit(CommandName::Add) },
         { "--info", TakesValue::Yes, Bit(CommandName::Add) },
@@ -84,6 +85,8 @@ namespace {
         { "--days", TakesValue::Yes, Bit(CommandName::Add) },
         { "--kind", TakesValue::Yes, Bit(CommandName::Add) },
         { "--file", TakesValue::Yes, Bit(CommandName::Add) },
+        { "--template", TakesValue::Yes, Bit(CommandName::ExportHtml) },
+        { "--color", TakesValue::No, Bit(CommandName::ExportHtml) },
     } };
 
     // The rule of `name` where it stands: before the command only global options are known.
@@ -113,6 +116,7 @@ namespace {
             { "complete", CommandName::Complete },
             { "export-completed", CommandName::ExportCompleted },
             { "purge", CommandName::Purge },
+            { "export-html", CommandName::ExportHtml },
         };
         const auto found = commands.find(name);
         return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -190,7 +194,7 @@ namespace {
 
         ParsedArguments Parse()
         {
-            if (ReadAll() && TakeOperands() && CheckAdd())
+            if (ReadAll() && TakeOperands() && CheckAdd() && CheckExportHtml())
                 return { Result, {} };
             return { std::nullopt, Error };
         }
@@ -238,6 +242,8 @@ namespace {
         {
             if (option == "--json")
                 Result.Form = OutputForm::Json;
+            else if (option == "--color")
+                Result.Colour = PageColour::ByCategory;
             else
                 Result.Force = WhenReadStopped::WriteAnyway;
             return {};
@@ -251,6 +257,12 @@ namespace {
                 Result.Output = value;
                 if (value.empty())
                     return "-o needs a file name, or - for standard output: the name given is empty.";
+                return {};
+            }
+            if (option == "--template") {
+                Result.Template = value;
+                if (value.empty())
+                    return "--template needs a file name: the name given is empty.";
                 return {};
             }
             if (option == "--days" || option == "--kind")
@@ -315,6 +327,13 @@ namespace {
                         "--priority.";
             else if (DaysOrKind && !Result.Due)
                 Error = "--days and --kind belong to a date-based task: give --due as well.";
+            return Error.empty();
+        }
+
+        bool CheckExportHtml()
+        {
+            if (Result.Command == CommandName::ExportHtml && Result.Output.empty())
+                Error = "export-html needs -o OUT for the web page, or -o - for standard output.";
             return Error.empty();
         }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CivilDate.h"
+#include "model/WebPage.h"
 
 #include <optional>
 #include <string>
@@ -9,7 +10,7 @@
 
 namespace agendrix::cli {
 
-enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge };
+enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge, ExportHtml };
 
 enum class OutputForm { Table, Json };
 
@@ -26,10 +27,14 @@ struct CliArguments {
     std::optional<int> DaysPerLevel;
     CommandName Command = CommandName::Show;
     std::string File;
-    std::string Output; // -o, for assess: a file, or StandardOutput
+    std::string Output; // -o, for assess and export-html: a file, or StandardOutput
     OutputForm Form = OutputForm::Table;
     std::size_t Index = 0; // complete
     WhenReadStopped Force = WhenReadStopped::Refuse; // --force, for the commands that write the list
+
+    // export-html
+    std::string Template; // --template, empty for the program folder's
+    PageColour Colour = PageColour::Grey; // --color: by category
 
     // add
     std::string Description;

@@ -4,6 +4,7 @@
 #include "Windows1252.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace agendrix {
 
@@ -284,6 +285,18 @@ bool WriteWebPage(
     page += piece[AfterListPath];
     page += "\r\n";
     return writer.Flush();
+}
+
+bool IsTheListFile(const std::string& output, const std::string& listName)
+{
+    std::error_code error; // a file that does not exist is no list
+    return std::filesystem::equivalent(output, listName, error) && !error;
+}
+
+std::string PageOverListMessage(std::string_view output)
+{
+    return "Nothing was written: \"" + std::string(output)
+        + "\" is the list file itself, which the web page would replace.";
 }
 
 std::string BuildWebPage(const PageTemplate& pieces, TaskLines tasks, const PageDetails& details)

@@ -83,6 +83,12 @@ struct PageDetails {
 bool WriteWebPage(
     const PageTemplate& pieces, TaskLines tasks, const PageDetails& details, const WritePiece& write);
 
+// Whether `output` is the list file `listName` itself (or a link to it), which a page written
+// there would replace.
+bool IsTheListFile(const std::string& output, const std::string& listName);
+// Says that nothing was written because `output` is the list file.
+std::string PageOverListMessage(std::string_view output);
+
 // The same page, whole.
 std::string BuildWebPage(const PageTemplate& pieces, TaskLines tasks, const PageDetails& details);
 

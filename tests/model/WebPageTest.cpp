@@ -3,6 +3,7 @@
 #include "model/TaskStore.h"
 
 #include "support/Bytes.h"
+#include "support/PageTemplates.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,20 +16,11 @@
 namespace agendrix {
 namespace {
 
-    // A template whose pieces are their numbers in brackets, "[0]" to "[17]"; the task's piece
-    // carries the check box, "[6¨]". Each marker is followed by `lineEnd`.
-    std::string NumberedTemplate(std::string_view lineEnd = "")
-    {
-        std::string text;
-        for (std::size_t k = 0; k < PageMarkers.size(); ++k)
-            text += "[" + std::to_string(k) + (k == 6 ? "\xC2\xA8]" : "]") + std::string(PageMarkers[k])
-                + std::string(lineEnd);
-        return text + "[17]";
-    }
+    using test::NumberedPageTemplate;
 
     PageTemplate Numbered()
     {
-        const TemplateCut cut = CutPageTemplate(NumberedTemplate(), "numbered.htm");
+        const TemplateCut cut = CutPageTemplate(NumberedPageTemplate(), "numbered.htm");
         EXPECT_TRUE(cut.Template) << cut.Error;
         return cut.Template.value_or(PageTemplate {});
     }
@@ -59,7 +51,7 @@ namespace {
 
     TEST(WebPageTest, TemplatesThatLackAMarkerInOrderAreRefusedNamingIt)
     {
-        const std::string numbered = NumberedTemplate("\n");
+        const std::string numbered = NumberedPageTemplate("\n");
         const auto without = [&](std::string_view marker) {
             std::string text = numbered;
             text.erase(text.find(marker), marker.size());
@@ -126,13 +118,14 @@ namespace {
             std::string Text;
             std::array<std::string, PageTemplatePieces> Expected;
         } cases[] = {
-            { "noFinalLineEnd", NumberedTemplate(), pieces(numbered) },
-            { "lfLineEnds", NumberedTemplate("\n") + "\n", pieces(crlf) },
-            { "crLfLineEnds", NumberedTemplate("\r\n") + "\r\n", pieces(crlf) },
+            { "noFinalLineEnd", NumberedPageTemplate(), pieces(numbered) },
+            { "lfLineEnds", NumberedPageTemplate("\n") + "\n", pieces(crlf) },
+            { "crLfLineEnds", NumberedPageTemplate("\r\n") + "\r\n", pieces(crlf) },
             { "mixedLineEnds", mixed, pieces(crlf) },
-            { "windows1252Bytes", NumberedTemplate().replace(NumberedTemplate().find("\xC2\xA8"), 2, "\xA8"),
+            { "windows1252Bytes",
+                NumberedPageTemplate().replace(NumberedPageTemplate().find("\xC2\xA8"), 2, "\xA8"),
                 pieces(numbered) },
-            { "markerTextBeforeItsTurn", "{TaskFile} C00003 " + NumberedTemplate(),
+            { "markerTextBeforeItsTurn", "{TaskFile} C00003 " + NumberedPageTemplate(),
                 [&] {
                     auto early = pieces(numbered);
                     early[0] = "{TaskFile} C00003 [0]";
@@ -300,7 +293,7 @@ namespace {
     {
         const test::TempFolder folder;
         std::filesystem::create_directory(folder / "folder.htm");
-        test::WriteBytes(folder / "good.htm", NumberedTemplate("\n"));
+        test::WriteBytes(folder / "good.htm", NumberedPageTemplate("\n"));
         test::WriteBytes(folder / "plain.htm", "<html></html>\n");
         const struct {
             const char* Name;
