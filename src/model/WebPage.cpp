@@ -76,20 +76,33 @@ namespace {
 
     enum class LineBreaks { AsText, AsMarkup };
 
-    // Text of a task line's field, after its markup characters were made references; a stored
-    // line break ("¶") becomes "<br>" when asked.
-    void AppendTaskText(std::string& page, std::string_view bytes, LineBreaks breaks)
+    // ASCII but the characters of markup and the Tab: the byte stands for itself on the page.
+    bool IsPlain(unsigned char byte)
+    {
+        return byte < 0x80 && byte != '&' && byte != '<' && byte != '>' && byte != '"' && byte != '\t';
+    }
+
+    // The text of `bytes` from `from` to the next Tab (a task line's field), with its markup
+    // characters made references; a stored line break ("¶") becomes "<br>" when asked. Runs of
+    // plain bytes are copied whole. Returns where the field ends: at its Tab, or at the end.
+    std::size_t AppendField(std::string& page, std::string_view bytes, std::size_t from, LineBreaks breaks)
     {
         const ByteTexts& texts = PageTextOfBytes();
-        for (const char c : bytes) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte < 0x80 && byte != '&' && byte != '<' && byte != '>' && byte != '"')
-                page += c;
-            else if (c == Pilcrow && breaks == LineBreaks::AsMarkup)
+        std::size_t plainFrom = from;
+        std::size_t i = from;
+        for (; i < bytes.size() && bytes[i] != '\t'; ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            if (IsPlain(byte))
+                continue;
+            page.append(bytes.data() + plainFrom, i - plainFrom);
+            if (bytes[i] == Pilcrow && breaks == LineBreaks::AsMarkup)
                 page += "<br>";
             else
                 page += texts[byte];
+            plainFrom = i + 1;
         }
+        page.append(bytes.data() + plainFrom, i - plainFrom);
+        return i;
     }
 
     // UTF-8 text, such as a path or a date, with its markup characters made references. A path
@@ -97,7 +110,7 @@ namespace {
     void AppendText(std::string& page, std::string_view text)
     {
         if (!IsValidUtf8(text))
-            return AppendTaskText(page, text, LineBreaks::AsText);
+            return AppendText(page, Windows1252ToUtf8(text));
         const ByteTexts& texts = PageTextOfBytes();
         for (const char c : text) {
             const auto byte = static_cast<unsigned char>(c);
@@ -163,12 +176,15 @@ namespace {
             Previous = code;
             page += Colour;
             page += TaskPiece;
-            AppendTaskText(page, GetField(line, TaskField::Description), LineBreaks::AsText);
-            const std::string_view information = GetField(line, TaskField::Information);
-            if (information.empty())
+            // The description is the second field, the information the third.
+            const std::size_t tab = line.find('\t');
+            if (tab == std::string_view::npos)
+                return;
+            const std::size_t information = AppendField(page, line, tab + 1, LineBreaks::AsText) + 1;
+            if (information >= line.size() || line[information] == '\t')
                 return;
             page += Pieces[BeforeInformation];
-            AppendTaskText(page, information, LineBreaks::AsMarkup);
+            AppendField(page, line, information, LineBreaks::AsMarkup);
         }
 
     private:

@@ -158,6 +158,12 @@ namespace {
                 PageColour::ByCategory,
                 Head(2) + "C00000[4]Extreme Priority[5]C00000[6\xC2\xA8]x"
                     + "[11]C00000[12]Extreme Priority[13]C00000[6\xC2\xA8]junk" + Closing },
+            { "linesShortOfFields", { "04", "04\tonly", "04\tdesc\t", "04\t\tinfo" }, "/lists/Work.agl",
+                PageColour::ByCategory,
+                Head(4)
+                    + "FF8000[4]High "
+                      "Priority[5]FF8000[6\xC2\xA8][8]FF8000[6\xC2\xA8]only[8]FF8000[6\xC2\xA8]desc"
+                    + "[8]FF8000[6\xC2\xA8][7]info" + Closing },
             { "emptyList", {}, "/lists/Work.agl", PageColour::ByCategory, Head(0) + Closing },
             { "twoCategoriesAndCompleted",
                 { Task("02", "a"), Task("02", "b"), Task("05", "c"), Task("10", "2026/12/01 - d") },
@@ -241,6 +247,7 @@ namespace {
             std::string Path;
         } cases[] = {
             { "windows1252Path", "/l/caf\xE9.agl", "caf\xC3\xA9", "/l/caf\xC3\xA9.agl" },
+            { "tabInAWindows1252Path", "/l/a\tb\xE9.agl", "a\tb\xC3\xA9", "/l/a\tb\xC3\xA9.agl" },
             { "markupInName", "/l/<i>\"a\" & b.agl", "&lt;i&gt;&quot;a&quot; &amp; b",
                 "/l/&lt;i&gt;&quot;a&quot; &amp; b.agl" },
             { "utf8Name", "/l/\xC3\xA9t\xC3\xA9.agl", "\xC3\xA9t\xC3\xA9", "/l/\xC3\xA9t\xC3\xA9.agl" },
