@@ -18,7 +18,7 @@ std::string UsageText()
            "  complete FILE INDEX [--force]\n"
            "  export-completed FILE [--force]\n"
            "  purge FILE [--force]\n"
-           "  export-html FILE -o OUT|- [--template FILE] [--color]\n"
+           "  export-html FILE -o OUT|- [--template TEMPLATE] [--color]\n"
            "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
            "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
            "output.\n"
