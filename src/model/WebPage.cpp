@@ -49,7 +49,8 @@ namespace {
     } };
 
     constexpr std::string_view GreyColour = "606060";
-    // No list has this code: the first task always starts a category.
+    // A code is read from two characters, so no task has this one: the first task always starts a
+    // category.
     constexpr long long NoCategoryYet = 100;
 
     // The check box of a completed task: the first "¨" of a task's piece becomes "þ".
