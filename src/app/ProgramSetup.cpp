@@ -5,6 +5,7 @@
 #include "model/FileAccess.h"
 #include "model/ListDocument.h"
 #include "model/ProgramFolder.h"
+#include "model/WebPage.h"
 #include "model/WindowPlacement.h"
 #include "skin/QtHelpers.h"
 
@@ -89,13 +90,20 @@ std::string ProgramFolderFor(const std::string& executableFolder)
 QString PrepareProgramFolder(const QString& executableFolder)
 {
     const QString programFolder = QString::fromStdString(ProgramFolderFor(executableFolder.toStdString()));
-    // The skins come with the program: beside it in a build tree, in the share folder when
-    // installed. A program folder elsewhere gets a copy of those it lacks.
+    // The skins and the web page template come with the program: beside it in a build tree, in
+    // the share folder when installed. A program folder elsewhere gets a copy of those it lacks;
+    // a template the user has edited is kept.
     if (programFolder != executableFolder) {
-        for (const QString& shipped : { QDir(executableFolder).filePath(QStringLiteral("Skins")),
-                 QDir(executableFolder).filePath(QStringLiteral("../share/agendrix/Skins")) }) {
-            if (QDir(shipped).exists())
-                Seed(shipped, QDir(programFolder).filePath(QStringLiteral("Skins")));
+        const QString pageTemplate = FromUtf8(PageTemplateFileName);
+        for (const QString& shipped :
+            { executableFolder, QDir(executableFolder).filePath(QStringLiteral("../share/agendrix")) }) {
+            const QDir folder(shipped);
+            if (folder.exists(QStringLiteral("Skins")))
+                Seed(folder.filePath(QStringLiteral("Skins")),
+                    QDir(programFolder).filePath(QStringLiteral("Skins")));
+            const QString target = QDir(programFolder).filePath(pageTemplate);
+            if (folder.exists(pageTemplate) && !QFile::exists(target))
+                QFile::copy(folder.filePath(pageTemplate), target);
         }
     }
     return programFolder;

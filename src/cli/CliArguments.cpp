@@ -19,6 +19,7 @@ std::string UsageText()
            "  export-completed FILE [--force]\n"
            "  purge FILE [--force]\n"
            "  index FOLDER [--json] [--numbered] [--top5]\n"
+           "  export-html FILE -o OUT|- [--template TEMPLATE] [--color]\n"
            "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
            "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
            "output.\n"
@@ -72,13 +73,13 @@ namespace {
     constexpr unsigned Writers = Bit(CommandName::Assess) | Bit(CommandName::Add) | Bit(CommandName::Complete)
         | Bit(CommandName::ExportCompleted) | Bit(CommandName::Purge);
 
-    constexpr std::array<OptionRule, 14> Rules { {
+    constexpr std::array<OptionRule, 16> Rules { {
         { "--today", TakesValue::Yes, AnyCommand },
         { "--days-per-level", TakesValue::Yes, AnyCommand },
         { "--json", TakesValue::No, Bit(CommandName::Show) | Bit(CommandName::Index) },
         { "--numbered", TakesValue::No, Bit(CommandName::Index) },
         { "--top5", TakesValue::No, Bit(CommandName::Index) },
-        { "-o", TakesValue::Yes, Bit(CommandName::Assess) },
+        { "-o", TakesValue::Yes, Bit(CommandName::Assess) | Bit(CommandName::ExportHtml) },
         { "--force", TakesValue::No, Writers },
         { "--description", TakesValue::Yes, Bit(CommandName::Add) },
         { "--info", TakesValue::Yes, Bit(CommandName::Add) },
@@ -87,6 +88,8 @@ namespace {
         { "--days", TakesValue::Yes, Bit(CommandName::Add) },
         { "--kind", TakesValue::Yes, Bit(CommandName::Add) },
         { "--file", TakesValue::Yes, Bit(CommandName::Add) },
+        { "--template", TakesValue::Yes, Bit(CommandName::ExportHtml) },
+        { "--color", TakesValue::No, Bit(CommandName::ExportHtml) },
     } };
 
     // The rule of `name` where it stands: before the command only global options are known.
@@ -117,6 +120,7 @@ namespace {
             { "export-completed", CommandName::ExportCompleted },
             { "purge", CommandName::Purge },
             { "index", CommandName::Index },
+            { "export-html", CommandName::ExportHtml },
         };
         const auto found = commands.find(name);
         return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -194,7 +198,7 @@ namespace {
 
         ParsedArguments Parse()
         {
-            if (ReadAll() && TakeOperands() && CheckAdd())
+            if (ReadAll() && TakeOperands() && CheckAdd() && CheckExportHtml())
                 return { Result, {} };
             return { std::nullopt, Error };
         }
@@ -246,6 +250,8 @@ namespace {
                 Result.Numbers = IndexNumbers::On;
             else if (option == "--top5")
                 Result.TopTasks = IndexTopTasks::On;
+            else if (option == "--color")
+                Result.Colour = PageColour::ByCategory;
             else
                 Result.Force = WhenReadStopped::WriteAnyway;
             return {};
@@ -259,6 +265,12 @@ namespace {
                 Result.Output = value;
                 if (value.empty())
                     return "-o needs a file name, or - for standard output: the name given is empty.";
+                return {};
+            }
+            if (option == "--template") {
+                Result.Template = value;
+                if (value.empty())
+                    return "--template needs a file name: the name given is empty.";
                 return {};
             }
             if (option == "--days" || option == "--kind")
@@ -324,6 +336,13 @@ namespace {
                         "--priority.";
             else if (DaysOrKind && !Result.Due)
                 Error = "--days and --kind belong to a date-based task: give --due as well.";
+            return Error.empty();
+        }
+
+        bool CheckExportHtml()
+        {
+            if (Result.Command == CommandName::ExportHtml && Result.Output.empty())
+                Error = "export-html needs -o OUT for the web page, or -o - for standard output.";
             return Error.empty();
         }
 

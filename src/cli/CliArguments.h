@@ -2,6 +2,7 @@
 
 #include "model/CivilDate.h"
 #include "model/ListIndex.h"
+#include "model/WebPage.h"
 
 #include <optional>
 #include <string>
@@ -10,7 +11,7 @@
 
 namespace agendrix::cli {
 
-enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge, Index };
+enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge, Index, ExportHtml };
 
 enum class OutputForm { Table, Json };
 
@@ -27,7 +28,7 @@ struct CliArguments {
     std::optional<int> DaysPerLevel;
     CommandName Command = CommandName::Show;
     std::string File; // for index: the FOLDER
-    std::string Output; // -o, for assess: a file, or StandardOutput
+    std::string Output; // -o, for assess and export-html: a file, or StandardOutput
     OutputForm Form = OutputForm::Table;
     std::size_t Index = 0; // complete
     WhenReadStopped Force = WhenReadStopped::Refuse; // --force, for the commands that write the list
@@ -35,6 +36,10 @@ struct CliArguments {
     // index
     IndexNumbers Numbers = IndexNumbers::Off; // --numbered
     IndexTopTasks TopTasks = IndexTopTasks::Off; // --top5
+
+    // export-html
+    std::string Template; // --template, empty for the program folder's
+    PageColour Colour = PageColour::Grey; // --color: by category
 
     // add
     std::string Description;

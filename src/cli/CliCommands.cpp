@@ -10,8 +10,10 @@
 #include "model/ListFile.h"
 #include "model/ListIndex.h"
 #include "model/TaskEditing.h"
+#include "model/WebPage.h"
 #include "model/Windows1252.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace agendrix::cli {
@@ -242,6 +244,53 @@ namespace {
         return writer.Save(document);
     }
 
+    // The template --template names, else the first of the context's places that holds one.
+    TemplateCut FindTemplate(const CliArguments& arguments, const CliContext& context)
+    {
+        if (!arguments.Template.empty())
+            return LoadPageTemplate(arguments.Template, context.Ops);
+        const std::vector<std::string>& places = context.TemplatePlaces;
+        const auto found = std::find_if(places.begin(), places.end(), FileExists);
+        if (found != places.end())
+            return LoadPageTemplate(*found, context.Ops);
+        return LoadPageTemplate(
+            places.empty() ? std::string(PageTemplateFileName) : places.front(), context.Ops);
+    }
+
+    // The list as a web page, to a file or to standard output. The list is only read.
+    ExitCode ExportHtml(const CliArguments& arguments, CliContext& context)
+    {
+        ListDocument document;
+        if (!LoadList(document, arguments.File, WhenMissing::Fail, WhenReadStopped::WriteAnyway, context))
+            return ExitCode::FileOrData;
+        const TemplateCut cut = FindTemplate(arguments, context);
+        if (!cut.Template) {
+            context.Err << "agendrix-cli: " << cut.Error << '\n';
+            return ExitCode::FileOrData;
+        }
+        const std::string today = FormatIso(context.Now.Date);
+        const PageDetails details { document.ListName, today, arguments.Colour };
+        const auto produce = [&](const WritePiece& write) {
+            return WriteWebPage(*cut.Template, document.Tasks.Lines(), details, write);
+        };
+        if (arguments.Output == StandardOutput) {
+            produce([&context](std::string_view piece) {
+                context.Out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+                return context.Out.good();
+            });
+            return ExitCode::Success;
+        }
+        if (IsTheListFile(arguments.Output, document.ListName)) {
+            context.Err << "agendrix-cli: " << PageOverListMessage(arguments.Output) << '\n';
+            return ExitCode::FileOrData;
+        }
+        const FileError error = SaveFileAtomically(arguments.Output, produce, context.Ops);
+        if (error.Message.empty())
+            return ExitCode::Success;
+        context.Err << "agendrix-cli: " << error.Message << '\n';
+        return ExitCode::FileOrData;
+    }
+
     // The file a writing command writes: assess's output file when it names one.
     std::string WrittenFile(const CliArguments& arguments)
     {
@@ -272,6 +321,7 @@ namespace {
             return Purge(writer);
         case CommandName::Show:
         case CommandName::Index:
+        case CommandName::ExportHtml:
             break;
         }
         return ExitCode::Usage;
@@ -285,6 +335,8 @@ ExitCode RunCommand(const CliArguments& arguments, CliContext& context)
         return Show(arguments, context);
     if (arguments.Command == CommandName::Index)
         return Index(arguments, context);
+    if (arguments.Command == CommandName::ExportHtml)
+        return ExportHtml(arguments, context);
     return RunWriter(arguments, context);
 }
 

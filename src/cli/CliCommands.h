@@ -6,6 +6,8 @@
 #include "model/FileOps.h"
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace agendrix::cli {
 
@@ -20,6 +22,9 @@ struct CliContext {
     std::ostream& Err;
     bool ColourOutput = false;
     FileOps& Ops = SystemFileOps();
+    // Where export-html looks for the page template without --template, in order: the program
+    // folder's, then the one shipped with the program. The first is named when none is there.
+    std::vector<std::string> TemplatePlaces = {};
 };
 
 ExitCode RunCommand(const CliArguments& arguments, CliContext& context);

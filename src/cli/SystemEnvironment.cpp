@@ -3,6 +3,7 @@
 #include "model/FileAccess.h"
 #include "model/ProgramFolder.h"
 #include "model/Settings.h"
+#include "model/WebPage.h"
 
 #include <algorithm>
 #include <clocale>
@@ -41,19 +42,37 @@ namespace {
         const char* value = std::getenv(name);
         return value ? value : "";
     }
+
+    // The folder of this executable, empty when /proc does not tell.
+    std::string ExecutableFolder()
+    {
+        std::error_code error;
+        const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+        return error ? std::string {} : executable.parent_path().string();
+    }
+
+    std::string ProgramFolder()
+    {
+        return FindProgramFolder(ProgramFolderInputs {
+            Environment("AGENDRIX_HOME"),
+            ExecutableFolder(),
+            Environment("XDG_DATA_HOME"),
+            Environment("HOME"),
+        });
+    }
 } // namespace
+
+std::vector<std::string> PageTemplatePlaces()
+{
+    const std::string name(PageTemplateFileName);
+    const std::string executableFolder = ExecutableFolder();
+    return { ProgramFolder() + "/" + name, executableFolder + "/" + name,
+        executableFolder + "/../share/agendrix/" + name };
+}
 
 std::optional<int> DaysPerLevelFromSettings()
 {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::string folder = FindProgramFolder(ProgramFolderInputs {
-        Environment("AGENDRIX_HOME"),
-        error ? std::string {} : executable.parent_path().string(),
-        Environment("XDG_DATA_HOME"),
-        Environment("HOME"),
-    });
-    const ReadResult read = ReadWholeFile(folder + "/" + std::string(SettingsFileName));
+    const ReadResult read = ReadWholeFile(ProgramFolder() + "/" + std::string(SettingsFileName));
     if (read.What != ReadResult::Status::Read)
         return std::nullopt;
     const SettingsReadResult settings = LoadINI(read.Bytes, Settings {});

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace agendrix::cli {
 
@@ -16,5 +17,9 @@ DateFormatter LocaleShortDate();
 // DaysPerLevel from the settings file of the program folder, when there is one and it holds a
 // readable value.
 std::optional<int> DaysPerLevelFromSettings();
+
+// Where the web page template is looked for: the program folder's, then the one shipped beside
+// the executable (a build tree or a portable copy), then the installed one in its share folder.
+std::vector<std::string> PageTemplatePlaces();
 
 } // namespace agendrix::cli

@@ -36,6 +36,8 @@ int main(int argc, char** argv)
         std::cerr,
         isatty(STDOUT_FILENO) == 1 && std::getenv("NO_COLOR") == nullptr,
     };
+    if (arguments.Command == CommandName::ExportHtml)
+        context.TemplatePlaces = PageTemplatePlaces();
     const ExitCode code = RunCommand(arguments, context);
     std::cout.flush();
     return std::cout.good() ? static_cast<int>(code) : static_cast<int>(ExitCode::FileOrData);

@@ -15,6 +15,8 @@ namespace {
         { ListCommand::DirectoryListing, 'D', " &List of Files...",
             [](frmList& window) { window.DirectoryListing(); } },
         { ListCommand::Find, 'F', " &Find...", [](frmList& window) { window.Find(); } },
+        { ListCommand::ExportWebPage, 'W', " &Export to Web Page...",
+            [](frmList& window) { window.ExportWebPage(); } },
     };
 } // namespace
 

@@ -120,6 +120,9 @@ public:
     void DirectoryListing();
     // Searches the task lines for a text and shows each hit in the first row.
     void Find();
+    // Writes the list as a web page through the program folder's template, after asking where
+    // and whether in colour; offers to open the page.
+    void ExportWebPage();
     // Opens another list after the save-changes question; false when the user cancelled.
     bool OpenList(const std::string& path);
     void CheckQueue();

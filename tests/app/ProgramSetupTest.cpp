@@ -203,13 +203,14 @@ namespace {
     };
 
     // An installed program's folders under a temporary root: the executable's folder "app/bin",
-    // and the shipped skins in "app/bin/Skins" as a build tree has them or in
-    // "app/share/agendrix/Skins" as an installation does.
+    // and the shipped skins and web page template in "app/bin" as a build tree has them or in
+    // "app/share/agendrix" as an installation does.
     class PrepareProgramFolderTest : public testing::Test {
     protected:
         enum class Shipped { BesideTheProgram, InTheShareFolder };
 
-        // Ships two skins, each with a colors.txt, and returns the executable's folder.
+        // Ships two skins, each with a colors.txt, and the web page template, and returns the
+        // executable's folder.
         QString Install(Shipped where)
         {
             const std::string skins = where == Shipped::BesideTheProgram ? Root / "app/bin/Skins"
@@ -218,6 +219,12 @@ namespace {
                 std::filesystem::create_directories(skins + "/" + skin);
                 test::WriteBytes(skins + "/" + skin + "/colors.txt", std::string("shipped ") + skin);
             }
+            // As installed: readable by everyone, written by nobody.
+            const std::string pageTemplate = skins.substr(0, skins.size() - 5) + "HTML Format.htm";
+            test::WriteBytes(pageTemplate, "shipped template");
+            std::filesystem::permissions(pageTemplate,
+                std::filesystem::perms::owner_read | std::filesystem::perms::group_read
+                    | std::filesystem::perms::others_read);
             std::filesystem::create_directories(Root / "app/bin");
             return FromUtf8(Root / "app/bin");
         }
@@ -257,6 +264,7 @@ namespace {
 
             EXPECT_EQ(folder, Root / c.Expected) << c.Name;
             EXPECT_EQ(test::ReadBytes(folder + "/Skins/Midnight/colors.txt"), "shipped Midnight") << c.Name;
+            EXPECT_EQ(test::ReadBytes(folder + "/HTML Format.htm"), "shipped template") << c.Name;
             if (c.Expected == "app/bin") {
                 EXPECT_FALSE(std::filesystem::exists(Root / "data")) << c.Name << ": no per-user folder";
             }
@@ -278,6 +286,35 @@ namespace {
         EXPECT_EQ(test::ReadBytes(Root / "data/agendrix/Skins/Midnight/colors.txt"), "shipped Midnight");
         EXPECT_EQ(test::ReadBytes(Root / "data/agendrix/agendrix.ini"), "my settings");
         EXPECT_EQ(test::ReadBytes(Root / "app/share/agendrix/Skins/Default/colors.txt"), "shipped Default");
+    }
+
+    TEST_F(PrepareProgramFolderTest, APerUserFolderGetsTheTemplateItLacksAndKeepsAnEditedOne)
+    {
+        const struct {
+            const char* Name;
+            std::optional<std::string> Before; // the per-user folder's template before the start
+            std::string After;
+        } cases[] = {
+            { "editedTemplateKept", "my own page", "my own page" },
+            { "emptyTemplateKept", "", "" },
+            { "missingTemplateSeededEditable", std::nullopt, "shipped template" },
+        };
+        for (const auto& c : cases) {
+            for (const std::string& name : Root.Names())
+                std::filesystem::remove_all(Root / name);
+            Environment.Set("AGENDRIX_HOME", std::nullopt);
+            Environment.Set("XDG_DATA_HOME", Root / "data");
+            std::filesystem::create_directories(Root / "data/agendrix");
+            const std::string mine = Root / "data/agendrix/HTML Format.htm";
+            if (c.Before)
+                test::WriteBytes(mine, *c.Before);
+
+            PrepareProgramFolder(Install(Shipped::InTheShareFolder));
+
+            EXPECT_EQ(test::ReadBytes(mine), c.After) << c.Name;
+            const auto perms = std::filesystem::status(mine).permissions();
+            EXPECT_NE(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none) << c.Name;
+        }
     }
 
 } // namespace

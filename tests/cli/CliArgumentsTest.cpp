@@ -93,7 +93,27 @@ namespace {
                 "add does not know the option --colour" },
             BadCase { "CompleteWithoutIndex", { "complete", "a.agl" }, "needs the INDEX" },
             BadCase { "CompleteNegativeIndex", { "complete", "a.agl", "-1" }, "needs the INDEX" },
-            BadCase { "CompleteIndexText", { "complete", "a.agl", "first" }, "needs the INDEX" }),
+            BadCase { "CompleteIndexText", { "complete", "a.agl", "first" }, "needs the INDEX" },
+            BadCase { "ExportHtmlEmptyFile", { "export-html", "", "-o", "-" },
+                "export-html needs a FILE: the name" },
+            BadCase { "ExportHtmlWithoutOutput", { "export-html", "a.agl", "--color" },
+                "export-html needs -o OUT for the web page, or -o - for standard output." },
+            BadCase {
+                "ExportHtmlEmptyOutput", { "export-html", "a.agl", "-o", "" }, "-o needs a file name, or -" },
+            BadCase { "ExportHtmlEmptyTemplate", { "export-html", "a.agl", "-o", "-", "--template=" },
+                "--template needs a file name: the name given is empty." },
+            BadCase { "ExportHtmlTemplateWithoutValue", { "export-html", "a.agl", "-o", "-", "--template" },
+                "--template needs a value" },
+            BadCase { "ExportHtmlColorWithValue", { "export-html", "a.agl", "-o", "-", "--color=yes" },
+                "--color takes no value" },
+            BadCase { "ExportHtmlForce", { "export-html", "a.agl", "-o", "-", "--force" },
+                "export-html does not know the option --force" },
+            BadCase { "ColorBeforeCommand", { "--color", "export-html", "a.agl", "-o", "-" },
+                "unknown option --color" },
+            BadCase { "TemplateOfAnotherCommand", { "show", "a.agl", "--template", "t.htm" },
+                "show does not know the option --template" },
+            BadCase { "ExportHtmlSecondFile", { "export-html", "a.agl", "b.agl", "-o", "-" },
+                "unexpected argument \"b.agl\"" }),
         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
     TEST(CliArguments, GlobalOptionsComeBeforeTheCommand)
@@ -132,6 +152,10 @@ namespace {
             text += " --numbered";
         if (a.TopTasks == IndexTopTasks::On)
             text += " --top5";
+        if (!a.Template.empty())
+            text += " --template " + a.Template;
+        if (a.Colour == PageColour::ByCategory)
+            text += " --color";
         return text;
     }
 
@@ -179,7 +203,14 @@ namespace {
                 "a.agl --description x --force" },
             GoodCase { "CompleteForce", { "complete", "a.agl", "3", "--force" }, "a.agl 3 --force" },
             GoodCase { "ExportForce", { "export-completed", "--force", "a.agl" }, "a.agl --force" },
-            GoodCase { "PurgeForce", { "purge", "a.agl", "--force" }, "a.agl --force" }),
+            GoodCase { "PurgeForce", { "purge", "a.agl", "--force" }, "a.agl --force" },
+            GoodCase { "ExportHtmlOptionsBeforeFile",
+                { "export-html", "--color", "-o", "page.htm", "--template", "t.htm", "a.agl" },
+                "a.agl -o page.htm --template t.htm --color" },
+            GoodCase { "ExportHtmlToStandardOutput", { "export-html", "a.agl", "-o", "-" }, "a.agl -o -" },
+            GoodCase { "ExportHtmlValuesAfterEquals",
+                { "export-html", "a.agl", "-o", "page.htm", "--template=My Page.htm", "--today=2026-12-04" },
+                "a.agl -o page.htm --today 2026-12-04 --template My Page.htm" }),
         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
     TEST(CliArguments, TodayWithoutATimeMeansNoon)

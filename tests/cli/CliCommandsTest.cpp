@@ -5,6 +5,7 @@
 
 #include "support/Bytes.h"
 #include "support/FailingFileOps.h"
+#include "support/PageTemplates.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -39,13 +42,14 @@ namespace {
             if (!parsed.Arguments)
                 return ExitCode::Usage;
             CliContext context { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 }, 3, FormatIso, Out, Err,
-                false, ops };
+                false, ops, TemplatePlaces };
             return RunCommand(*parsed.Arguments, context);
         }
 
-        std::string List(const char* name) const { return Folder / name; }
+        std::string List(std::string_view name) const { return Folder / name; }
 
         test::TempFolder Folder;
+        std::vector<std::string> TemplatePlaces;
         std::ostringstream Out;
         std::ostringstream Err;
     };
@@ -349,6 +353,109 @@ namespace {
         }
     }
 
+    TEST_F(CliCommands, ExportHtmlFailuresNameTheFileAndWriteNothing)
+    {
+        const std::string list = Header + "04\ta\t\t0\t\t\t\t\r\n";
+        WriteBytes(Folder / "l.agl", list);
+        WriteBytes(Folder / "t.htm", test::NumberedPageTemplate("\n"));
+        WriteBytes(Folder / "bad.htm", "<title>{PageTitle}</title><h1>{TaskList}</h1>\n");
+        fs::create_directory(Folder / "folder.htm");
+        fs::create_symlink(List("l.agl"), Folder / "link.htm");
+        const std::vector<std::string> names { "bad.htm", "folder.htm", "l.agl", "link.htm", "t.htm" };
+        const auto exportTo = [&](std::string output, std::string templateFile) {
+            std::vector<std::string> args { "export-html", List("l.agl"), "-o", output };
+            if (!templateFile.empty())
+                args.insert(args.end(), { "--template", templateFile });
+            return args;
+        };
+        const struct {
+            const char* Name;
+            std::vector<std::string> Args;
+            std::vector<std::string> Places;
+            test::FileStep FailingStep; // Read: no step fails (the list and template are read first)
+            std::string Error;
+        } cases[] = {
+            { "missingList", { "export-html", List("absent.agl"), "-o", List("p.htm") }, { List("t.htm") },
+                test::FileStep::Read, "There is no list file \"" + List("absent.agl") + "\"." },
+            { "missingTemplate", exportTo(List("p.htm"), List("absent.htm")), {}, test::FileStep::Read,
+                "The web page template \"" + List("absent.htm") + "\" was not found." },
+            { "templateIsAFolder", exportTo(List("p.htm"), List("folder.htm")), {}, test::FileStep::Read,
+                "Could not read \"" + List("folder.htm") + "\": Is a directory." },
+            { "templateWithoutAllMarkers", exportTo(List("p.htm"), List("bad.htm")), {}, test::FileStep::Read,
+                "The web page template \"" + List("bad.htm")
+                    + "\" cannot be used: its marker \"{ListDetails}\" is missing or out of order." },
+            { "noTemplateInAnyPlace", exportTo(List("p.htm"), ""),
+                { List("home/HTML Format.htm"), List("bin/HTML Format.htm") }, test::FileStep::Read,
+                "The web page template \"" + List("home/HTML Format.htm") + "\" was not found." },
+            { "outputIsTheList", exportTo(List("l.agl"), List("t.htm")), {}, test::FileStep::Read,
+                "Nothing was written: \"" + List("l.agl")
+                    + "\" is the list file itself, which the web page would replace." },
+            { "outputLinksToTheList", exportTo(List("link.htm"), List("t.htm")), {}, test::FileStep::Read,
+                "Nothing was written: \"" + List("link.htm")
+                    + "\" is the list file itself, which the web page would replace." },
+            { "outputInAMissingFolder", exportTo(List("none/p.htm"), List("t.htm")), {}, test::FileStep::Read,
+                "Could not save \"" + List("none/p.htm") + "\": No such file or directory." },
+            { "writeFails", exportTo(List("p.htm"), List("t.htm")), {}, test::FileStep::Write,
+                "Could not save \"" + List("p.htm") + "\": No space left on device." },
+            { "renameFails", exportTo(List("p.htm"), List("t.htm")), {}, test::FileStep::Rename,
+                "Could not save \"" + List("p.htm") + "\": No space left on device." },
+        };
+        for (const auto& c : cases) {
+            TemplatePlaces = c.Places;
+            test::FailingFileOps ops(c.FailingStep, c.FailingStep == test::FileStep::Read ? 1000 : 1, ENOSPC);
+            EXPECT_EQ(Run(c.Args, ops), ExitCode::FileOrData) << c.Name;
+            EXPECT_EQ(Err.str(), "agendrix-cli: " + c.Error + "\n") << c.Name;
+            EXPECT_EQ(Out.str(), "") << c.Name;
+            EXPECT_EQ(Folder.Names(), names) << c.Name;
+            EXPECT_EQ(ReadBytes(Folder / "l.agl"), list) << c.Name;
+        }
+    }
+
+    // The assessed list in list order, through the template; today's date in ISO form.
+    TEST_F(CliCommands, ExportHtmlWritesTheAssessedListThroughTheTemplate)
+    {
+        const std::string list
+            = Header + "09\tlater\t\t0\t\t\t\t\r\n00\tdue <soon>\tx\xB6y\t1\t20261207\t1\t2\t\r\n";
+        WriteBytes(Folder / "l.agl", list);
+        fs::create_directories(Folder / "home");
+        fs::create_directories(Folder / "bin");
+        WriteBytes(Folder / "bin/HTML Format.htm", test::NumberedPageTemplate("\n"));
+        WriteBytes(Folder / "mine.htm", "<" + test::NumberedPageTemplate() + ">");
+        const std::string path = List("l.agl");
+        const std::string tasks
+            = "[4]Very High Priority\r\n[5]C00000\r\n[6\xC2\xA8]due &lt;soon&gt;\r\n[7]x<br>y\r\n"
+              "[11]C0C000\r\n[12]Unprioritized\r\n[13]C0C000\r\n[6\xC2\xA8]later\r\n[16]";
+        const std::string page = "[0]l\r\n[1]l\r\n[2]2 items, created on 2026-12-06\r\n[3]C00000\r\n" + tasks
+            + path + "\r\n[17]\r\n\r\n";
+        const std::string grey = std::regex_replace(page, std::regex("C00000|C0C000"), "606060");
+        const std::string mine = "<[0]l[1]l[2]2 items, created on 2026-12-06[3]606060"
+            + std::regex_replace(tasks, std::regex("C00000|C0C000"), "606060");
+        const struct {
+            const char* Name;
+            std::vector<std::string> Args;
+            std::string File; // where the page goes; empty: standard output
+            std::string Page;
+        } cases[] = {
+            { "toAFile", { "export-html", path, "-o", List("p.htm"), "--color" }, "p.htm", page },
+            { "toStandardOutput", { "export-html", "--color", path, "-o", "-" }, "", page },
+            { "withoutColour", { "export-html", path, "-o", List("p.htm") }, "p.htm", grey },
+            { "overAnOlderPage", { "export-html", path, "-o", List("p.htm"), "--color" }, "p.htm", page },
+            { "givenTemplate", { "export-html", path, "-o", "-", "--template", List("mine.htm") }, "",
+                std::regex_replace(mine, std::regex("\r\n"), "") + path + "[17]>\r\n\r\n" },
+        };
+        TemplatePlaces = { List("home/HTML Format.htm"), List("bin/HTML Format.htm") };
+        for (const auto& c : cases) {
+            ASSERT_EQ(Run(c.Args), ExitCode::Success) << c.Name << ": " << Err.str();
+            EXPECT_EQ(Err.str(), "") << c.Name;
+            EXPECT_EQ(c.File.empty() ? Out.str() : ReadBytes(Folder / c.File), c.Page) << c.Name;
+            EXPECT_EQ(ReadBytes(Folder / "l.agl"), list) << c.Name << ": the list is only read";
+        }
+        // The program folder's template comes before the shipped one.
+        WriteBytes(Folder / "home/HTML Format.htm", "mine " + test::NumberedPageTemplate());
+        ASSERT_EQ(Run({ "export-html", path, "-o", "-" }), ExitCode::Success) << Err.str();
+        EXPECT_TRUE(Out.str().starts_with("mine [0]l[1]l[2]")) << Out.str();
+    }
+
     // The real program, for what only a process shows: exit statuses and the two streams.
     int RunProgram(const std::string& arguments, std::string& output)
     {
@@ -376,6 +483,31 @@ namespace {
         EXPECT_EQ(RunProgram("--today 2026-12-06 show " AGENDRIX_SAMPLES "/Sample.agl", output), 0);
         EXPECT_NE(output.find("Pay the electricity bill"), std::string::npos);
         EXPECT_EQ(RunProgram("--help", output), 0);
+    }
+
+    // Without --template the program folder's template is taken, else the one beside the program.
+    TEST(CliProgram, ExportHtmlFindsItsTemplate)
+    {
+        const test::TempFolder home;
+        const char* previous = std::getenv("AGENDRIX_HOME");
+        const std::string kept = previous ? previous : "";
+        setenv("AGENDRIX_HOME", home.Path().c_str(), 1);
+        const std::string command = "--today 2026-12-06 export-html " AGENDRIX_SAMPLES "/Sample.agl -o -";
+        std::string shipped, own;
+        const int shippedStatus = RunProgram(command, shipped);
+        WriteBytes(home / "HTML Format.htm", "own " + test::NumberedPageTemplate());
+        const int ownStatus = RunProgram(command, own);
+        if (previous)
+            setenv("AGENDRIX_HOME", kept.c_str(), 1);
+        else
+            unsetenv("AGENDRIX_HOME");
+
+        EXPECT_EQ(shippedStatus, 0) << shipped;
+        EXPECT_TRUE(shipped.starts_with("<!DOCTYPE html>\r\n")) << shipped;
+        EXPECT_NE(shipped.find("<h1>Sample</h1>"), std::string::npos) << shipped;
+        EXPECT_NE(shipped.find("Pay the electricity bill"), std::string::npos) << shipped;
+        EXPECT_EQ(ownStatus, 0) << own;
+        EXPECT_TRUE(own.starts_with("own [0]Sample[1]Sample[2]")) << own;
     }
 
     // Twenty programs adding to one list at once: each reads, adds and writes back under the

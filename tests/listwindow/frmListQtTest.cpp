@@ -50,6 +50,8 @@ namespace {
             return { false, 0, 1, false };
         case ListCommand::Find:
             return { false, 0, 0, false, 1 };
+        case ListCommand::ExportWebPage:
+            return { false, 0, 1, false }; // the file dialog is cancelled
         }
         return {};
     }
