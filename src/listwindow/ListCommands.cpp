@@ -15,6 +15,8 @@ namespace {
         { ListCommand::DirectoryListing, 'D', " &List of Files...",
             [](frmList& window) { window.DirectoryListing(); } },
         { ListCommand::Find, 'F', " &Find...", [](frmList& window) { window.Find(); } },
+        { ListCommand::Print, 'P', " &Print...", [](frmList& window) { window.Print(); } },
+        { ListCommand::CopyList, 'C', " &Copy List", [](frmList& window) { window.CopyList(); } },
     };
 } // namespace
 

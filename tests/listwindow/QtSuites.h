@@ -9,3 +9,4 @@ int RunQueueCheckTests(int argc, char** argv);
 int RunListWindowStartTests(int argc, char** argv);
 int RunListWindowSidebarTests(int argc, char** argv);
 int RunListIndexTests(int argc, char** argv);
+int RunListWindowPrintTests(int argc, char** argv);

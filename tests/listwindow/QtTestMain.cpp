@@ -13,5 +13,6 @@ int main(int argc, char** argv)
     failures += RunListWindowStartTests(argc, argv);
     failures += RunListWindowSidebarTests(argc, argv);
     failures += RunListIndexTests(argc, argv);
+    failures += RunListWindowPrintTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
