@@ -7,6 +7,7 @@ AGENDRIX_PACKAGES=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick openbox x11-utils x11-xserver-utils
+    cups printer-driver-cups-pdf poppler-utils
 )
 
 # What scripts/run needs to build and start the program.
