@@ -11,7 +11,6 @@
 #include "model/TaskLine.h"
 #include "model/Windows1252.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QString>
 
@@ -111,12 +110,3 @@ void BM_PaintAnimationFrame(benchmark::State& state)
 BENCHMARK(BM_PaintAnimationFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -7,7 +7,7 @@ AGENDRIX_PACKAGES=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick openbox x11-utils x11-xserver-utils
-    chromium poppler-utils
+    chromium poppler-utils cups printer-driver-cups-pdf
 )
 
 # What scripts/run needs to build and start the program.

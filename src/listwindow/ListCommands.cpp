@@ -17,6 +17,8 @@ namespace {
         { ListCommand::Find, 'F', " &Find...", [](frmList& window) { window.Find(); } },
         { ListCommand::ExportWebPage, 'W', " &Export to Web Page...",
             [](frmList& window) { window.ExportWebPage(); } },
+        { ListCommand::Print, 'P', " &Print...", [](frmList& window) { window.Print(); } },
+        { ListCommand::CopyList, 'C', " &Copy List", [](frmList& window) { window.CopyList(); } },
     };
 } // namespace
 

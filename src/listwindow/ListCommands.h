@@ -9,7 +9,17 @@ class frmList;
 
 // The list window's commands, each named once for every way of reaching it: the access keys,
 // and the menu entries and remote panel buttons to come.
-enum class ListCommand { Save, SaveAs, MyList, ListIndex, DirectoryListing, Find, ExportWebPage };
+enum class ListCommand {
+    Save,
+    SaveAs,
+    MyList,
+    ListIndex,
+    DirectoryListing,
+    Find,
+    ExportWebPage,
+    Print,
+    CopyList
+};
 
 struct ListCommandEntry {
     ListCommand Command;

@@ -2,6 +2,7 @@
 
 #include "ListCommands.h"
 #include "ListWindowView.h"
+#include "PrintDialog.h"
 
 #include "editing/ListHost.h"
 #include "geometry/BarAnimation.h"
@@ -114,6 +115,15 @@ public:
     void MyList();
     // Opens the about box, owned by this window, without blocking; the menu will call it.
     frmAbout* ShowAbout();
+    // Print and Copy List: frmListPrint.cpp. Print asks for the printer and the options through
+    // the print dialog, then prints the list or writes it as a PDF file; Copy List puts every
+    // task's description on the clipboard.
+    void Print();
+    void CopyList();
+    // The print dialog Print asks; the Qt dialog unless a test puts a scripted one here.
+    void UsePrintDialog(std::unique_ptr<PrintDialog> dialog) { ThePrintDialog = std::move(dialog); }
+    // True while a dialog of the window keeps the sidebar from sliding away.
+    bool HoldsSidebar() const { return NoHide; }
     // Shows an index of the lists in the open list's folder instead of a list.
     void ListIndex();
     // Shows the files of the type the user chooses in that file's folder.
@@ -317,6 +327,7 @@ private:
 
     std::string IndexDir; // the folder of the last list index, for lists without a folder
     std::string LastFind; // offered by the next search (UTF-8)
+    std::unique_ptr<PrintDialog> ThePrintDialog; // made when first needed
 
     std::deque<QueueRequest> HandedOver; // taken from the queue file, not opened yet
     // Set while they are opened: a check from within a save question only takes requests.

@@ -10,3 +10,4 @@ int RunListWindowStartTests(int argc, char** argv);
 int RunListWindowSidebarTests(int argc, char** argv);
 int RunListIndexTests(int argc, char** argv);
 int RunListWindowExportTests(int argc, char** argv);
+int RunListWindowPrintTests(int argc, char** argv);

@@ -14,5 +14,6 @@ int main(int argc, char** argv)
     failures += RunListWindowSidebarTests(argc, argv);
     failures += RunListIndexTests(argc, argv);
     failures += RunListWindowExportTests(argc, argv);
+    failures += RunListWindowPrintTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

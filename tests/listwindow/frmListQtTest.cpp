@@ -1,5 +1,6 @@
 #include "ListWindowFixture.h"
 #include "QtSuites.h"
+#include "ScriptedPrintDialog.h"
 
 #include "support/Bytes.h"
 
@@ -52,6 +53,10 @@ namespace {
             return { false, 0, 0, false, 1 };
         case ListCommand::ExportWebPage:
             return { false, 0, 1, false }; // the file dialog is cancelled
+        case ListCommand::Print:
+            return { false, 0, 0, false }; // the print dialog is cancelled
+        case ListCommand::CopyList:
+            return { false, 0, 0, false };
         }
         return {};
     }
@@ -187,6 +192,7 @@ private slots:
             fixture.Prompts.Answers = { PromptAnswer::No }; // the changes are not saved
         fixture.Prompts.Texts.assign(expected.InputBoxes, std::nullopt);
         auto window = fixture.Open(TasksOf(2));
+        window->UsePrintDialog(std::make_unique<ScriptedPrintDialog>());
         const_cast<ListDocument&>(window->Document()).Dirty = true;
         QTest::keyClick(window.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
         QCOMPARE(!window->Document().Dirty, expected.Saved);
