@@ -1,0 +1,208 @@
+#include "TextImport.h"
+
+#include "ListDocument.h"
+#include "ListFile.h"
+#include "TaskLine.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+
+namespace agendrix {
+
+namespace {
+
+    constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+    constexpr std::string_view ImportedCode = "09\t";
+
+    bool HasHighBytes(std::string_view text)
+    {
+        return std::any_of(
+            text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 127; });
+    }
+
+    Lossiness ToWindows1252(std::string& bytes)
+    {
+        if (bytes.starts_with(Utf8Mark))
+            return Utf8ToWindows1252InPlace(bytes, Utf8Mark.size());
+        if (HasHighBytes(bytes) && IsValidUtf8(bytes))
+            return Utf8ToWindows1252InPlace(bytes);
+        return Lossiness::Exact;
+    }
+
+    // Tabs and the other control characters (DEL too) become blanks; CR and LF stay as line ends.
+    void BlankControls(std::string& bytes)
+    {
+        for (char& c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte < 0x20 && c != '\r' && c != '\n') || byte == 0x7F)
+                c = ' ';
+        }
+    }
+
+    std::string_view WithoutBlanks(std::string_view line)
+    {
+        const std::size_t first = line.find_first_not_of(' ');
+        if (first == std::string_view::npos)
+            return {};
+        return line.substr(first, line.find_last_not_of(' ') - first + 1);
+    }
+
+    // An upper bound of the lines of `text`, to size the buffer once: exact for LF, CR LF and CR
+    // files alike.
+    std::size_t LineCountBound(std::string_view text)
+    {
+        const auto lf = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        const auto cr = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+        return std::max(lf, cr) + 1;
+    }
+
+    // Writes the task lines one after another, each ended by '\n', into one buffer that becomes
+    // the file segment of the lines' arena: a line costs its bytes and a handle, and no line is
+    // copied twice.
+    class TaskLineWriter {
+    public:
+        TaskLineWriter(
+            LineNumbers numbers, const CivilDate& today, std::string_view text, std::uint64_t largest)
+            : Numbers(numbers)
+            , Tail("\t\t0\t" + FormatYyyymmdd(today) + "\t3\t0\t")
+            , SavedBytes(HeaderLine().size() + 2)
+            , LargestList(std::min(largest, MaxFileSize)) // a larger one would not fit the arena either
+        {
+            const std::size_t lines = LineCountBound(text);
+            const std::size_t perLine
+                = ImportedCode.size() + Tail.size() + 1 + (numbers == LineNumbers::With ? 16 : 0);
+            Bytes.reserve(std::min(text.size() + lines * perLine, LineArena::MaxSegmentSize));
+            Handles.reserve(lines);
+        }
+
+        // Adds the task of a non-empty line; false once the list would grow larger than a list
+        // file that can be read back.
+        bool Add(std::string_view text);
+        ImportedText Finish();
+
+    private:
+        std::string_view NumberPrefix();
+
+        LineNumbers Numbers;
+        std::string Tail; // the fields after the description
+        std::uint64_t SavedBytes; // of the list file these lines make, with its header and CR LFs
+        std::uint64_t LargestList;
+        std::size_t Cut = 0;
+        std::string Bytes;
+        std::vector<LineHandle> Handles;
+        char Prefix[32] = {};
+    };
+
+    std::string_view TaskLineWriter::NumberPrefix()
+    {
+        if (Numbers == LineNumbers::Without)
+            return {};
+        char digits[20];
+        const char* digitsEnd = std::to_chars(std::begin(digits), std::end(digits), Handles.size() + 1).ptr;
+        const auto length = digitsEnd - digits;
+        char* at = std::fill_n(Prefix, length < 3 ? 3 - length : 0, '0');
+        at = std::copy(static_cast<const char*>(digits), digitsEnd, at);
+        at = std::copy_n(" - ", 3, at);
+        return { Prefix, static_cast<std::size_t>(at - Prefix) };
+    }
+
+    bool TaskLineWriter::Add(std::string_view text)
+    {
+        const std::string_view prefix = NumberPrefix();
+        const std::size_t room = MaxTaskLineLength - ImportedCode.size() - Tail.size() - prefix.size();
+        if (text.size() > room) {
+            // A cut may leave a blank at the end, which a description never keeps.
+            text = WithoutBlanks(text.substr(0, room));
+            ++Cut;
+        }
+        const std::size_t length = ImportedCode.size() + prefix.size() + text.size() + Tail.size();
+        SavedBytes += length + 2;
+        if (SavedBytes > LargestList)
+            return false;
+        Handles.push_back(LineArena::FileLine(Bytes.size()));
+        Bytes += ImportedCode;
+        Bytes += prefix;
+        Bytes += text;
+        Bytes += Tail;
+        Bytes += '\n';
+        return true;
+    }
+
+    ImportedText TaskLineWriter::Finish()
+    {
+        ImportedText result;
+        result.Loaded.Arena.AdoptFile(std::move(Bytes));
+        result.Loaded.Handles = std::move(Handles);
+        result.CutLines = Cut;
+        return result;
+    }
+
+} // namespace
+
+ImportedText ImportTextLines(
+    std::string bytes, LineNumbers numbers, const CivilDate& today, std::uint64_t largestList)
+{
+    const Lossiness conversion = ToWindows1252(bytes);
+    BlankControls(bytes);
+    TaskLineWriter writer(numbers, today, bytes, largestList);
+    LineCursor cursor(bytes);
+    while (const auto line = cursor.Next()) {
+        const std::string_view text = WithoutBlanks(*line);
+        if (!text.empty() && !writer.Add(text)) {
+            ImportedText tooLarge;
+            tooLarge.Conversion = conversion;
+            tooLarge.TooLarge = true;
+            return tooLarge;
+        }
+    }
+    ImportedText result = writer.Finish();
+    result.Conversion = conversion;
+    return result;
+}
+
+TextImport ImportTextFile(const std::string& path, LineNumbers numbers, const CivilDate& today, FileOps& ops)
+{
+    TextImport result;
+    ReadResult read = ReadWholeFile(path, ops);
+    if (read.What != ReadResult::Status::Read) {
+        result.What = TextImport::Status::Failed;
+        result.Error = std::move(read.Error);
+        return result;
+    }
+    result.Text = ImportTextLines(std::move(read.Bytes), numbers, today);
+    if (result.Text.TooLarge) {
+        result.What = TextImport::Status::Failed;
+        result.Error = FileError { path, EFBIG,
+            "Could not import \"" + path + "\": its lines would make a task list larger than 1 GiB." };
+        return result;
+    }
+    result.ListName = ImportedListName(path);
+    return result;
+}
+
+std::string ImportedListName(std::string_view path)
+{
+    const std::string_view name = FileNameOf(path);
+    const std::size_t dot = name.rfind('.');
+    return std::string(dot == std::string_view::npos || dot == 0 ? name : name.substr(0, dot));
+}
+
+std::string ImportNotice(std::string_view path, const ImportedText& text)
+{
+    std::string notice;
+    if (text.Conversion == Lossiness::Replaced)
+        notice = "Some characters of \"" + std::string(path)
+            + "\" cannot be stored in a task list and were replaced by \"?\".";
+    if (text.CutLines > 0) {
+        if (!notice.empty())
+            notice += '\n';
+        notice += text.CutLines == 1
+            ? std::string("1 line of \"") + std::string(path) + "\" was"
+            : std::to_string(text.CutLines) + " lines of \"" + std::string(path) + "\" were";
+        notice += " longer than a task allows (1024 characters in all) and cut to fit.";
+    }
+    return notice;
+}
+
+} // namespace agendrix
