@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace agendrix {
 
@@ -15,29 +17,55 @@ namespace {
     constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
     constexpr std::string_view ImportedCode = "09\t";
 
-    bool HasHighBytes(std::string_view text)
-    {
-        return std::any_of(
-            text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 127; });
-    }
-
     Lossiness ToWindows1252(std::string& bytes)
     {
         if (bytes.starts_with(Utf8Mark))
             return Utf8ToWindows1252InPlace(bytes, Utf8Mark.size());
-        if (HasHighBytes(bytes) && IsValidUtf8(bytes))
+        if (!IsAscii(bytes) && IsValidUtf8(bytes))
             return Utf8ToWindows1252InPlace(bytes);
         return Lossiness::Exact;
+    }
+
+    // Control characters are looked for eight bytes at a time, and single bytes looked at only in
+    // the words that may hold one: a text file is read whole, up to 1 GiB, and most of its words
+    // hold plain letters.
+    constexpr std::uint64_t EveryByte = 0x0101010101010101;
+    constexpr std::uint64_t HighBits = 0x8080808080808080;
+
+    std::uint64_t WordAt(const char* at)
+    {
+        std::uint64_t word = 0;
+        std::memcpy(&word, at, sizeof word);
+        return word;
+    }
+
+    // Whether a byte of `word` is below 0x20 or is 0x7F (DEL). Each test is exact as to whether
+    // such a byte is there, though not as to which it is.
+    bool MayHoldControls(std::uint64_t word)
+    {
+        const std::uint64_t below20 = (word - EveryByte * 0x20) & ~word & HighBits;
+        const std::uint64_t del = word ^ (EveryByte * 0x7F);
+        return (below20 | ((del - EveryByte) & ~del & HighBits)) != 0;
+    }
+
+    void BlankControlsIn(char* bytes, std::size_t count)
+    {
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            if ((byte < 0x20 && byte != '\r' && byte != '\n') || byte == 0x7F)
+                bytes[i] = ' ';
+        }
     }
 
     // Tabs and the other control characters (DEL too) become blanks; CR and LF stay as line ends.
     void BlankControls(std::string& bytes)
     {
-        for (char& c : bytes) {
-            const auto byte = static_cast<unsigned char>(c);
-            if ((byte < 0x20 && c != '\r' && c != '\n') || byte == 0x7F)
-                c = ' ';
+        std::size_t i = 0;
+        for (; i + 8 <= bytes.size(); i += 8) {
+            if (MayHoldControls(WordAt(bytes.data() + i)))
+                BlankControlsIn(bytes.data() + i, 8);
         }
+        BlankControlsIn(bytes.data() + i, bytes.size() - i);
     }
 
     std::string_view WithoutBlanks(std::string_view line)
@@ -52,9 +80,17 @@ namespace {
     // files alike.
     std::size_t LineCountBound(std::string_view text)
     {
-        const auto lf = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-        const auto cr = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
-        return std::max(lf, cr) + 1;
+        const auto count = [text](char c) {
+            std::size_t found = 0;
+            const char* end = text.data() + text.size();
+            const char* at = text.data();
+            while ((at = static_cast<const char*>(std::memchr(at, c, static_cast<std::size_t>(end - at))))) {
+                ++found;
+                ++at;
+            }
+            return found;
+        };
+        return std::max(count('\n'), count('\r')) + 1;
     }
 
     // Writes the task lines one after another, each ended by '\n', into one buffer that becomes
@@ -120,12 +156,13 @@ namespace {
         SavedBytes += length + 2;
         if (SavedBytes > LargestList)
             return false;
-        Handles.push_back(LineArena::FileLine(Bytes.size()));
-        Bytes += ImportedCode;
-        Bytes += prefix;
-        Bytes += text;
-        Bytes += Tail;
-        Bytes += '\n';
+        const std::size_t at = Bytes.size();
+        Handles.push_back(LineArena::FileLine(at));
+        Bytes.resize(at + length + 1);
+        char* out = Bytes.data() + at;
+        for (const std::string_view piece : { ImportedCode, prefix, text, std::string_view(Tail) })
+            out = std::copy(piece.begin(), piece.end(), out);
+        *out = '\n';
         return true;
     }
 
