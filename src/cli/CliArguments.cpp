@@ -18,6 +18,7 @@ std::string UsageText()
            "  complete FILE INDEX [--force]\n"
            "  export-completed FILE [--force]\n"
            "  purge FILE [--force]\n"
+           "  import-text TEXTFILE -o OUT|- [--numbers]\n"
            "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
            "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
            "output.\n"
@@ -71,11 +72,12 @@ namespace {
     constexpr unsigned Writers = Bit(CommandName::Assess) | Bit(CommandName::Add) | Bit(CommandName::Complete)
         | Bit(CommandName::ExportCompleted) | Bit(CommandName::Purge);
 
-    constexpr std::array<OptionRule, 12> Rules { {
+    constexpr std::array<OptionRule, 13> Rules { {
         { "--today", TakesValue::Yes, AnyCommand },
         { "--days-per-level", TakesValue::Yes, AnyCommand },
         { "--json", TakesValue::No, Bit(CommandName::Show) },
-        { "-o", TakesValue::Yes, Bit(CommandName::Assess) },
+        { "-o", TakesValue::Yes, Bit(CommandName::Assess) | Bit(CommandName::ImportText) },
+        { "--numbers", TakesValue::No, Bit(CommandName::ImportText) },
         { "--force", TakesValue::No, Writers },
         { "--description", TakesValue::Yes, Bit(CommandName::Add) },
         { "--info", TakesValue::Yes, Bit(CommandName::Add) },
@@ -113,6 +115,7 @@ namespace {
             { "complete", CommandName::Complete },
             { "export-completed", CommandName::ExportCompleted },
             { "purge", CommandName::Purge },
+            { "import-text", CommandName::ImportText },
         };
         const auto found = commands.find(name);
         return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -190,7 +193,7 @@ namespace {
 
         ParsedArguments Parse()
         {
-            if (ReadAll() && TakeOperands() && CheckAdd())
+            if (ReadAll() && TakeOperands() && CheckAdd() && CheckImport())
                 return { Result, {} };
             return { std::nullopt, Error };
         }
@@ -238,6 +241,8 @@ namespace {
         {
             if (option == "--json")
                 Result.Form = OutputForm::Json;
+            else if (option == "--numbers")
+                Result.Numbers = LineNumbers::With;
             else
                 Result.Force = WhenReadStopped::WriteAnyway;
             return {};
@@ -281,13 +286,15 @@ namespace {
                 return false;
             }
             std::size_t expected = 1;
+            // The usage text's name of the file the command reads.
+            const std::string file = Result.Command == CommandName::ImportText ? "TEXTFILE" : "FILE";
             if (Operands.empty()) {
-                Error = CommandWord + " needs a FILE.";
+                Error = CommandWord + " needs a " + file + ".";
                 return false;
             }
             Result.File = Operands[0];
             if (Result.File.empty()) {
-                Error = CommandWord + " needs a FILE: the name given is empty.";
+                Error = CommandWord + " needs a " + file + ": the name given is empty.";
                 return false;
             }
             if (Result.Command == CommandName::Complete) {
@@ -315,6 +322,13 @@ namespace {
                         "--priority.";
             else if (DaysOrKind && !Result.Due)
                 Error = "--days and --kind belong to a date-based task: give --due as well.";
+            return Error.empty();
+        }
+
+        bool CheckImport()
+        {
+            if (Result.Command == CommandName::ImportText && Result.Output.empty())
+                Error = "import-text needs -o OUT, the list file to write, or -o - for standard output.";
             return Error.empty();
         }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CivilDate.h"
+#include "model/TextImport.h"
 
 #include <optional>
 #include <string>
@@ -9,7 +10,7 @@
 
 namespace agendrix::cli {
 
-enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge };
+enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge, ImportText };
 
 enum class OutputForm { Table, Json };
 
@@ -17,7 +18,7 @@ enum class OutputForm { Table, Json };
 // with more lines after it: saving it would drop those lines from the file.
 enum class WhenReadStopped { Refuse, WriteAnyway };
 
-// `-o -`: the assessed list goes to standard output instead of a file.
+// `-o -`: the assessed or imported list goes to standard output instead of a file.
 inline constexpr std::string_view StandardOutput = "-";
 
 // The command line, checked for form only; files are not touched here.
@@ -26,10 +27,11 @@ struct CliArguments {
     std::optional<int> DaysPerLevel;
     CommandName Command = CommandName::Show;
     std::string File;
-    std::string Output; // -o, for assess: a file, or StandardOutput
+    std::string Output; // -o, for assess and import-text: a file, or StandardOutput
     OutputForm Form = OutputForm::Table;
     std::size_t Index = 0; // complete
     WhenReadStopped Force = WhenReadStopped::Refuse; // --force, for the commands that write the list
+    LineNumbers Numbers = LineNumbers::Without; // --numbers, for import-text
 
     // add
     std::string Description;
