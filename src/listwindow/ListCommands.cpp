@@ -11,6 +11,8 @@ namespace {
         { ListCommand::Save, 'S', "&Save Task List", [](frmList& window) { window.Save(); } },
         { ListCommand::SaveAs, 'A', "Save Task List &As...", [](frmList& window) { window.SaveAs(); } },
         { ListCommand::MyList, 'M', "&My List", [](frmList& window) { window.MyList(); } },
+        { ListCommand::ImportTextList, 'R', " Import &Text List...",
+            [](frmList& window) { window.ImportTextList(); } },
     };
 } // namespace
 

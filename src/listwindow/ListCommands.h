@@ -9,7 +9,7 @@ class frmList;
 
 // The list window's commands, each named once for every way of reaching it: the access keys,
 // and the menu entries and remote panel buttons to come.
-enum class ListCommand { Save, SaveAs, MyList };
+enum class ListCommand { Save, SaveAs, MyList, ImportTextList };
 
 struct ListCommandEntry {
     ListCommand Command;

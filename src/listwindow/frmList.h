@@ -110,6 +110,9 @@ public:
     SaveOutcome Save();
     SaveOutcome SaveAs();
     void MyList();
+    // Replaces the list by one imported from a text file the user chooses, after the
+    // save-changes question; the new list has a name but no file yet (frmListImport.cpp).
+    void ImportTextList();
     // Opens another list after the save-changes question; false when the user cancelled.
     bool OpenList(const std::string& path);
     void CheckQueue();

@@ -8,3 +8,4 @@ int RunListWindowSafetyTests(int argc, char** argv);
 int RunQueueCheckTests(int argc, char** argv);
 int RunListWindowStartTests(int argc, char** argv);
 int RunListWindowSidebarTests(int argc, char** argv);
+int RunListWindowImportTests(int argc, char** argv);

@@ -12,5 +12,6 @@ int main(int argc, char** argv)
     failures += RunQueueCheckTests(argc, argv);
     failures += RunListWindowStartTests(argc, argv);
     failures += RunListWindowSidebarTests(argc, argv);
+    failures += RunListWindowImportTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

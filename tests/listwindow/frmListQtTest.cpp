@@ -40,6 +40,8 @@ namespace {
             return { false, 0, 1, false }; // the file dialog is cancelled
         case ListCommand::MyList:
             return { false, 1, 0, true };
+        case ListCommand::ImportTextList:
+            return { false, 1, 1, false }; // the file dialog is cancelled
         }
         return {};
     }
