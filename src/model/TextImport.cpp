@@ -48,24 +48,40 @@ namespace {
         return (below20 | ((del - EveryByte) & ~del & HighBits)) != 0;
     }
 
-    void BlankControlsIn(char* bytes, std::size_t count)
+    // The line ends of a text, counted while its control characters are blanked.
+    struct LineEnds {
+        std::size_t Lf = 0;
+        std::size_t Cr = 0;
+
+        // An upper bound of the text's lines, to size the tasks' buffer once: exact for LF, CR LF
+        // and CR files alike.
+        std::size_t LineBound() const { return std::max(Lf, Cr) + 1; }
+    };
+
+    void BlankControlsIn(char* bytes, std::size_t count, LineEnds& ends)
     {
         for (std::size_t i = 0; i < count; ++i) {
             const auto byte = static_cast<unsigned char>(bytes[i]);
-            if ((byte < 0x20 && byte != '\r' && byte != '\n') || byte == 0x7F)
+            if (byte == '\n')
+                ++ends.Lf;
+            else if (byte == '\r')
+                ++ends.Cr;
+            else if (byte < 0x20 || byte == 0x7F)
                 bytes[i] = ' ';
         }
     }
 
     // Tabs and the other control characters (DEL too) become blanks; CR and LF stay as line ends.
-    void BlankControls(std::string& bytes)
+    LineEnds BlankControls(std::string& bytes)
     {
+        LineEnds ends;
         std::size_t i = 0;
         for (; i + 8 <= bytes.size(); i += 8) {
             if (MayHoldControls(WordAt(bytes.data() + i)))
-                BlankControlsIn(bytes.data() + i, 8);
+                BlankControlsIn(bytes.data() + i, 8, ends);
         }
-        BlankControlsIn(bytes.data() + i, bytes.size() - i);
+        BlankControlsIn(bytes.data() + i, bytes.size() - i, ends);
+        return ends;
     }
 
     std::string_view WithoutBlanks(std::string_view line)
@@ -76,39 +92,21 @@ namespace {
         return line.substr(first, line.find_last_not_of(' ') - first + 1);
     }
 
-    // An upper bound of the lines of `text`, to size the buffer once: exact for LF, CR LF and CR
-    // files alike.
-    std::size_t LineCountBound(std::string_view text)
-    {
-        const auto count = [text](char c) {
-            std::size_t found = 0;
-            const char* end = text.data() + text.size();
-            const char* at = text.data();
-            while ((at = static_cast<const char*>(std::memchr(at, c, static_cast<std::size_t>(end - at))))) {
-                ++found;
-                ++at;
-            }
-            return found;
-        };
-        return std::max(count('\n'), count('\r')) + 1;
-    }
-
     // Writes the task lines one after another, each ended by '\n', into one buffer that becomes
     // the file segment of the lines' arena: a line costs its bytes and a handle, and no line is
     // copied twice.
     class TaskLineWriter {
     public:
-        TaskLineWriter(
-            LineNumbers numbers, const CivilDate& today, std::string_view text, std::uint64_t largest)
+        TaskLineWriter(LineNumbers numbers, const CivilDate& today, std::size_t textBytes, std::size_t lines,
+            std::uint64_t largest)
             : Numbers(numbers)
             , Tail("\t\t0\t" + FormatYyyymmdd(today) + "\t3\t0\t")
             , SavedBytes(HeaderLine().size() + 2)
             , LargestList(std::min(largest, MaxFileSize)) // a larger one would not fit the arena either
         {
-            const std::size_t lines = LineCountBound(text);
             const std::size_t perLine
                 = ImportedCode.size() + Tail.size() + 1 + (numbers == LineNumbers::With ? 16 : 0);
-            Bytes.reserve(std::min(text.size() + lines * perLine, LineArena::MaxSegmentSize));
+            Bytes.reserve(std::min(textBytes + lines * perLine, LineArena::MaxSegmentSize));
             Handles.reserve(lines);
         }
 
@@ -181,8 +179,8 @@ ImportedText ImportTextLines(
     std::string bytes, LineNumbers numbers, const CivilDate& today, std::uint64_t largestList)
 {
     const Lossiness conversion = ToWindows1252(bytes);
-    BlankControls(bytes);
-    TaskLineWriter writer(numbers, today, bytes, largestList);
+    const LineEnds ends = BlankControls(bytes);
+    TaskLineWriter writer(numbers, today, bytes.size(), ends.LineBound(), largestList);
     LineCursor cursor(bytes);
     while (const auto line = cursor.Next()) {
         const std::string_view text = WithoutBlanks(*line);

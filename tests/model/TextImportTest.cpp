@@ -238,11 +238,10 @@ namespace {
                                   "  \r\n"
                                   "Another line of the list, with \xE2\x82\xAC 5\n"
                                   "and one more\r";
-        std::string text;
-        const std::size_t blocks = 50'000'000 / block.size();
-        text.reserve(blocks * block.size());
-        for (std::size_t i = 0; i < blocks; ++i)
-            text += block;
+        std::string text = block;
+        while (text.size() < 50'000'000)
+            text += text; // doubled to just over 50 MB
+        const std::size_t blocks = text.size() / block.size();
         const auto start = std::chrono::steady_clock::now();
         const ImportedText imported = ImportTextLines(std::move(text), LineNumbers::With, Today);
         const auto took = std::chrono::steady_clock::now() - start;
