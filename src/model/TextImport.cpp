@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 
@@ -99,13 +98,13 @@ namespace {
     public:
         TaskLineWriter(LineNumbers numbers, const CivilDate& today, std::size_t textBytes, std::size_t lines,
             std::uint64_t largest)
-            : Numbers(numbers)
-            , Tail("\t\t0\t" + FormatYyyymmdd(today) + "\t3\t0\t")
+            : Head(numbers == LineNumbers::With ? "09\t001 - " : "09\t")
+            , Tail("\t\t0\t" + FormatYyyymmdd(today) + "\t3\t0\t\n")
+            , Numbered(numbers == LineNumbers::With)
             , SavedBytes(HeaderLine().size() + 2)
             , LargestList(std::min(largest, MaxFileSize)) // a larger one would not fit the arena either
         {
-            const std::size_t perLine
-                = ImportedCode.size() + Tail.size() + 1 + (numbers == LineNumbers::With ? 16 : 0);
+            const std::size_t perLine = Head.size() + Tail.size() + (Numbered ? 4 : 0);
             Bytes.reserve(std::min(textBytes + lines * perLine, LineArena::MaxSegmentSize));
             Handles.reserve(lines);
         }
@@ -116,51 +115,52 @@ namespace {
         ImportedText Finish();
 
     private:
-        std::string_view NumberPrefix();
+        // Counts the number in Head on by one: "009" becomes "010", "999" becomes "1000".
+        void NextNumber();
 
-        LineNumbers Numbers;
-        std::string Tail; // the fields after the description
+        // The fields before the description's text and, with numbers, the next line's number and
+        // " - "; then the fields after the description and the line's end.
+        std::string Head;
+        std::string Tail;
+        bool Numbered;
         std::uint64_t SavedBytes; // of the list file these lines make, with its header and CR LFs
         std::uint64_t LargestList;
         std::size_t Cut = 0;
         std::string Bytes;
         std::vector<LineHandle> Handles;
-        char Prefix[32] = {};
     };
 
-    std::string_view TaskLineWriter::NumberPrefix()
+    void TaskLineWriter::NextNumber()
     {
-        if (Numbers == LineNumbers::Without)
-            return {};
-        char digits[20];
-        const char* digitsEnd = std::to_chars(std::begin(digits), std::end(digits), Handles.size() + 1).ptr;
-        const auto length = digitsEnd - digits;
-        char* at = std::fill_n(Prefix, length < 3 ? 3 - length : 0, '0');
-        at = std::copy(static_cast<const char*>(digits), digitsEnd, at);
-        at = std::copy_n(" - ", 3, at);
-        return { Prefix, static_cast<std::size_t>(at - Prefix) };
+        const std::size_t first = ImportedCode.size();
+        std::size_t digit = Head.size() - 3; // past the last digit, before " - "
+        while (digit > first && Head[digit - 1] == '9')
+            Head[--digit] = '0';
+        if (digit > first)
+            ++Head[digit - 1];
+        else
+            Head.insert(first, 1, '1');
     }
 
     bool TaskLineWriter::Add(std::string_view text)
     {
-        const std::string_view prefix = NumberPrefix();
-        const std::size_t room = MaxTaskLineLength - ImportedCode.size() - Tail.size() - prefix.size();
+        // A task line holds no line end: Tail's '\n' ends the line in the buffer only.
+        const std::size_t room = MaxTaskLineLength + 1 - Head.size() - Tail.size();
         if (text.size() > room) {
             // A cut may leave a blank at the end, which a description never keeps.
             text = WithoutBlanks(text.substr(0, room));
             ++Cut;
         }
-        const std::size_t length = ImportedCode.size() + prefix.size() + text.size() + Tail.size();
-        SavedBytes += length + 2;
+        const std::size_t length = Head.size() + text.size() + Tail.size(); // '\n' in place of CR LF
+        SavedBytes += length + 1;
         if (SavedBytes > LargestList)
             return false;
-        const std::size_t at = Bytes.size();
-        Handles.push_back(LineArena::FileLine(at));
-        Bytes.resize(at + length + 1);
-        char* out = Bytes.data() + at;
-        for (const std::string_view piece : { ImportedCode, prefix, text, std::string_view(Tail) })
-            out = std::copy(piece.begin(), piece.end(), out);
-        *out = '\n';
+        Handles.push_back(LineArena::FileLine(Bytes.size()));
+        Bytes += Head;
+        Bytes += text;
+        Bytes += Tail;
+        if (Numbered)
+            NextNumber();
         return true;
     }
 
