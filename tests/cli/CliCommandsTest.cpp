@@ -1,7 +1,4 @@
-#include "cli/CliCommands.h"
-#include "cli/CliArguments.h"
-
-#include "model/CivilDate.h"
+#include "CliRunner.h"
 
 #include "support/Bytes.h"
 #include "support/FailingFileOps.h"
@@ -24,28 +21,7 @@ namespace {
 
     namespace fs = std::filesystem;
 
-    class CliCommands : public testing::Test {
-    protected:
-        // Runs a command line at 2026-12-06 12:00 with DaysPerLevel 3 and ISO dates.
-        ExitCode Run(std::vector<std::string> args, FileOps& ops = SystemFileOps())
-        {
-            Out.str({});
-            Err.str({});
-            const ParsedArguments parsed = ParseArguments(args);
-            EXPECT_TRUE(parsed.Arguments) << parsed.Error;
-            if (!parsed.Arguments)
-                return ExitCode::Usage;
-            CliContext context { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 }, 3, FormatIso, Out, Err,
-                false, ops };
-            return RunCommand(*parsed.Arguments, context);
-        }
-
-        std::string List(const char* name) const { return Folder / name; }
-
-        test::TempFolder Folder;
-        std::ostringstream Out;
-        std::ostringstream Err;
-    };
+    class CliCommands : public CliRunner { };
 
     const std::string Header = "Format: 5.0.0\r\n";
 
@@ -316,20 +292,6 @@ namespace {
             EXPECT_EQ(ReadBytes(Folder / "home.cti"),
                 (ctiBefore ? cti : Header) + "10\t2026/12/01 - A\t\t0\t\t\t\t\r\n");
         }
-    }
-
-    // The real program, for what only a process shows: exit statuses and the two streams.
-    int RunProgram(const std::string& arguments, std::string& output)
-    {
-        const std::string command = std::string(AGENDRIX_CLI) + " " + arguments + " 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t got = 0;
-        output.clear();
-        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            output.append(buffer, got);
-        const int status = pclose(pipe);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     TEST(CliProgram, ExitStatusesSayWhatWentWrong)

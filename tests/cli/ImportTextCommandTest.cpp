@@ -1,5 +1,4 @@
-#include "cli/CliArguments.h"
-#include "cli/CliCommands.h"
+#include "CliRunner.h"
 
 #include "support/Bytes.h"
 #include "support/FailingFileOps.h"
@@ -8,11 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
-#include <sstream>
-#include <sys/wait.h>
 
 namespace agendrix::cli {
 namespace {
@@ -22,84 +18,6 @@ namespace {
 
     namespace fs = std::filesystem;
 
-    struct BadImportCase {
-        const char* Name;
-        std::vector<std::string> Args;
-        const char* ErrorPart;
-    };
-
-    class BadImportArguments : public testing::TestWithParam<BadImportCase> { };
-
-    TEST_P(BadImportArguments, AreRefusedWithAMessageThatSaysWhy)
-    {
-        const ParsedArguments parsed = ParseArguments(GetParam().Args);
-        EXPECT_FALSE(parsed.Arguments.has_value());
-        EXPECT_NE(parsed.Error.find(GetParam().ErrorPart), std::string::npos) << parsed.Error;
-    }
-
-    INSTANTIATE_TEST_SUITE_P(ImportText, BadImportArguments,
-        testing::Values(
-            BadImportCase { "NoOutput", { "import-text", "a.txt" },
-                "import-text needs -o OUT, the list file to write, or -o - for standard output." },
-            BadImportCase {
-                "NumbersButNoOutput", { "import-text", "--numbers", "a.txt" }, "import-text needs -o" },
-            BadImportCase {
-                "EmptyOutput", { "import-text", "a.txt", "-o", "" }, "-o needs a file name, or -" },
-            BadImportCase { "OutputWithoutValue", { "import-text", "a.txt", "-o" }, "-o needs a value" },
-            BadImportCase { "EmptyFile", { "import-text", "", "-o", "b.agl" },
-                "import-text needs a TEXTFILE: the name given is empty" },
-            BadImportCase { "NoFile", { "import-text", "-o", "b.agl" }, "import-text needs a TEXTFILE." },
-            BadImportCase { "SecondFile", { "import-text", "a.txt", "b.txt", "-o", "c.agl" },
-                "unexpected argument \"b.txt\"" },
-            BadImportCase { "Force", { "import-text", "a.txt", "-o", "b.agl", "--force" },
-                "import-text does not know the option --force" },
-            BadImportCase { "Json", { "import-text", "a.txt", "-o", "b.agl", "--json" },
-                "import-text does not know the option --json" },
-            BadImportCase { "NumbersWithValue", { "import-text", "a.txt", "-o", "b.agl", "--numbers=yes" },
-                "--numbers takes no value" },
-            BadImportCase { "NumbersOnAssess", { "assess", "a.agl", "--numbers" },
-                "assess does not know the option --numbers" },
-            BadImportCase { "NumbersBeforeCommand", { "--numbers", "import-text", "a.txt", "-o", "b.agl" },
-                "unknown option --numbers" }),
-        [](const auto& testInfo) { return std::string(testInfo.param.Name); });
-
-    struct GoodImportCase {
-        const char* Name;
-        std::vector<std::string> Args;
-        const char* File;
-        const char* Output;
-        LineNumbers Numbers;
-    };
-
-    class GoodImportArguments : public testing::TestWithParam<GoodImportCase> { };
-
-    TEST_P(GoodImportArguments, AreReadWhereverTheOptionsStand)
-    {
-        const GoodImportCase& c = GetParam();
-        const ParsedArguments parsed = ParseArguments(c.Args);
-        ASSERT_TRUE(parsed.Arguments) << parsed.Error;
-        EXPECT_EQ(parsed.Arguments->Command, CommandName::ImportText);
-        EXPECT_EQ(parsed.Arguments->File, c.File);
-        EXPECT_EQ(parsed.Arguments->Output, c.Output);
-        EXPECT_EQ(parsed.Arguments->Numbers, c.Numbers);
-    }
-
-    INSTANTIATE_TEST_SUITE_P(ImportText, GoodImportArguments,
-        testing::Values(GoodImportCase { "WithoutNumbers", { "import-text", "a.txt", "-o", "b.agl" }, "a.txt",
-                            "b.agl", LineNumbers::Without },
-            GoodImportCase { "NumbersAtTheEnd", { "import-text", "a.txt", "-o", "b.agl", "--numbers" },
-                "a.txt", "b.agl", LineNumbers::With },
-            GoodImportCase { "NumbersAndOutputFirst", { "import-text", "--numbers", "-o", "b.agl", "a.txt" },
-                "a.txt", "b.agl", LineNumbers::With },
-            GoodImportCase {
-                "StandardOutput", { "import-text", "a.txt", "-o", "-" }, "a.txt", "-", LineNumbers::Without },
-            GoodImportCase { "FileBeginningWithADash", { "import-text", "-o", "b.agl", "--", "-notes.txt" },
-                "-notes.txt", "b.agl", LineNumbers::Without },
-            GoodImportCase { "GlobalOptionsAnywhere",
-                { "--today", "2026-12-04", "import-text", "a.txt", "--days-per-level", "2", "-o", "b.agl" },
-                "a.txt", "b.agl", LineNumbers::Without }),
-        [](const auto& testInfo) { return std::string(testInfo.param.Name); });
-
     const std::string Header = "Format: 5.0.0\r\n";
 
     // The list file line of an imported task on 2026-12-06.
@@ -108,26 +26,7 @@ namespace {
         return "09\t" + description + "\t\t0\t20261206\t3\t0\t\r\n";
     }
 
-    class ImportTextCommand : public testing::Test {
-    protected:
-        // Runs a command line at 2026-12-06 12:00 with DaysPerLevel 3 and ISO dates.
-        ExitCode Run(const std::vector<std::string>& args, FileOps& ops = SystemFileOps())
-        {
-            Out.str({});
-            Err.str({});
-            const ParsedArguments parsed = ParseArguments(args);
-            EXPECT_TRUE(parsed.Arguments) << parsed.Error;
-            if (!parsed.Arguments)
-                return ExitCode::Usage;
-            CliContext context { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 }, 3, FormatIso, Out, Err,
-                false, ops };
-            return RunCommand(*parsed.Arguments, context);
-        }
-
-        test::TempFolder Folder;
-        std::ostringstream Out;
-        std::ostringstream Err;
-    };
+    class ImportTextCommand : public CliRunner { };
 
     struct RunCase {
         const char* Name;
@@ -212,20 +111,6 @@ namespace {
         EXPECT_EQ(Folder.Names(), (std::vector<std::string> { "notes.txt", "out.agl" }));
     }
 
-    // The real program, for its exit statuses and its two streams.
-    int RunProgram(const std::string& arguments, std::string& output)
-    {
-        const std::string command = std::string(AGENDRIX_CLI) + " --today 2026-12-06 " + arguments + " 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t got = 0;
-        output.clear();
-        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            output.append(buffer, got);
-        const int status = pclose(pipe);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
     TEST(ImportTextProgram, ExitStatusesSayWhatWentWrong)
     {
         const test::TempFolder folder;
@@ -236,12 +121,13 @@ namespace {
             int Status;
             std::string Output;
         } cases[] = {
-            { "usage", "import-text " + folder / "notes.txt", 1,
+            { "usage", "--today 2026-12-06 import-text " + folder / "notes.txt", 1,
                 "agendrix-cli: import-text needs -o OUT, the list file to write, or -o - for standard "
                 "output.\n" },
-            { "missingFile", "import-text /nonexistent/notes.txt -o -", 2,
+            { "missingFile", "--today 2026-12-06 import-text /nonexistent/notes.txt -o -", 2,
                 "agendrix-cli: Could not open \"/nonexistent/notes.txt\": No such file or directory.\n" },
-            { "imported", "import-text " + folder / "notes.txt" + " -o -", 0, Header + TaskOf("Milk") },
+            { "imported", "--today 2026-12-06 import-text " + folder / "notes.txt" + " -o -", 0,
+                Header + TaskOf("Milk") },
         };
         for (const auto& c : cases) {
             std::string output;
