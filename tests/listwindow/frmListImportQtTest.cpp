@@ -111,6 +111,53 @@ namespace {
         return path;
     }
 
+    // What the user was asked and told, and the file dialogs shown.
+    void CheckAsked(const ImportCase& c, const test::ScriptedPrompts& prompts, const std::string& path,
+        const std::string& listName)
+    {
+        QVERIFY2(prompts.Asked.size() == c.Asked.size(), c.Name);
+        for (std::size_t i = 0; i < c.Asked.size(); ++i) {
+            PromptRequest expected = c.Asked[i];
+            expected.Text = Replaced(Replaced(expected.Text, "FILE", path), "LIST", listName);
+            QVERIFY2(prompts.Asked[i] == expected,
+                (std::string(c.Name) + ": " + test::Describe(prompts.Asked[i])).c_str());
+        }
+        QVERIFY2(prompts.Dialogs.size() == c.Dialogs, c.Name);
+    }
+
+    struct OldList {
+        std::string Name;
+        std::size_t Count;
+        bool Dirty;
+    };
+
+    // The open list stays as it was, scrolled as it was.
+    void CheckUnchanged(const ImportCase& c, const frmList& window, const OldList& old)
+    {
+        QVERIFY2(window.Document().ListName == old.Name, c.Name);
+        QVERIFY2(window.Document().Tasks.Count() == old.Count, c.Name);
+        QVERIFY2(window.Document().Dirty == old.Dirty, c.Name);
+        QVERIFY2(window.RowStart() == 1, c.Name);
+    }
+
+    // The imported list is shown from the top under the text file's name.
+    void CheckImported(const ImportCase& c, const frmList& window, const ListWindowFixture& fixture)
+    {
+        QVERIFY2(window.Document().ListName == "notes.backup", c.Name);
+        QVERIFY2(window.CurrentView().Caption == QStringLiteral(" - notes"), c.Name);
+        QVERIFY2(window.windowTitle() == QStringLiteral("notes - Agendrix"), c.Name);
+        QVERIFY2(window.RowStart() == 0, c.Name);
+        for (std::size_t row = 0; row < c.Rows.size(); ++row)
+            QVERIFY2(
+                window.CurrentView().RowViews.at(row).Description == FromUtf8(Windows1252ToUtf8(c.Rows[row])),
+                c.Name);
+        // The mark of changes stays as it was: a saved list was clean again.
+        const bool saved = c.Dirty && c.Answers.front() == PromptAnswer::Yes;
+        QVERIFY2(window.Document().Dirty == (c.Dirty && !saved), c.Name);
+        const std::string oldFile = test::ReadBytes(fixture.Path("list.agl"));
+        QVERIFY2((oldFile.find("Unsaved change") != std::string::npos) == saved, c.Name);
+    }
+
 } // namespace
 
 class ListWindowImportTest : public QObject {
@@ -127,40 +174,19 @@ private slots:
             QTest::mouseRelease(window.get(), Qt::LeftButton, {}, down);
             QVERIFY2(window->RowStart() == 1, c.Name);
             const std::string path = Choose(c, fixture, *window);
-            const std::string oldName = window->Document().ListName;
-            const std::size_t oldCount = window->Document().Tasks.Count();
+            const ListDocument& document = window->Document();
+            const OldList old { document.ListName, document.Tasks.Count(), document.Dirty };
             fixture.Prompts.Answers = c.Answers;
 
             window->Run(ListCommand::ImportTextList);
 
-            QVERIFY2(fixture.Prompts.Asked.size() == c.Asked.size(), c.Name);
-            for (std::size_t i = 0; i < c.Asked.size(); ++i) {
-                PromptRequest expected = c.Asked[i];
-                expected.Text = Replaced(Replaced(expected.Text, "FILE", path), "LIST", oldName);
-                QVERIFY2(fixture.Prompts.Asked[i] == expected,
-                    (std::string(c.Name) + ": " + test::Describe(fixture.Prompts.Asked[i])).c_str());
-            }
-            QVERIFY2(fixture.Prompts.Dialogs.size() == c.Dialogs, c.Name);
-            if (c.Rows.empty()) {
-                QVERIFY2(window->Document().ListName == oldName, c.Name);
-                QVERIFY2(window->Document().Tasks.Count() == oldCount, c.Name);
-                QVERIFY2(window->Document().Dirty == c.Dirty, c.Name);
-                QVERIFY2(window->RowStart() == 1, c.Name);
-                continue;
-            }
-            QVERIFY2(window->Document().ListName == "notes.backup", c.Name);
-            QVERIFY2(window->CurrentView().Caption == QStringLiteral(" - notes"), c.Name);
-            QVERIFY2(window->windowTitle() == QStringLiteral("notes - Agendrix"), c.Name);
-            QVERIFY2(window->RowStart() == 0, c.Name);
-            for (std::size_t row = 0; row < c.Rows.size(); ++row)
-                QVERIFY2(window->CurrentView().RowViews.at(row).Description
-                        == FromUtf8(Windows1252ToUtf8(c.Rows[row])),
-                    c.Name);
-            // The mark of changes stays as it was: a saved list was clean again.
-            const bool saved = c.Dirty && c.Answers.front() == PromptAnswer::Yes;
-            QVERIFY2(window->Document().Dirty == (c.Dirty && !saved), c.Name);
-            const std::string oldFile = test::ReadBytes(fixture.Path("list.agl"));
-            QVERIFY2((oldFile.find("Unsaved change") != std::string::npos) == saved, c.Name);
+            CheckAsked(c, fixture.Prompts, path, old.Name);
+            if (c.Rows.empty())
+                CheckUnchanged(c, *window, old);
+            else
+                CheckImported(c, *window, fixture);
+            if (QTest::currentTestFailed())
+                return;
         }
     }
 
