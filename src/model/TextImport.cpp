@@ -98,7 +98,7 @@ namespace {
     public:
         TaskLineWriter(LineNumbers numbers, const CivilDate& today, std::size_t textBytes, std::size_t lines,
             std::uint64_t largest)
-            : Head(numbers == LineNumbers::With ? "09\t001 - " : "09\t")
+            : Head(std::string(ImportedCode) + (numbers == LineNumbers::With ? "001 - " : ""))
             , Tail("\t\t0\t" + FormatYyyymmdd(today) + "\t3\t0\t\n")
             , Numbered(numbers == LineNumbers::With)
             , SavedBytes(HeaderLine().size() + 2)
