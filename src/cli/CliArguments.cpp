@@ -20,6 +20,7 @@ std::string UsageText()
            "  purge FILE [--force]\n"
            "  index FOLDER [--json] [--numbered] [--top5]\n"
            "  export-html FILE -o OUT|- [--template TEMPLATE] [--color]\n"
+           "  import-text TEXTFILE -o OUT|- [--numbers]\n"
            "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
            "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
            "output.\n"
@@ -73,13 +74,15 @@ namespace {
     constexpr unsigned Writers = Bit(CommandName::Assess) | Bit(CommandName::Add) | Bit(CommandName::Complete)
         | Bit(CommandName::ExportCompleted) | Bit(CommandName::Purge);
 
-    constexpr std::array<OptionRule, 16> Rules { {
+    constexpr std::array<OptionRule, 17> Rules { {
         { "--today", TakesValue::Yes, AnyCommand },
         { "--days-per-level", TakesValue::Yes, AnyCommand },
         { "--json", TakesValue::No, Bit(CommandName::Show) | Bit(CommandName::Index) },
         { "--numbered", TakesValue::No, Bit(CommandName::Index) },
         { "--top5", TakesValue::No, Bit(CommandName::Index) },
-        { "-o", TakesValue::Yes, Bit(CommandName::Assess) | Bit(CommandName::ExportHtml) },
+        { "-o", TakesValue::Yes,
+            Bit(CommandName::Assess) | Bit(CommandName::ExportHtml) | Bit(CommandName::ImportText) },
+        { "--numbers", TakesValue::No, Bit(CommandName::ImportText) },
         { "--force", TakesValue::No, Writers },
         { "--description", TakesValue::Yes, Bit(CommandName::Add) },
         { "--info", TakesValue::Yes, Bit(CommandName::Add) },
@@ -121,6 +124,7 @@ namespace {
             { "purge", CommandName::Purge },
             { "index", CommandName::Index },
             { "export-html", CommandName::ExportHtml },
+            { "import-text", CommandName::ImportText },
         };
         const auto found = commands.find(name);
         return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -198,7 +202,7 @@ namespace {
 
         ParsedArguments Parse()
         {
-            if (ReadAll() && TakeOperands() && CheckAdd() && CheckExportHtml())
+            if (ReadAll() && TakeOperands() && CheckAdd() && CheckOutput())
                 return { Result, {} };
             return { std::nullopt, Error };
         }
@@ -247,11 +251,13 @@ namespace {
             if (option == "--json")
                 Result.Form = OutputForm::Json;
             else if (option == "--numbered")
-                Result.Numbers = IndexNumbers::On;
+                Result.Numbered = IndexNumbers::On;
             else if (option == "--top5")
                 Result.TopTasks = IndexTopTasks::On;
             else if (option == "--color")
                 Result.Colour = PageColour::ByCategory;
+            else if (option == "--numbers")
+                Result.Numbers = LineNumbers::With;
             else
                 Result.Force = WhenReadStopped::WriteAnyway;
             return {};
@@ -301,14 +307,17 @@ namespace {
                 return false;
             }
             std::size_t expected = 1;
-            const std::string operand = Result.Command == CommandName::Index ? "FOLDER" : "FILE";
+            // The usage text's name of what the command reads.
+            const std::string file = Result.Command == CommandName::ImportText ? "TEXTFILE"
+                : Result.Command == CommandName::Index                         ? "FOLDER"
+                                                                               : "FILE";
             if (Operands.empty()) {
-                Error = CommandWord + " needs a " + operand + ".";
+                Error = CommandWord + " needs a " + file + ".";
                 return false;
             }
             Result.File = Operands[0];
             if (Result.File.empty()) {
-                Error = CommandWord + " needs a " + operand + ": the name given is empty.";
+                Error = CommandWord + " needs a " + file + ": the name given is empty.";
                 return false;
             }
             if (Result.Command == CommandName::Complete) {
@@ -339,10 +348,13 @@ namespace {
             return Error.empty();
         }
 
-        bool CheckExportHtml()
+        // The commands that make a new file need to be told where it goes.
+        bool CheckOutput()
         {
             if (Result.Command == CommandName::ExportHtml && Result.Output.empty())
                 Error = "export-html needs -o OUT for the web page, or -o - for standard output.";
+            else if (Result.Command == CommandName::ImportText && Result.Output.empty())
+                Error = "import-text needs -o OUT, the list file to write, or -o - for standard output.";
             return Error.empty();
         }
 

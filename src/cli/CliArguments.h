@@ -2,6 +2,7 @@
 
 #include "model/CivilDate.h"
 #include "model/ListIndex.h"
+#include "model/TextImport.h"
 #include "model/WebPage.h"
 
 #include <optional>
@@ -11,7 +12,7 @@
 
 namespace agendrix::cli {
 
-enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge, Index, ExportHtml };
+enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge, Index, ExportHtml, ImportText };
 
 enum class OutputForm { Table, Json };
 
@@ -19,7 +20,7 @@ enum class OutputForm { Table, Json };
 // with more lines after it: saving it would drop those lines from the file.
 enum class WhenReadStopped { Refuse, WriteAnyway };
 
-// `-o -`: the assessed list goes to standard output instead of a file.
+// `-o -`: the assessed or imported list goes to standard output instead of a file.
 inline constexpr std::string_view StandardOutput = "-";
 
 // The command line, checked for form only; files are not touched here.
@@ -27,14 +28,15 @@ struct CliArguments {
     std::optional<DateTime> Today;
     std::optional<int> DaysPerLevel;
     CommandName Command = CommandName::Show;
-    std::string File; // for index: the FOLDER
-    std::string Output; // -o, for assess and export-html: a file, or StandardOutput
+    std::string File; // for index: the FOLDER; for import-text: the TEXTFILE
+    std::string Output; // -o, for assess, export-html and import-text: a file, or StandardOutput
     OutputForm Form = OutputForm::Table;
     std::size_t Index = 0; // complete
     WhenReadStopped Force = WhenReadStopped::Refuse; // --force, for the commands that write the list
+    LineNumbers Numbers = LineNumbers::Without; // --numbers, for import-text
 
     // index
-    IndexNumbers Numbers = IndexNumbers::Off; // --numbered
+    IndexNumbers Numbered = IndexNumbers::Off; // --numbered
     IndexTopTasks TopTasks = IndexTopTasks::Off; // --top5
 
     // export-html

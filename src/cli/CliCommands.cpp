@@ -10,6 +10,7 @@
 #include "model/ListFile.h"
 #include "model/ListIndex.h"
 #include "model/TaskEditing.h"
+#include "model/TextImport.h"
 #include "model/WebPage.h"
 #include "model/Windows1252.h"
 
@@ -22,6 +23,14 @@ namespace {
 
     enum class WhenMissing { Fail, StartEmpty };
 
+    // The name a file is reported and kept under: absolute, as the window names lists.
+    std::string AbsoluteName(const std::string& file)
+    {
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+        return error ? file : absolute.lexically_normal().string();
+    }
+
     // Loads the list (older formats converted, with their notes on the error stream) and
     // assesses it. Returns false after reporting the error. A command that writes the list back
     // refuses one whose reading stopped at an empty line, as the lines after it would be lost,
@@ -29,9 +38,7 @@ namespace {
     bool LoadList(ListDocument& document, const std::string& file, WhenMissing whenMissing,
         WhenReadStopped whenStopped, CliContext& context)
     {
-        std::error_code error;
-        const std::filesystem::path absolute = std::filesystem::absolute(file, error);
-        document.ListName = error ? file : absolute.lexically_normal().string();
+        document.ListName = AbsoluteName(file);
         RecentLists unused;
         StreamPrompts prompts(context.Err, PromptAnswer::Yes);
         const GetListResult result = GetList(document, unused, prompts, context.Now.Date, context.Ops);
@@ -97,7 +104,7 @@ namespace {
     ExitCode Index(const CliArguments& arguments, CliContext& context)
     {
         const std::string folder = arguments.File.ends_with('/') ? arguments.File : arguments.File + "/";
-        const ListIndexRead read = ReadListIndex(folder, arguments.Numbers, arguments.TopTasks);
+        const ListIndexRead read = ReadListIndex(folder, arguments.Numbered, arguments.TopTasks);
         for (const FileError& error : read.Unreadable)
             context.Err << "agendrix-cli: " << error.Message << '\n';
         TaskStore tasks;
@@ -291,11 +298,47 @@ namespace {
         return ExitCode::FileOrData;
     }
 
-    // The file a writing command writes: assess's output file when it names one.
+    // Puts the tasks of the text file in the document's store, with the notes on what changed
+    // on the error stream. Returns false after reporting the error.
+    bool ImportInto(ListDocument& document, const CliArguments& arguments, CliContext& context)
+    {
+        const std::string path = AbsoluteName(arguments.File);
+        TextImport imported = ImportTextFile(path, arguments.Numbers, context.Now.Date, context.Ops);
+        if (imported.What == TextImport::Status::Failed) {
+            context.Err << "agendrix-cli: " << imported.Error.Message << '\n';
+            return false;
+        }
+        if (const std::string notice = ImportNotice(path, imported.Text); !notice.empty())
+            context.Err << notice << '\n';
+        document.Tasks.Load(std::move(imported.Text.Loaded));
+        return true;
+    }
+
+    ExitCode ImportToStandardOutput(const CliArguments& arguments, CliContext& context)
+    {
+        ListDocument document;
+        if (!ImportInto(document, arguments, context))
+            return ExitCode::FileOrData;
+        WriteListFile(context.Out, document.Tasks);
+        return ExitCode::Success;
+    }
+
+    ExitCode ImportText(const Writer& writer)
+    {
+        ListDocument document;
+        if (!ImportInto(document, writer.Arguments, writer.Context))
+            return ExitCode::FileOrData;
+        document.ListName = writer.Arguments.Output;
+        return writer.Save(document);
+    }
+
+    // The file a writing command writes: the output file of assess and import-text when -o names
+    // one.
     std::string WrittenFile(const CliArguments& arguments)
     {
-        if (arguments.Command == CommandName::Assess && !arguments.Output.empty()
-            && arguments.Output != StandardOutput)
+        const bool toOutput
+            = arguments.Command == CommandName::Assess || arguments.Command == CommandName::ImportText;
+        if (toOutput && !arguments.Output.empty() && arguments.Output != StandardOutput)
             return arguments.Output;
         return arguments.File;
     }
@@ -319,6 +362,8 @@ namespace {
             return ExportCompletedItems(writer);
         case CommandName::Purge:
             return Purge(writer);
+        case CommandName::ImportText:
+            return ImportText(writer);
         case CommandName::Show:
         case CommandName::Index:
         case CommandName::ExportHtml:
@@ -337,6 +382,9 @@ ExitCode RunCommand(const CliArguments& arguments, CliContext& context)
         return Index(arguments, context);
     if (arguments.Command == CommandName::ExportHtml)
         return ExportHtml(arguments, context);
+    // Standard output needs no lock: no list file is written.
+    if (arguments.Command == CommandName::ImportText && arguments.Output == StandardOutput)
+        return ImportToStandardOutput(arguments, context);
     return RunWriter(arguments, context);
 }
 

@@ -19,6 +19,8 @@ namespace {
             [](frmList& window) { window.ExportWebPage(); } },
         { ListCommand::Print, 'P', " &Print...", [](frmList& window) { window.Print(); } },
         { ListCommand::CopyList, 'C', " &Copy List", [](frmList& window) { window.CopyList(); } },
+        { ListCommand::ImportTextList, 'R', " Import &Text List...",
+            [](frmList& window) { window.ImportTextList(); } },
     };
 } // namespace
 

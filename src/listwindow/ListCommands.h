@@ -17,6 +17,7 @@ enum class ListCommand {
     DirectoryListing,
     Find,
     ExportWebPage,
+    ImportTextList,
     Print,
     CopyList
 };

@@ -133,6 +133,9 @@ public:
     // Writes the list as a web page through the program folder's template, after asking where
     // and whether in colour; offers to open the page.
     void ExportWebPage();
+    // Replaces the list by one imported from a text file the user chooses, after the
+    // save-changes question; the new list has a name but no file yet (frmListImport.cpp).
+    void ImportTextList();
     // Opens another list after the save-changes question; false when the user cancelled.
     bool OpenList(const std::string& path);
     void CheckQueue();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace agendrix {
 
@@ -52,6 +53,14 @@ namespace {
             out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
             out += static_cast<char>(0x80 | (cp & 0x3F));
         }
+    }
+
+    // Whether the eight bytes at `at` are all ASCII, and the word they make: runs of ASCII, most
+    // of most texts, are checked and copied a word at a time.
+    bool AsciiWordAt(const char* at, std::uint64_t& word)
+    {
+        std::memcpy(&word, at, sizeof word);
+        return (word & 0x8080808080808080) == 0;
     }
 
     // Decodes one UTF-8 sequence at text[pos]; returns its length, or 0 when it is malformed
@@ -112,6 +121,14 @@ namespace {
         std::size_t written = 0;
         std::size_t pos = 0;
         while (pos < utf8.size()) {
+            std::uint64_t word = 0;
+            if (pos + 8 <= utf8.size() && AsciiWordAt(utf8.data() + pos, word)) {
+                // The word is read before it is written, and `out` is never ahead of `utf8`.
+                std::memcpy(out + written, &word, sizeof word);
+                written += 8;
+                pos += 8;
+                continue;
+            }
             char32_t cp = 0;
             const std::size_t length = DecodeUtf8(utf8, pos, cp);
             const int byte = length == 0 ? -1 : ByteOf(cp);
@@ -144,6 +161,11 @@ bool IsValidUtf8(std::string_view text)
 {
     std::size_t pos = 0;
     while (pos < text.size()) {
+        std::uint64_t word = 0;
+        if (pos + 8 <= text.size() && AsciiWordAt(text.data() + pos, word)) {
+            pos += 8;
+            continue;
+        }
         char32_t cp = 0;
         const std::size_t length = DecodeUtf8(text, pos, cp);
         if (length == 0)
@@ -153,16 +175,19 @@ bool IsValidUtf8(std::string_view text)
     return true;
 }
 
-namespace {
-    bool IsAscii(std::string_view text)
-    {
-        for (const char c : text) {
-            if (static_cast<unsigned char>(c) >= 0x80)
-                return false;
-        }
-        return true;
+bool IsAscii(std::string_view text)
+{
+    std::size_t pos = 0;
+    for (std::uint64_t word = 0; pos + 8 <= text.size(); pos += 8) {
+        if (!AsciiWordAt(text.data() + pos, word))
+            return false;
     }
-} // namespace
+    for (; pos < text.size(); ++pos) {
+        if (static_cast<unsigned char>(text[pos]) >= 0x80)
+            return false;
+    }
+    return true;
+}
 
 std::string PathToFileText(std::string_view path)
 {

@@ -35,5 +35,7 @@ std::string PathToFileText(std::string_view path);
 std::string PathFromFileText(std::string_view text);
 
 bool IsValidUtf8(std::string_view text);
+// Whether every byte is below 128.
+bool IsAscii(std::string_view text);
 
 } // namespace agendrix

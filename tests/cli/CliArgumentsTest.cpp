@@ -29,6 +29,27 @@ namespace {
             BadCase {
                 "ExportEmptyFile", { "export-completed", "" }, "export-completed needs a FILE: the name" },
             BadCase { "PurgeEmptyFile", { "purge", "--", "" }, "purge needs a FILE: the name" },
+            BadCase { "ImportEmptyFile", { "import-text", "", "-o", "b.agl" },
+                "import-text needs a TEXTFILE: the name given is empty" },
+            BadCase { "ImportNoFile", { "import-text", "-o", "b.agl" }, "import-text needs a TEXTFILE." },
+            BadCase { "ImportNoOutput", { "import-text", "a.txt" },
+                "import-text needs -o OUT, the list file to write, or -o - for standard output." },
+            BadCase {
+                "ImportNumbersButNoOutput", { "import-text", "--numbers", "a.txt" }, "import-text needs -o" },
+            BadCase {
+                "ImportEmptyOutput", { "import-text", "a.txt", "-o", "" }, "-o needs a file name, or -" },
+            BadCase { "ImportSecondFile", { "import-text", "a.txt", "b.txt", "-o", "c.agl" },
+                "unexpected argument \"b.txt\"" },
+            BadCase { "ImportForce", { "import-text", "a.txt", "-o", "b.agl", "--force" },
+                "import-text does not know the option --force" },
+            BadCase { "ImportJson", { "import-text", "a.txt", "-o", "b.agl", "--json" },
+                "import-text does not know the option --json" },
+            BadCase { "NumbersWithValue", { "import-text", "a.txt", "-o", "b.agl", "--numbers=yes" },
+                "--numbers takes no value" },
+            BadCase { "NumbersOnAssess", { "assess", "a.agl", "--numbers" },
+                "assess does not know the option --numbers" },
+            BadCase { "NumbersBeforeCommand", { "--numbers", "import-text", "a.txt", "-o", "b.agl" },
+                "unknown option --numbers" },
             BadCase { "AssessEmptyOutput", { "assess", "a.agl", "-o", "" }, "-o needs a file name, or -" },
             BadCase { "UnknownCommand", { "explode", "a.agl" }, "unknown command \"explode\"" },
             BadCase { "UnknownOption", { "--verbose", "show", "a.agl" }, "unknown option --verbose" },
@@ -133,7 +154,8 @@ namespace {
     // The parsed arguments in one canonical order, with every value that differs from its default.
     std::string Canonical(const CliArguments& a)
     {
-        std::string text = a.File;
+        // The other commands are told apart by their options; import-text's need not differ.
+        std::string text = a.Command == CommandName::ImportText ? "import-text " + a.File : a.File;
         if (a.Index != 0)
             text += " " + std::to_string(a.Index);
         if (a.Form == OutputForm::Json)
@@ -148,7 +170,7 @@ namespace {
             text += " --days-per-level " + std::to_string(*a.DaysPerLevel);
         if (a.Force == WhenReadStopped::WriteAnyway)
             text += " --force";
-        if (a.Numbers == IndexNumbers::On)
+        if (a.Numbered == IndexNumbers::On)
             text += " --numbered";
         if (a.TopTasks == IndexTopTasks::On)
             text += " --top5";
@@ -156,6 +178,8 @@ namespace {
             text += " --template " + a.Template;
         if (a.Colour == PageColour::ByCategory)
             text += " --color";
+        if (a.Numbers == LineNumbers::With)
+            text += " --numbers";
         return text;
     }
 
@@ -198,6 +222,16 @@ namespace {
             GoodCase { "DoubleDashBeforeCommand", { "--", "show", "--json" }, "--json" },
             GoodCase { "DashAloneIsAFile", { "show", "-" }, "-" },
             GoodCase { "OutputToStandardOutput", { "assess", "a.agl", "-o", "-" }, "a.agl -o -" },
+            GoodCase { "ImportWithoutNumbers", { "import-text", "a.txt", "-o", "b.agl" },
+                "import-text a.txt -o b.agl" },
+            GoodCase { "ImportNumbersAtTheEnd", { "import-text", "a.txt", "-o", "b.agl", "--numbers" },
+                "import-text a.txt -o b.agl --numbers" },
+            GoodCase { "ImportNumbersAndOutputFirst", { "import-text", "--numbers", "-o", "b.agl", "a.txt" },
+                "import-text a.txt -o b.agl --numbers" },
+            GoodCase {
+                "ImportToStandardOutput", { "import-text", "a.txt", "-o", "-" }, "import-text a.txt -o -" },
+            GoodCase { "ImportFileBeginningWithADash", { "import-text", "-o", "b.agl", "--", "-notes.txt" },
+                "import-text -notes.txt -o b.agl" },
             GoodCase { "AssessForce", { "assess", "--force", "a.agl" }, "a.agl --force" },
             GoodCase { "AddForce", { "add", "a.agl", "--force", "--description", "x" },
                 "a.agl --description x --force" },

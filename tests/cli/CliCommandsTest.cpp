@@ -1,7 +1,4 @@
-#include "cli/CliCommands.h"
-#include "cli/CliArguments.h"
-
-#include "model/CivilDate.h"
+#include "CliRunner.h"
 
 #include "support/Bytes.h"
 #include "support/FailingFileOps.h"
@@ -30,29 +27,7 @@ namespace {
 
     namespace fs = std::filesystem;
 
-    class CliCommands : public testing::Test {
-    protected:
-        // Runs a command line at 2026-12-06 12:00 with DaysPerLevel 3 and ISO dates.
-        ExitCode Run(std::vector<std::string> args, FileOps& ops = SystemFileOps())
-        {
-            Out.str({});
-            Err.str({});
-            const ParsedArguments parsed = ParseArguments(args);
-            EXPECT_TRUE(parsed.Arguments) << parsed.Error;
-            if (!parsed.Arguments)
-                return ExitCode::Usage;
-            CliContext context { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 }, 3, FormatIso, Out, Err,
-                false, ops, TemplatePlaces };
-            return RunCommand(*parsed.Arguments, context);
-        }
-
-        std::string List(std::string_view name) const { return Folder / name; }
-
-        test::TempFolder Folder;
-        std::vector<std::string> TemplatePlaces;
-        std::ostringstream Out;
-        std::ostringstream Err;
-    };
+    class CliCommands : public CliRunner { };
 
     const std::string Header = "Format: 5.0.0\r\n";
 

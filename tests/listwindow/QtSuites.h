@@ -11,3 +11,4 @@ int RunListWindowSidebarTests(int argc, char** argv);
 int RunListIndexTests(int argc, char** argv);
 int RunListWindowExportTests(int argc, char** argv);
 int RunListWindowPrintTests(int argc, char** argv);
+int RunListWindowImportTests(int argc, char** argv);

@@ -15,5 +15,6 @@ int main(int argc, char** argv)
     failures += RunListIndexTests(argc, argv);
     failures += RunListWindowExportTests(argc, argv);
     failures += RunListWindowPrintTests(argc, argv);
+    failures += RunListWindowImportTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -57,6 +57,8 @@ namespace {
             return { false, 0, 0, false }; // the print dialog is cancelled
         case ListCommand::CopyList:
             return { false, 0, 0, false };
+        case ListCommand::ImportTextList:
+            return { false, 1, 1, false }; // the file dialog is cancelled
         }
         return {};
     }

@@ -88,6 +88,37 @@ namespace {
         }
     }
 
+    TEST(Windows1252Test, AsciiRunsOfEveryLengthAroundOtherBytes)
+    {
+        // Runs of ASCII are taken a word at a time: a character or a bad byte after a run of any
+        // length, at any place in a word, must still be seen.
+        const std::tuple<const char*, std::string, char, bool, Lossiness> cases[] = {
+            { "invalidByte", "\xE9", '?', false, Lossiness::Replaced },
+            { "loneContinuation", "\x80", '?', false, Lossiness::Replaced },
+            { "noWindows1252Byte", "\xE6\x97\xA5", '?', true, Lossiness::Replaced },
+            { "eAcute", "\xC3\xA9", '\xE9', true, Lossiness::Exact },
+            { "euro", "\xE2\x82\xAC", '\x80', true, Lossiness::Exact },
+        };
+        for (const auto& [name, middle, byte, valid, lossiness] : cases) {
+            for (std::size_t before = 0; before <= 17; ++before) {
+                const std::string run(before, 'a');
+                const std::string utf8 = run + middle + "0123456789";
+                const std::string expected = run + byte + "0123456789";
+                const std::string where = std::string(name) + " after " + std::to_string(before);
+                EXPECT_EQ(IsValidUtf8(utf8), valid) << where;
+                EXPECT_FALSE(IsAscii(utf8)) << where;
+                const EncodedText encoded = Utf8ToWindows1252(utf8);
+                EXPECT_EQ(encoded.bytes, expected) << where;
+                EXPECT_EQ(encoded.lossiness, lossiness) << where;
+                std::string inPlace = "xy" + utf8;
+                EXPECT_EQ(Utf8ToWindows1252InPlace(inPlace, 2), lossiness) << where;
+                EXPECT_EQ(inPlace, expected) << where;
+            }
+        }
+        EXPECT_TRUE(IsAscii(std::string(17, 'a')));
+        EXPECT_TRUE(IsAscii(""));
+    }
+
     TEST(Windows1252Test, PathsSurviveTheListFile)
     {
         const std::tuple<const char*, std::string, std::string> cases[] = {

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+
+#include "model/CivilDate.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <sys/wait.h>
+#include <vector>
+
+namespace agendrix::cli {
+
+// Runs command lines in process at 2026-12-06 12:00 with DaysPerLevel 3 and ISO dates, on files
+// in a fresh folder, and keeps what they printed.
+class CliRunner : public testing::Test {
+protected:
+    ExitCode Run(const std::vector<std::string>& args, FileOps& ops = SystemFileOps())
+    {
+        Out.str({});
+        Err.str({});
+        const ParsedArguments parsed = ParseArguments(args);
+        EXPECT_TRUE(parsed.Arguments) << parsed.Error;
+        if (!parsed.Arguments)
+            return ExitCode::Usage;
+        CliContext context { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 }, 3, FormatIso, Out, Err, false,
+            ops, TemplatePlaces };
+        return RunCommand(*parsed.Arguments, context);
+    }
+
+    std::string List(std::string_view name) const { return Folder / name; }
+
+    test::TempFolder Folder;
+    std::vector<std::string> TemplatePlaces; // where export-html looks for its template
+    std::ostringstream Out;
+    std::ostringstream Err;
+};
+
+// Runs the real program, for what only a process shows: its exit status, and both of its streams
+// in `output`.
+inline int RunProgram(const std::string& arguments, std::string& output)
+{
+    const std::string command = std::string(AGENDRIX_CLI) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    std::size_t got = 0;
+    output.clear();
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, got);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace agendrix::cli
