@@ -31,10 +31,12 @@ void frmList::ImportTextList()
         Services.ThePrompts.Tell(imported.Error.Message, PromptIcon::Critical);
         return;
     }
-    // The list has a name but no folder, so that a save asks where it goes; the mark of changes
-    // stays as it was, and the settings keep naming the last list that has a file.
+    // The list has a name but no folder, so that a save asks where it goes, and the settings keep
+    // naming the last list that has a file. It is marked changed: it exists nowhere but here, and
+    // closing must offer to save it.
     List.ListName = imported.ListName;
     List.Tasks.Load(std::move(imported.Text.Loaded));
+    List.Dirty = true;
     FirstRow = 0;
     RefreshTitle();
     ShowListItems();
