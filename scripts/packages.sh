@@ -8,10 +8,12 @@ AGENDRIX_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick openbox x11-utils x11-xserver-utils
     chromium poppler-utils cups printer-driver-cups-pdf
+    shared-mime-info xdg-utils desktop-file-utils
 )
 
 # What scripts/run needs to build and start the program.
-AGENDRIX_RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation fonts-dejavu-core)
+AGENDRIX_RUN_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation fonts-dejavu-core
+    shared-mime-info xdg-utils desktop-file-utils)
 
 agendrix_missing_packages() {
     local missing=() package

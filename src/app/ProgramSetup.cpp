@@ -90,17 +90,18 @@ std::string ProgramFolderFor(const std::string& executableFolder)
 QString PrepareProgramFolder(const QString& executableFolder)
 {
     const QString programFolder = QString::fromStdString(ProgramFolderFor(executableFolder.toStdString()));
-    // The skins and the web page template come with the program: beside it in a build tree, in
-    // the share folder when installed. A program folder elsewhere gets a copy of those it lacks;
-    // a template the user has edited is kept.
+    // The skins, the help pages and the web page template come with the program: beside it in
+    // a build tree, in the share folder when installed. A program folder elsewhere gets a copy of
+    // those it lacks; a template the user has edited is kept.
     if (programFolder != executableFolder) {
         const QString pageTemplate = FromUtf8(PageTemplateFileName);
         for (const QString& shipped :
             { executableFolder, QDir(executableFolder).filePath(QStringLiteral("../share/agendrix")) }) {
             const QDir folder(shipped);
-            if (folder.exists(QStringLiteral("Skins")))
-                Seed(folder.filePath(QStringLiteral("Skins")),
-                    QDir(programFolder).filePath(QStringLiteral("Skins")));
+            for (const QString& subfolder : { QStringLiteral("Skins"), QStringLiteral("help") }) {
+                if (folder.exists(subfolder))
+                    Seed(folder.filePath(subfolder), QDir(programFolder).filePath(subfolder));
+            }
             const QString target = QDir(programFolder).filePath(pageTemplate);
             if (folder.exists(pageTemplate) && !QFile::exists(target))
                 QFile::copy(folder.filePath(pageTemplate), target);

@@ -19,7 +19,7 @@ std::string ExecutableFolder(const char* argv0);
 std::string ProgramFolderFor(const std::string& executableFolder);
 
 // The program folder, found as the environment says and, for a per-user folder, created and
-// given the shipped skins and web page template it lacks.
+// given the shipped skins, help pages and web page template it lacks.
 QString PrepareProgramFolder(const QString& executableFolder);
 
 // The settings file of the program folder over the defaults for this screen, with the window's

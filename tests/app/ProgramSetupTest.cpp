@@ -209,8 +209,8 @@ namespace {
     protected:
         enum class Shipped { BesideTheProgram, InTheShareFolder };
 
-        // Ships two skins, each with a colors.txt, and the web page template, and returns the
-        // executable's folder.
+        // Ships two skins, each with a colors.txt, the web page template and the help page, and
+        // returns the executable's folder.
         QString Install(Shipped where)
         {
             const std::string skins = where == Shipped::BesideTheProgram ? Root / "app/bin/Skins"
@@ -225,6 +225,8 @@ namespace {
             std::filesystem::permissions(pageTemplate,
                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read
                     | std::filesystem::perms::others_read);
+            std::filesystem::create_directories(skins.substr(0, skins.size() - 5) + "help");
+            test::WriteBytes(skins.substr(0, skins.size() - 5) + "help/index.html", "shipped help");
             std::filesystem::create_directories(Root / "app/bin");
             return FromUtf8(Root / "app/bin");
         }
@@ -265,6 +267,7 @@ namespace {
             EXPECT_EQ(folder, Root / c.Expected) << c.Name;
             EXPECT_EQ(test::ReadBytes(folder + "/Skins/Midnight/colors.txt"), "shipped Midnight") << c.Name;
             EXPECT_EQ(test::ReadBytes(folder + "/HTML Format.htm"), "shipped template") << c.Name;
+            EXPECT_EQ(test::ReadBytes(folder + "/help/index.html"), "shipped help") << c.Name;
             if (c.Expected == "app/bin") {
                 EXPECT_FALSE(std::filesystem::exists(Root / "data")) << c.Name << ": no per-user folder";
             }
