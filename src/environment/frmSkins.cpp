@@ -1,5 +1,6 @@
 #include "frmSkins.h"
 
+#include "AboveList.h"
 #include "EnvironmentHost.h"
 
 #include "model/ProgramFolder.h"
@@ -8,13 +9,11 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace agendrix {
@@ -85,14 +84,8 @@ frmSkins::frmSkins(EnvironmentHost& host, QWidget* owner)
 
 void frmSkins::Open()
 {
-    Host.SetNoHide(true);
-    Host.SetWindFloat(false, "Skins Load");
-    setWindowFlag(Qt::WindowStaysOnTopHint, Host.Docked());
-    setWindowModality(Qt::ApplicationModal);
     FillList();
-    show();
-    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QRect(QPoint(), frameGeometry().size()).center());
+    ShowAboveList(*this, Host, "Skins Load");
 }
 
 void frmSkins::FillList()
@@ -163,8 +156,7 @@ void frmSkins::Unload()
     Unloaded = true;
     if (!Kept && !SameSkinPath(Host.CurrentSettings().SkinPath, SkinAtOpening))
         Host.ChangeSkin(SkinAtOpening);
-    Host.SetWindFloat(true, "Skins Unload");
-    Host.SetNoHide(false);
+    GiveBackList(Host, "Skins Unload");
 }
 
 } // namespace agendrix

@@ -1,5 +1,6 @@
 #include "frmTools.h"
 
+#include "AboveList.h"
 #include "EnvironmentHost.h"
 #include "FileAssociations.h"
 
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -260,16 +259,7 @@ void frmTools::ShowSettings()
     Check4->setChecked(settings.ShowTop5 == 1);
 }
 
-void frmTools::Open()
-{
-    Host.SetNoHide(true);
-    Host.SetWindFloat(false, "Tools Load");
-    setWindowFlag(Qt::WindowStaysOnTopHint, Host.Docked());
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QRect(QPoint(), frameGeometry().size()).center());
-}
+void frmTools::Open() { ShowAboveList(*this, Host, "Tools Load"); }
 
 void frmTools::Command1_Click()
 {
@@ -362,8 +352,7 @@ void frmTools::Unload()
     if (Unloaded)
         return;
     Unloaded = true;
-    Host.SetWindFloat(true, "Tools Unload");
-    Host.SetNoHide(false);
+    GiveBackList(Host, "Tools Unload");
 }
 
 } // namespace agendrix
