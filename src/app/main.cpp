@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "DesktopAssociations.h"
 #include "DesktopShell.h"
 #include "ProgramSetup.h"
 #include "QtPrompts.h"
@@ -114,7 +115,9 @@ int main(int argc, char** argv)
 
     QtPrompts prompts;
     DesktopShell shell;
+    DesktopAssociations associations;
     frmList window(ListWindowServices { clock, prompts, shell, programFolder }, LoadSettings(programFolder));
+    window.UseFileAssociations(&associations);
     prompts.SetParent(&window);
     SignalBridge signalBridge;
     QObject::connect(&signalBridge, &SignalBridge::Interrupted, &window, &QWidget::close);

@@ -5,6 +5,7 @@
 #include "PrintDialog.h"
 
 #include "editing/ListHost.h"
+#include "environment/EnvironmentHost.h"
 #include "geometry/BarAnimation.h"
 #include "geometry/ControlBarZones.h"
 #include "geometry/LampAnimation.h"
@@ -37,6 +38,9 @@ namespace agendrix {
 
 class frmAbout;
 class frmDockTab;
+class frmSkins;
+class frmTools;
+class FileAssociations;
 
 class InlineEditors;
 
@@ -60,7 +64,7 @@ enum class ErrorReport { Message, StandardError };
 // The list window: a frameless window drawn entirely from the skin, showing a window-sized slice
 // of the open list. It owns the list, the settings and the row state, and it is the host of the
 // editing windows it opens.
-class frmList : public QWidget, public ListHost {
+class frmList : public QWidget, public EnvironmentHost {
     Q_OBJECT
 public:
     frmList(ListWindowServices services, Settings settings);
@@ -99,6 +103,10 @@ public:
     void SetWindFloat(bool autoFloat, const char* source) override;
     void SetNoHide(bool noHide) override { NoHide = noHide; }
     void ListFileDeleted() override { ShowListIndex(); }
+    // What the options dialog and the skin browser use (frmListEnvironment.cpp).
+    Settings& EditSettings() override { return TheSettings; }
+    void RedisplayList() override { ShowListItems(); }
+    bool ChangeSkin(const std::string& skinPath) override;
 
     // Switches between the normal window and the sidebar at the screen's right edge; false
     // applies the mode the settings hold, as a start does. Entering keeps the normal placement,
@@ -113,6 +121,13 @@ public:
     SaveOutcome Save();
     SaveOutcome SaveAs();
     void MyList();
+    // Open the options dialog and the skin browser, owned by this window, without blocking; the
+    // remote panel will call them (frmListEnvironment.cpp).
+    frmTools* ShowOptions();
+    frmSkins* ShowSkinBrowser();
+    // What the options dialog's Associate button registers the file types with; until the program
+    // hands one over, the button is disabled. The window does not own it.
+    void UseFileAssociations(FileAssociations* associations) { Associations = associations; }
     // Opens the about box, owned by this window, without blocking; the menu will call it.
     frmAbout* ShowAbout();
     // Print and Copy List: frmListPrint.cpp. Print asks for the printer and the options through
@@ -331,6 +346,7 @@ private:
     std::string IndexDir; // the folder of the last list index, for lists without a folder
     std::string LastFind; // offered by the next search (UTF-8)
     std::unique_ptr<PrintDialog> ThePrintDialog; // made when first needed
+    FileAssociations* Associations = nullptr;
 
     std::deque<QueueRequest> HandedOver; // taken from the queue file, not opened yet
     // Set while they are opened: a check from within a save question only takes requests.

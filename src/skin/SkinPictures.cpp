@@ -4,24 +4,27 @@
 
 namespace agendrix {
 
-void SkinPictures::LoadSkin(const QString& programFolder, QString& skinPath)
+bool SkinPictures::LoadSkin(const QString& programFolder, QString& skinPath)
 {
     SkinFolder folder(programFolder, skinPath);
-    if (!folder.HoldsFiles()) {
+    bool whole = folder.HoldsFiles();
+    if (!whole) {
         skinPath = QString::fromLatin1(DefaultSkinPath);
         folder = SkinFolder(programFolder, skinPath);
     }
-    folder.LoadPicture(QStringLiteral("main.bmp"), Main);
-    folder.LoadPicture(QStringLiteral("plamps.bmp"), Lamps);
-    folder.LoadPicture(QStringLiteral("buttons.bmp"), Buttons);
-    folder.LoadPicture(QStringLiteral("aniopen.bmp"), Animation);
+    // Every picture is tried, whatever became of the ones before it.
+    whole = folder.LoadPicture(QStringLiteral("main.bmp"), Main) && whole;
+    whole = folder.LoadPicture(QStringLiteral("plamps.bmp"), Lamps) && whole;
+    whole = folder.LoadPicture(QStringLiteral("buttons.bmp"), Buttons) && whole;
+    whole = folder.LoadPicture(QStringLiteral("aniopen.bmp"), Animation) && whole;
 
     const auto colors = folder.ReadColorsFile();
     if (!colors)
-        return;
+        return whole;
     ApplySkinColors(
         *colors, SkinColorLines::ListWindowFirst, { &EditBackground, &ListText, &TitleText, &StatusText });
     ApplySkinColors(*colors, SkinColorLines::MenuFirst, { &Menu[0], &Menu[1], &Menu[2], &Menu[3] });
+    return whole;
 }
 
 } // namespace agendrix

@@ -33,8 +33,9 @@ public:
 
     // Loads the skin named by `skinPath` below `programFolder`. A skin folder that is missing or
     // holds no file switches `skinPath` to the default skin, and that is the value the settings
-    // keep. Missing or unreadable files leave what the slots held; nothing is reported.
-    void LoadSkin(const QString& programFolder, QString& skinPath);
+    // keep. Missing or unreadable files leave what the slots held; nothing is reported. Returns
+    // whether the skin asked for was whole: its folder found and all four pictures loaded.
+    bool LoadSkin(const QString& programFolder, QString& skinPath);
 };
 
 } // namespace agendrix

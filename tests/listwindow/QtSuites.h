@@ -12,3 +12,4 @@ int RunListIndexTests(int argc, char** argv);
 int RunListWindowExportTests(int argc, char** argv);
 int RunListWindowPrintTests(int argc, char** argv);
 int RunListWindowImportTests(int argc, char** argv);
+int RunListWindowEnvironmentTests(int argc, char** argv);

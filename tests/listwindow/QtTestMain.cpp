@@ -16,5 +16,6 @@ int main(int argc, char** argv)
     failures += RunListWindowExportTests(argc, argv);
     failures += RunListWindowPrintTests(argc, argv);
     failures += RunListWindowImportTests(argc, argv);
+    failures += RunListWindowEnvironmentTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

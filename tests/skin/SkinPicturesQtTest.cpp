@@ -97,27 +97,29 @@ private slots:
             const char* SkinPath;
             const char* ExpectedPath;
             QRgb Loaded; // the skin whose pictures the slots hold; 0 when none
+            bool Whole; // the skin asked for was found with all four pictures
         };
         const FolderCase cases[] {
-            { "missing folder", "Skins/Default", "", {}, "/Skins/Gone/", Fallback, DefaultSkin },
-            { "empty folder", "Skins/Default", "Skins/Empty", {}, "/Skins/Empty/", Fallback, DefaultSkin },
+            { "missing folder", "Skins/Default", "", {}, "/Skins/Gone/", Fallback, DefaultSkin, false },
+            { "empty folder", "Skins/Default", "Skins/Empty", {}, "/Skins/Empty/", Fallback, DefaultSkin,
+                false },
             { "only a subfolder", "Skins/Default", "Skins/Deep", { "in/main.bmp" }, "/Skins/Deep/", Fallback,
-                DefaultSkin },
+                DefaultSkin, false },
             { "only a hidden file", "Skins/Default", "Skins/Dot", { ".main.bmp" }, "/Skins/Dot/", Fallback,
-                DefaultSkin },
+                DefaultSkin, false },
             { "missing, default in lower case", "skins/default", "", {}, "/Skins/Gone/", Fallback,
-                DefaultSkin },
-            { "no default either", "", "", {}, "/Skins/Gone/", Fallback, 0 },
-            { "default in lower case", "skins/default", "", {}, Fallback, Fallback, DefaultSkin },
+                DefaultSkin, false },
+            { "no default either", "", "", {}, "/Skins/Gone/", Fallback, 0, false },
+            { "default in lower case", "skins/default", "", {}, Fallback, Fallback, DefaultSkin, true },
             { "folder in other case", "skins/default", "skins/blue", ListFiles, "/Skins/BLUE/",
-                "/Skins/BLUE/", OtherSkin },
+                "/Skins/BLUE/", OtherSkin, true },
             { "backslashes", "Skins/Default", "Skins/Blue", ListFiles, "\\Skins\\Blue\\", "\\Skins\\Blue\\",
-                OtherSkin },
+                OtherSkin, true },
             { "file names in capitals", "Skins/Default", "Skins/Blue",
                 { "MAIN.BMP", "PLamps.bmp", "Buttons.BMP", "aniOpen.bmp" }, "/Skins/Blue/", "/Skins/Blue/",
-                OtherSkin },
+                OtherSkin, true },
             { "any file keeps the skin", "Skins/Default", "Skins/Text", { "read.me" }, "/Skins/Text/",
-                "/Skins/Text/", 0 },
+                "/Skins/Text/", 0, false },
         };
         QTest::addColumn<QString>("defaultFolder");
         QTest::addColumn<QString>("otherFolder");
@@ -125,9 +127,11 @@ private slots:
         QTest::addColumn<QString>("skinPath");
         QTest::addColumn<QString>("expectedPath");
         QTest::addColumn<QList<QRgb>>("expected");
+        QTest::addColumn<bool>("whole");
         for (const FolderCase& c : cases)
             QTest::newRow(c.Name) << QString(c.DefaultFolder) << QString(c.OtherFolder) << c.OtherFiles
-                                  << QString(c.SkinPath) << QString(c.ExpectedPath) << SkinColors(c.Loaded);
+                                  << QString(c.SkinPath) << QString(c.ExpectedPath) << SkinColors(c.Loaded)
+                                  << c.Whole;
     }
 
     void FindsTheSkinOrFallsBack()
@@ -143,7 +147,7 @@ private slots:
         if (!otherFolder.isEmpty())
             WriteSkin(program.filePath(otherFolder), OtherSkin, otherFiles);
         SkinPictures skin;
-        skin.LoadSkin(program.path(), skinPath);
+        QTEST(skin.LoadSkin(program.path(), skinPath), "whole");
         QTEST(skinPath, "expectedPath");
         QTEST(SlotColors(skin), "expected");
     }
@@ -177,7 +181,7 @@ private slots:
         QString skinPath = "/Skins/Default/";
         skin.LoadSkin(program.path(), skinPath);
         skinPath = "/Skins/Other/";
-        skin.LoadSkin(program.path(), skinPath);
+        QVERIFY(!skin.LoadSkin(program.path(), skinPath));
         QList<QRgb> expected = SkinColors(OtherSkin);
         expected[file] = FileColor(DefaultSkin, file);
         QCOMPARE(SlotColors(skin), expected);

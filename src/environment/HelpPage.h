@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace agendrix {
+
+// The address the options dialog's Online button opens: AGENDRIX_HOME_PAGE as the build was
+// configured, by default the installed help page as a file:// address.
+QString HomePageAddress();
+
+// The program's help page (help/index.html): in the program folder when it has one, else beside
+// the program (a build tree), else in the share folder of an installed program
+// (../share/agendrix/help). When none exists, the path beside the program, for the message that
+// says so.
+QString FindHelpPage(const QString& programFolder, const QString& executableFolder);
+
+} // namespace agendrix
