@@ -172,10 +172,15 @@ void PackageExtraction::Reject(const std::string& reason)
 
 void PackageExtraction::Fail(const std::string& what, int errorNumber)
 {
+    Fail(what + ": " + std::strerror(errorNumber) + ".");
+}
+
+void PackageExtraction::Fail(const std::string& reason)
+{
     CloseFile();
     Now = ExtractionState::Failed;
-    Problem = "The package " + Quoted(PackageFileName(Package)) + " could not be extracted: " + what + ": "
-        + std::strerror(errorNumber) + ". It stays in the program folder for the next start.";
+    Problem = "The package " + Quoted(PackageFileName(Package)) + " could not be extracted: " + reason
+        + " It stays in the program folder for the next start.";
 }
 
 ExtractionState PackageExtraction::Continue(std::size_t byteBudget)
@@ -260,7 +265,7 @@ bool PackageExtraction::FinishFile()
     // Checked again: a link planted since the package was checked is refused, not replaced.
     if (const std::string problem = KindProblem(FolderFd, FinalName, entry.StoredPath, false);
         !problem.empty()) {
-        Fail(problem.substr(0, problem.size() - 1), EEXIST);
+        Fail(problem);
         return false;
     }
     if (renameat(FolderFd, TemporaryName.c_str(), FolderFd, FinalName.c_str()) != 0) {

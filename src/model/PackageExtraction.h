@@ -52,6 +52,7 @@ public:
 private:
     void Reject(const std::string& reason);
     void Fail(const std::string& what, int errorNumber);
+    void Fail(const std::string& reason);
     std::string CheckOnDisk() const;
     bool StartFile();
     bool WriteSome(std::size_t& budget);
