@@ -1,12 +1,11 @@
 #include "PackageExtraction.h"
 
-#include "FileAccess.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -127,14 +126,8 @@ PackageExtraction::PackageExtraction(std::string programFolder, std::string pack
     : Folder(std::move(programFolder))
     , Package(std::move(packagePath))
 {
-    ReadResult read = ReadWholeFile(Package);
-    if (read.What != ReadResult::Status::Read) {
-        Now = ExtractionState::Failed;
-        Problem = read.What == ReadResult::Status::Missing ? "The package " + Quoted(Package) + " is gone."
-                                                           : read.Error.Message;
+    if (!MapPackage())
         return;
-    }
-    Bytes = std::move(read.Bytes);
     Reading = ReadPackageIndex(Bytes);
     RootFd = open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (!Reading.Valid)
@@ -149,6 +142,40 @@ PackageExtraction::~PackageExtraction()
 {
     CloseFile();
     CloseIfOpen(RootFd);
+    CloseIfOpen(PackageFd);
+    if (!Bytes.empty())
+        munmap(const_cast<char*>(Bytes.data()), Bytes.size());
+}
+
+// The package is mapped rather than read: its files go from the page cache to their targets
+// without a copy of the whole package in memory first.
+bool PackageExtraction::MapPackage()
+{
+    int fd = open(Package.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    struct stat status { };
+    if (fd < 0 || fstat(fd, &status) != 0) {
+        Fail("the package cannot be read", errno);
+        CloseIfOpen(fd);
+        return false;
+    }
+    void* mapped = MAP_FAILED;
+    if (S_ISREG(status.st_mode) && status.st_size > 0)
+        mapped = mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    const int error = errno;
+    PackageFd = fd;
+    if (!S_ISREG(status.st_mode)) {
+        Fail("it is not a regular file.");
+        return false;
+    }
+    if (status.st_size == 0)
+        return true;
+    if (mapped == MAP_FAILED) {
+        Fail("the package cannot be read", error);
+        return false;
+    }
+    madvise(mapped, static_cast<std::size_t>(status.st_size), MADV_SEQUENTIAL);
+    Bytes = std::string_view(static_cast<const char*>(mapped), static_cast<std::size_t>(status.st_size));
+    return true;
 }
 
 std::string PackageExtraction::CheckOnDisk() const
@@ -237,13 +264,31 @@ bool PackageExtraction::StartFile()
     return true;
 }
 
+// The kernel copies between the two files where it can, without the bytes passing through this
+// process; elsewhere they are written from the mapped package.
+bool PackageExtraction::CopyOut(std::uint64_t offset, std::size_t size)
+{
+    auto from = static_cast<off_t>(offset);
+    while (size > 0 && PackageFd >= 0) {
+        const ssize_t copied = copy_file_range(PackageFd, &from, FileFd, nullptr, size, 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP))
+            break;
+        if (copied <= 0)
+            return false;
+        size -= static_cast<std::size_t>(copied);
+    }
+    return WriteAll(FileFd, Bytes.data() + from, size);
+}
+
 bool PackageExtraction::WriteSome(std::size_t& budget)
 {
     const PackageEntry& entry = Reading.Index.Entries[Current];
     while (Written < entry.Size && budget > 0) {
         const std::size_t size
             = std::min({ budget, LargestWrite, static_cast<std::size_t>(entry.Size - Written) });
-        if (!WriteAll(FileFd, Bytes.data() + entry.Offset + Written, size)) {
+        if (!CopyOut(entry.Offset + Written, size)) {
             Fail("the file " + Quoted(entry.StoredPath) + " cannot be written", errno);
             return false;
         }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace agendrix {
@@ -50,11 +51,13 @@ public:
     const std::string& Message() const { return Problem; }
 
 private:
+    bool MapPackage();
     void Reject(const std::string& reason);
     void Fail(const std::string& what, int errorNumber);
     void Fail(const std::string& reason);
     std::string CheckOnDisk() const;
     bool StartFile();
+    bool CopyOut(std::uint64_t offset, std::size_t size);
     bool WriteSome(std::size_t& budget);
     bool FinishFile();
     void Finish();
@@ -62,11 +65,12 @@ private:
 
     std::string Folder;
     std::string Package;
-    std::string Bytes;
+    std::string_view Bytes; // the package, mapped
     PackageReading Reading;
     ExtractionState Now = ExtractionState::Working;
     std::string Problem;
     bool CancelAsked = false;
+    int PackageFd = -1;
     int RootFd = -1;
     int FolderFd = -1; // the folder of the file being written
     int FileFd = -1;
