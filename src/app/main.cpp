@@ -7,10 +7,13 @@
 #include "SingleInstance.h"
 #include "SystemClock.h"
 
+#include "environment/frmExtract.h"
 #include "listwindow/frmList.h"
+#include "model/PackageExtraction.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileSystemWatcher>
 #include <QTimer>
 
@@ -78,6 +81,21 @@ void ReadHandOversAtOnce(agendrix::frmList& window, const QString& programFolder
     window.CheckQueue();
 }
 
+// Packages dropped into the program folder are unpacked before the list window opens, so that
+// a skin they bring is there when the window loads its skin. Only the running instance does
+// this, so two starts never unpack the same package at once.
+void ExtractPackages(const QString& programFolder, agendrix::Prompts& prompts)
+{
+    if (agendrix::ListPackages(programFolder.toStdString()).empty())
+        return;
+    agendrix::frmExtract window(programFolder.toStdString(), prompts);
+    // Start-up waits here as for any modal dialog; the work itself runs from the window's timer.
+    QEventLoop waiting;
+    QObject::connect(&window, &agendrix::frmExtract::Finished, &waiting, &QEventLoop::quit);
+    window.Open();
+    waiting.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -114,6 +132,7 @@ int main(int argc, char** argv)
         return *status;
 
     QtPrompts prompts;
+    ExtractPackages(programFolder, prompts);
     DesktopShell shell;
     DesktopAssociations associations;
     frmList window(ListWindowServices { clock, prompts, shell, programFolder }, LoadSettings(programFolder));

@@ -1,5 +1,7 @@
 #include "CliArguments.h"
 
+#include "model/PackageIndex.h"
+
 #include <array>
 #include <charconv>
 #include <map>
@@ -21,6 +23,8 @@ std::string UsageText()
            "  index FOLDER [--json] [--numbered] [--top5]\n"
            "  export-html FILE -o OUT|- [--template TEMPLATE] [--color]\n"
            "  import-text TEXTFILE -o OUT|- [--numbers]\n"
+           "  pack OUT.cfp --source TEXT --name TEXT FILE...\n"
+           "  unpack PACKAGE.cfp...\n"
            "Options may come before or after FILE and INDEX, --today and --days-per-level anywhere;\n"
            "-- ends the options, so that a FILE may begin with \"-\". -o - writes the list to standard "
            "output.\n"
@@ -74,7 +78,7 @@ namespace {
     constexpr unsigned Writers = Bit(CommandName::Assess) | Bit(CommandName::Add) | Bit(CommandName::Complete)
         | Bit(CommandName::ExportCompleted) | Bit(CommandName::Purge);
 
-    constexpr std::array<OptionRule, 17> Rules { {
+    constexpr std::array<OptionRule, 19> Rules { {
         { "--today", TakesValue::Yes, AnyCommand },
         { "--days-per-level", TakesValue::Yes, AnyCommand },
         { "--json", TakesValue::No, Bit(CommandName::Show) | Bit(CommandName::Index) },
@@ -93,6 +97,8 @@ namespace {
         { "--file", TakesValue::Yes, Bit(CommandName::Add) },
         { "--template", TakesValue::Yes, Bit(CommandName::ExportHtml) },
         { "--color", TakesValue::No, Bit(CommandName::ExportHtml) },
+        { "--source", TakesValue::Yes, Bit(CommandName::Pack) },
+        { "--name", TakesValue::Yes, Bit(CommandName::Pack) },
     } };
 
     // The rule of `name` where it stands: before the command only global options are known.
@@ -125,6 +131,8 @@ namespace {
             { "index", CommandName::Index },
             { "export-html", CommandName::ExportHtml },
             { "import-text", CommandName::ImportText },
+            { "pack", CommandName::Pack },
+            { "unpack", CommandName::Unpack },
         };
         const auto found = commands.find(name);
         return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -191,6 +199,18 @@ namespace {
         return {};
     }
 
+    std::string ReadPackOption(std::string_view option, const std::string& value, CliArguments& result)
+    {
+        // A package's header fields end at a Tab, and its texts are shown on one line.
+        if (value.find_first_of("\t\r\n") != std::string::npos)
+            return std::string(option) + " cannot hold a Tab or a line break.";
+        if (value.size() > MaxPackageHeaderField)
+            return std::string(option) + " is longer than " + std::to_string(MaxPackageHeaderField)
+                + " bytes.";
+        (option == "--source" ? result.Source : result.PackageName) = value;
+        return {};
+    }
+
     // Walks the arguments once. Options may stand anywhere after the command, global ones also
     // before it; every other argument is the command's name or one of its operands.
     class ArgumentParser {
@@ -202,7 +222,7 @@ namespace {
 
         ParsedArguments Parse()
         {
-            if (ReadAll() && TakeOperands() && CheckAdd() && CheckOutput())
+            if (ReadAll() && TakeOperands() && CheckAdd() && CheckOutput() && CheckPack())
                 return { Result, {} };
             return { std::nullopt, Error };
         }
@@ -279,6 +299,8 @@ namespace {
                     return "--template needs a file name: the name given is empty.";
                 return {};
             }
+            if (option == "--source" || option == "--name")
+                return ReadPackOption(option, value, Result);
             if (option == "--days" || option == "--kind")
                 DaysOrKind = true;
             return ReadAddOption(option, value, Result);
@@ -310,6 +332,8 @@ namespace {
             // The usage text's name of what the command reads.
             const std::string file = Result.Command == CommandName::ImportText ? "TEXTFILE"
                 : Result.Command == CommandName::Index                         ? "FOLDER"
+                : Result.Command == CommandName::Pack                          ? "OUT.cfp"
+                : Result.Command == CommandName::Unpack                        ? "PACKAGE.cfp"
                                                                                : "FILE";
             if (Operands.empty()) {
                 Error = CommandWord + " needs a " + file + ".";
@@ -319,6 +343,11 @@ namespace {
             if (Result.File.empty()) {
                 Error = CommandWord + " needs a " + file + ": the name given is empty.";
                 return false;
+            }
+            if (Result.Command == CommandName::Pack || Result.Command == CommandName::Unpack) {
+                Result.Files.assign(
+                    Operands.begin() + (Result.Command == CommandName::Pack ? 1 : 0), Operands.end());
+                expected = Operands.size();
             }
             if (Result.Command == CommandName::Complete) {
                 const auto index = Operands.size() < 2 ? std::nullopt : WholeNumber(Operands[1]);
@@ -356,6 +385,33 @@ namespace {
             else if (Result.Command == CommandName::ImportText && Result.Output.empty())
                 Error = "import-text needs -o OUT, the list file to write, or -o - for standard output.";
             return Error.empty();
+        }
+
+        // A package holds what it is given under the paths given, so those must be ones that
+        // every extraction accepts.
+        bool CheckPack()
+        {
+            if (Result.Command == CommandName::Unpack)
+                Error = FirstEmpty("unpack needs a PACKAGE.cfp: a name given is empty.");
+            if (Result.Command != CommandName::Pack)
+                return Error.empty();
+            if (Result.Source.empty() || Result.PackageName.empty())
+                Error = "pack needs --source and --name, each with a text.";
+            else if (Result.Files.empty())
+                Error = "pack needs at least one FILE to put in the package.";
+            for (std::size_t i = 0; Error.empty() && i < Result.Files.size(); ++i)
+                if (const std::string problem = PackagePathProblem(StoredPackagePath(Result.Files[i]));
+                    !problem.empty())
+                    Error = "pack cannot store " + Result.Files[i] + ": " + problem;
+            return Error.empty();
+        }
+
+        std::string FirstEmpty(const std::string& message) const
+        {
+            for (const std::string& file : Result.Files)
+                if (file.empty())
+                    return message;
+            return {};
         }
 
         const std::vector<std::string>& Args;

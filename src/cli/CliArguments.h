@@ -12,7 +12,19 @@
 
 namespace agendrix::cli {
 
-enum class CommandName { Show, Assess, Add, Complete, ExportCompleted, Purge, Index, ExportHtml, ImportText };
+enum class CommandName {
+    Show,
+    Assess,
+    Add,
+    Complete,
+    ExportCompleted,
+    Purge,
+    Index,
+    ExportHtml,
+    ImportText,
+    Pack,
+    Unpack
+};
 
 enum class OutputForm { Table, Json };
 
@@ -42,6 +54,11 @@ struct CliArguments {
     // export-html
     std::string Template; // --template, empty for the program folder's
     PageColour Colour = PageColour::Grey; // --color: by category
+
+    // pack: File is OUT; unpack: File is the first PACKAGE
+    std::vector<std::string> Files; // pack: the FILEs as given; unpack: every PACKAGE
+    std::string Source; // --source
+    std::string PackageName; // --name
 
     // add
     std::string Description;

@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "PackageCommands.h"
 
 #include "OutputBuffer.h"
 #include "StreamPrompts.h"
@@ -367,6 +368,8 @@ namespace {
         case CommandName::Show:
         case CommandName::Index:
         case CommandName::ExportHtml:
+        case CommandName::Pack:
+        case CommandName::Unpack:
             break;
         }
         return ExitCode::Usage;
@@ -382,6 +385,10 @@ ExitCode RunCommand(const CliArguments& arguments, CliContext& context)
         return Index(arguments, context);
     if (arguments.Command == CommandName::ExportHtml)
         return ExportHtml(arguments, context);
+    if (arguments.Command == CommandName::Pack)
+        return PackFiles(arguments, context);
+    if (arguments.Command == CommandName::Unpack)
+        return UnpackPackages(arguments, context);
     // Standard output needs no lock: no list file is written.
     if (arguments.Command == CommandName::ImportText && arguments.Output == StandardOutput)
         return ImportToStandardOutput(arguments, context);

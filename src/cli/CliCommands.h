@@ -25,6 +25,8 @@ struct CliContext {
     // Where export-html looks for the page template without --template, in order: the program
     // folder's, then the one shipped with the program. The first is named when none is there.
     std::vector<std::string> TemplatePlaces = {};
+    // Where unpack extracts packages.
+    std::string ProgramFolder = {};
 };
 
 ExitCode RunCommand(const CliArguments& arguments, CliContext& context);

@@ -62,6 +62,8 @@ namespace {
     }
 } // namespace
 
+std::string CurrentProgramFolder() { return ProgramFolder(); }
+
 std::vector<std::string> PageTemplatePlaces()
 {
     const std::string name(PageTemplateFileName);

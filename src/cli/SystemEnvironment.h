@@ -18,6 +18,10 @@ DateFormatter LocaleShortDate();
 // readable value.
 std::optional<int> DaysPerLevelFromSettings();
 
+// The program folder: $AGENDRIX_HOME, else this executable's folder when it has Skins, else
+// the per-user one.
+std::string CurrentProgramFolder();
+
 // Where the web page template is looked for: the program folder's, then the one shipped beside
 // the executable (a build tree or a portable copy), then the installed one in its share folder.
 std::vector<std::string> PageTemplatePlaces();

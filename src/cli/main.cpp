@@ -38,6 +38,8 @@ int main(int argc, char** argv)
     };
     if (arguments.Command == CommandName::ExportHtml)
         context.TemplatePlaces = PageTemplatePlaces();
+    if (arguments.Command == CommandName::Unpack)
+        context.ProgramFolder = CurrentProgramFolder();
     const ExitCode code = RunCommand(arguments, context);
     std::cout.flush();
     return std::cout.good() ? static_cast<int>(code) : static_cast<int>(ExitCode::FileOrData);
