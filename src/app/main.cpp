@@ -96,6 +96,25 @@ void ExtractPackages(const QString& programFolder, agendrix::Prompts& prompts)
     waiting.exec();
 }
 
+// Ctrl+C closes the window as the user would; SIGTERM, SIGHUP and a logout end the program at
+// once, keeping unsaved changes in the recovery copy.
+void EndWithTheSystem(agendrix::frmList& window, const agendrix::SignalBridge& signalBridge,
+    QApplication& application, agendrix::SingleInstance& instance)
+{
+    using agendrix::frmList;
+    using agendrix::SignalBridge;
+    QObject::connect(&signalBridge, &SignalBridge::Interrupted, &window, &QWidget::close);
+    QObject::connect(&signalBridge, &SignalBridge::TerminationRequested, &window, &frmList::Terminate);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &frmList::Terminate);
+    // Everything is on disk by now. Ending here, rather than unwinding, also ends any message
+    // box that happened to be open, which would otherwise hold the program up.
+    QObject::connect(&window, &frmList::Terminated, [&instance] {
+        instance.Release();
+        std::fflush(nullptr);
+        ::_exit(0);
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -139,16 +158,7 @@ int main(int argc, char** argv)
     window.UseFileAssociations(&associations);
     prompts.SetParent(&window);
     SignalBridge signalBridge;
-    QObject::connect(&signalBridge, &SignalBridge::Interrupted, &window, &QWidget::close);
-    QObject::connect(&signalBridge, &SignalBridge::TerminationRequested, &window, &frmList::Terminate);
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &frmList::Terminate);
-    // Everything is on disk by now. Ending here, rather than unwinding, also ends any message
-    // box that happened to be open, which would otherwise hold the program up.
-    QObject::connect(&window, &frmList::Terminated, [&instance] {
-        instance.Release();
-        std::fflush(nullptr);
-        ::_exit(0);
-    });
+    EndWithTheSystem(window, signalBridge, application, instance);
     // For the start-up benchmark: end as soon as the window has been painted once.
     if (qEnvironmentVariableIsSet("AGENDRIX_QUIT_AFTER_FIRST_PAINT"))
         window.installEventFilter(new FirstPaintCloses(&window));

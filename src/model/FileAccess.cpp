@@ -153,6 +153,42 @@ namespace {
 
 } // namespace
 
+namespace {
+    // Reads the open file to its end into `result.Bytes`, starting with room for `capacity` bytes;
+    // false with the error set when a read fails or the file grows past the limit.
+    bool ReadToEnd(FileOps& ops, int fd, const std::string& path, std::size_t capacity, ReadResult& result)
+    {
+        std::size_t used = 0;
+        result.Bytes.reserve(capacity);
+        AdviseHugePages(result.Bytes.data(), capacity);
+        result.Bytes.resize(capacity);
+        for (;;) {
+            if (used == result.Bytes.size()) {
+                if (used >= MaxFileSize) {
+                    result.Error = FileError { path, EFBIG,
+                        "Could not read \"" + path + "\": it is larger than 1 GiB." };
+                    result.Bytes = std::string {};
+                    return false;
+                }
+                result.Bytes.resize(result.Bytes.size() * 2);
+            }
+            const ssize_t got = ops.Read(fd, result.Bytes.data() + used, result.Bytes.size() - used);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                result.Error = MakeError(path, "Could not read", errno);
+                result.Bytes.clear();
+                return false;
+            }
+            if (got == 0)
+                break;
+            used += static_cast<std::size_t>(got);
+        }
+        result.Bytes.resize(used);
+        return true;
+    }
+} // namespace
+
 ReadResult ReadWholeFile(const std::string& path, FileOps& ops)
 {
     ReadResult result;
@@ -170,50 +206,17 @@ ReadResult ReadWholeFile(const std::string& path, FileOps& ops)
         result.Error = NotRegularFile(path, "Could not read", info.st_mode);
         return result;
     }
+    if (info.st_size > 0 && static_cast<std::uint64_t>(info.st_size) > MaxFileSize) {
+        ops.Close(fd);
+        result.What = ReadResult::Status::Failed;
+        result.Error
+            = FileError { path, EFBIG, "Could not open \"" + path + "\": the file is larger than 1 GiB." };
+        return result;
+    }
     // Reads straight into the string, which grows as needed should the file grow meanwhile.
-    std::size_t capacity = 65536;
-    if (info.st_size > 0) {
-        if (static_cast<std::uint64_t>(info.st_size) > MaxFileSize) {
-            ops.Close(fd);
-            result.What = ReadResult::Status::Failed;
-            result.Error = FileError { path, EFBIG,
-                "Could not open \"" + path + "\": the file is larger than 1 GiB." };
-            return result;
-        }
-        capacity = static_cast<std::size_t>(info.st_size) + 1;
-    }
-    std::size_t used = 0;
-    result.Bytes.reserve(capacity);
-    AdviseHugePages(result.Bytes.data(), capacity);
-    result.Bytes.resize(capacity);
-    for (;;) {
-        if (used == result.Bytes.size()) {
-            if (used >= MaxFileSize) {
-                ops.Close(fd);
-                result.What = ReadResult::Status::Failed;
-                result.Error
-                    = FileError { path, EFBIG, "Could not read \"" + path + "\": it is larger than 1 GiB." };
-                result.Bytes = std::string {};
-                return result;
-            }
-            result.Bytes.resize(result.Bytes.size() * 2);
-        }
-        const ssize_t got = ops.Read(fd, result.Bytes.data() + used, result.Bytes.size() - used);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int errorNumber = errno;
-            ops.Close(fd);
-            result.What = ReadResult::Status::Failed;
-            result.Error = MakeError(path, "Could not read", errorNumber);
-            result.Bytes.clear();
-            return result;
-        }
-        if (got == 0)
-            break;
-        used += static_cast<std::size_t>(got);
-    }
-    result.Bytes.resize(used);
+    const std::size_t capacity = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 65536;
+    if (!ReadToEnd(ops, fd, path, capacity, result))
+        result.What = ReadResult::Status::Failed;
     ops.Close(fd);
     return result;
 }
