@@ -8,8 +8,8 @@ namespace agendrix {
 
 namespace {
     constexpr ListCommandEntry Commands[] = {
-        { ListCommand::Save, 'S', "&Save Task List", [](frmList& window) { window.Save(); } },
-        { ListCommand::SaveAs, 'A', "Save Task List &As...", [](frmList& window) { window.SaveAs(); } },
+        { ListCommand::Save, 'S', " &Save Task List", [](frmList& window) { window.Save(); } },
+        { ListCommand::SaveAs, 'A', " Save Task List &As...", [](frmList& window) { window.SaveAs(); } },
         { ListCommand::MyList, 'M', "&My List", [](frmList& window) { window.MyList(); } },
         { ListCommand::ListIndex, 'I', " Task List &Index", [](frmList& window) { window.ListIndex(); } },
         { ListCommand::DirectoryListing, 'D', " &List of Files...",
@@ -21,6 +21,17 @@ namespace {
         { ListCommand::CopyList, 'C', " &Copy List", [](frmList& window) { window.CopyList(); } },
         { ListCommand::ImportTextList, 'R', " Import &Text List...",
             [](frmList& window) { window.ImportTextList(); } },
+        { ListCommand::KeyboardShortcuts, 'K', "&Keyboard Shortcuts",
+            [](frmList& window) { window.ShowKeyboardShortcuts(); } },
+        { ListCommand::OpenMenu, ' ', "& menu", [](frmList& window) { window.OpenMenuUnderButton(); } },
+        { ListCommand::AlwaysOnTop, 0, " Al&ways On Top",
+            [](frmList& window) { window.ToggleAlwaysOnTop(); } },
+        { ListCommand::SidebarMode, 0, " Si&debar Mode",
+            [](frmList& window) { window.AutoDockModeAct(frmList::DockChange::Toggle); } },
+        { ListCommand::Help, 0, " &Help...", [](frmList& window) { window.ShowHelp(); } },
+        { ListCommand::About, 0, " A&bout Agendrix...", [](frmList& window) { window.ShowAbout(); } },
+        { ListCommand::ListMerger, 0, "Launch List &Merger",
+            [](frmList& window) { window.LaunchListMerger(); } },
     };
 } // namespace
 
@@ -35,7 +46,7 @@ const ListCommandEntry& EntryOf(ListCommand command)
 const ListCommandEntry* CommandWithAccessKey(char key)
 {
     const auto found = std::find_if(std::begin(Commands), std::end(Commands),
-        [key](const ListCommandEntry& entry) { return entry.AccessKey == key; });
+        [key](const ListCommandEntry& entry) { return key != 0 && entry.AccessKey == key; });
     return found == std::end(Commands) ? nullptr : found;
 }
 

@@ -19,12 +19,19 @@ enum class ListCommand {
     ExportWebPage,
     ImportTextList,
     Print,
-    CopyList
+    CopyList,
+    KeyboardShortcuts,
+    OpenMenu,
+    AlwaysOnTop,
+    SidebarMode,
+    Help,
+    About,
+    ListMerger
 };
 
 struct ListCommandEntry {
     ListCommand Command;
-    char AccessKey; // pressed with Alt: a capital letter or a digit
+    char AccessKey; // pressed with Alt: a capital letter, a digit or a space; 0 for none, a menu entry only
     std::string_view Caption; // as a menu entry shows it, "&" before the entry's own key
     void (*Run)(frmList& window);
 };

@@ -38,6 +38,7 @@ namespace agendrix {
 
 class frmAbout;
 class frmDockTab;
+class frmMenu;
 class frmSkins;
 class frmTools;
 class FileAssociations;
@@ -121,6 +122,19 @@ public:
     SaveOutcome Save();
     SaveOutcome SaveAs();
     void MyList();
+    // The context menu's own commands and Alt+K (frmListMenu.cpp). Always On Top is refused in
+    // sidebar mode; the list merger is the program folder's agendrix-lm.
+    void ShowKeyboardShortcuts();
+    void ToggleAlwaysOnTop();
+    void ShowHelp();
+    void LaunchListMerger();
+    bool ListMergerPresent() const;
+    // Opens the context menu with its top-left corner at `topLeft` (global pixels), kept on the
+    // window's screen, as a right press on the background does; OpenMenuUnderButton places it
+    // below the menu button, as its release and Alt+Space do. The menu deletes itself on closing.
+    frmMenu* OpenMenu(QPoint topLeft);
+    frmMenu* OpenMenuUnderButton();
+    frmMenu* Menu() const;
     // Open the options dialog and the skin browser, owned by this window, without blocking; the
     // remote panel will call them (frmListEnvironment.cpp).
     frmTools* ShowOptions();
@@ -347,6 +361,7 @@ private:
     std::string LastFind; // offered by the next search (UTF-8)
     std::unique_ptr<PrintDialog> ThePrintDialog; // made when first needed
     FileAssociations* Associations = nullptr;
+    QPointer<frmMenu> TheMenu; // while the context menu is open
 
     std::deque<QueueRequest> HandedOver; // taken from the queue file, not opened yet
     // Set while they are opened: a check from within a save question only takes requests.

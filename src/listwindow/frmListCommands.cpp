@@ -173,9 +173,10 @@ void frmList::Run(ListCommand command) { EntryOf(command).Run(*this); }
 
 void frmList::keyPressEvent(QKeyEvent* event)
 {
-    // Qt numbers the keys of digits and letters as their ASCII capitals.
+    // Qt numbers the keys of the space, digits and letters as their ASCII capitals.
     const int key = event->key();
-    if (event->modifiers() == Qt::AltModifier && key >= Qt::Key_0 && key <= Qt::Key_Z) {
+    if (event->modifiers() == Qt::AltModifier
+        && (key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_Z))) {
         if (const ListCommandEntry* command = CommandWithAccessKey(static_cast<char>(key)))
             return command->Run(*this);
     }

@@ -60,6 +60,10 @@ void frmList::mousePressEvent(QMouseEvent* event)
     case ListArea::MenuButton:
         return PressMenuButton();
     case ListArea::Background:
+        if (event->button() == Qt::RightButton) {
+            OpenMenu(event->globalPosition().toPoint());
+            return;
+        }
         break;
     }
     if (event->button() != Qt::RightButton && !isMaximized() && !TheSettings.InSidebar()) {

@@ -150,10 +150,9 @@ void frmList::PressMenuButton()
 
 void frmList::ReleaseMenuButton()
 {
-    // FIXME: a release over the button should open the context menu, which the window does not
-    // have yet; until then the button only shows that it was pressed.
     View.MenuPressed = false;
     update();
+    OpenMenuUnderButton();
 }
 
 void frmList::ToggleInformation(int row)

@@ -17,5 +17,6 @@ int main(int argc, char** argv)
     failures += RunListWindowPrintTests(argc, argv);
     failures += RunListWindowImportTests(argc, argv);
     failures += RunListWindowEnvironmentTests(argc, argv);
+    failures += RunListWindowMenuCommandsTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

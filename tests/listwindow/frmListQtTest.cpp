@@ -59,6 +59,16 @@ namespace {
             return { false, 0, 0, false };
         case ListCommand::ImportTextList:
             return { false, 1, 1, false }; // the file dialog is cancelled
+        case ListCommand::KeyboardShortcuts:
+            return { false, 1, 0, false };
+        case ListCommand::OpenMenu:
+            return {}; // the menu opens and asks nothing
+        case ListCommand::AlwaysOnTop:
+        case ListCommand::SidebarMode:
+        case ListCommand::Help:
+        case ListCommand::About:
+        case ListCommand::ListMerger:
+            break; // menu entries only: no key reaches them
         }
         return {};
     }
@@ -178,8 +188,9 @@ private slots:
         QTest::addColumn<int>("command"); // -1: none
         QTest::newRow("altQRunsNothing") << 'Q' << -1;
         for (const ListCommandEntry& entry : ListCommands())
-            QTest::newRow(std::string(entry.Caption).c_str())
-                << entry.AccessKey << static_cast<int>(entry.Command);
+            if (entry.AccessKey != 0)
+                QTest::newRow(std::string(entry.Caption).c_str())
+                    << entry.AccessKey << static_cast<int>(entry.Command);
     }
 
     void AccessKeysRunTheirCommands()
