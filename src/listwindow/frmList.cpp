@@ -202,6 +202,11 @@ bool frmList::eventFilter(QObject* watched, QEvent* event)
     const auto* widget = qobject_cast<const QWidget*>(watched);
     if (Preloaded && widget && (widget == this || isAncestorOf(widget)))
         return true;
+    // The access keys are the window's whichever of its children has the focus: an in-place
+    // editor would otherwise keep them.
+    if (event->type() == QEvent::KeyPress && widget && widget != this && isAncestorOf(widget)
+        && RunAccessKey(static_cast<const QKeyEvent&>(*event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -187,8 +187,10 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // Holds back the user's input for this window while it shows only part of its list.
+    // Holds back the user's input for this window while it shows only part of its list, and
+    // takes the access keys from its children (watched from the moment they are added).
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void childEvent(QChildEvent* event) override;
 
 private:
     enum class Drag { None, Resize, Move, Thumb, Block, Bar, Menu };
@@ -214,6 +216,8 @@ private:
     // row, but its bar is neither drawn nor used until the row is shown again.
     int ShownCurrentLine() const { return CurrentLine < View.Layout.RowsShown ? CurrentLine : -1; }
 
+    // Runs the command Alt and the event's key reach; false when they reach none.
+    bool RunAccessKey(const QKeyEvent& event);
     void PressScrollButton(ScrollDirection direction);
     void PressTrack(int y);
     void AutoScrollTick();

@@ -171,16 +171,24 @@ void frmList::mouseDoubleClickEvent(QMouseEvent* event)
 
 void frmList::Run(ListCommand command) { EntryOf(command).Run(*this); }
 
-void frmList::keyPressEvent(QKeyEvent* event)
+bool frmList::RunAccessKey(const QKeyEvent& event)
 {
     // Qt numbers the keys of the space, digits and letters as their ASCII capitals.
-    const int key = event->key();
-    if (event->modifiers() == Qt::AltModifier
-        && (key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_Z))) {
-        if (const ListCommandEntry* command = CommandWithAccessKey(static_cast<char>(key)))
-            return command->Run(*this);
-    }
-    QWidget::keyPressEvent(event);
+    const int key = event.key();
+    if (event.modifiers() != Qt::AltModifier
+        || !(key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_Z)))
+        return false;
+    const ListCommandEntry* command = CommandWithAccessKey(static_cast<char>(key));
+    if (command == nullptr)
+        return false;
+    command->Run(*this);
+    return true;
+}
+
+void frmList::keyPressEvent(QKeyEvent* event)
+{
+    if (!RunAccessKey(*event))
+        QWidget::keyPressEvent(event);
 }
 
 void frmList::SaveSettings(ErrorReport report, FileOps& ops)

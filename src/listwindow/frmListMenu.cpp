@@ -5,6 +5,7 @@
 #include "environment/HelpPage.h"
 #include "geometry/MenuLayout.h"
 
+#include <QChildEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QScreen>
@@ -105,6 +106,15 @@ frmMenu* frmList::OpenMenu(QPoint topLeft)
     TheMenu->show();
     TheMenu->setFocus();
     return TheMenu;
+}
+
+void frmList::childEvent(QChildEvent* event)
+{
+    // An in-place editor with the focus gets the access keys first; the window takes them back
+    // through its filter.
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWidget::childEvent(event);
 }
 
 frmMenu* frmList::Menu() const { return TheMenu; }

@@ -4,10 +4,13 @@
 #include "listwindow/frmMRU.h"
 #include "listwindow/frmMenu.h"
 
+#include "editing/InlineEditors.h"
 #include "model/RecentLists.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -400,6 +403,42 @@ private slots:
         QCOMPARE(window->Document().Dirty, !opened);
         QCOMPARE(QFile::exists(QString::fromStdString(fixture.Path("list.agl"))), savedFirst);
         QTRY_COMPARE_WITH_TIMEOUT(window->Menu() == nullptr, opened, 2000); // Cancel leaves the menu open
+    }
+
+    void accessKeysReachTheWindowFromAnInPlaceEdit_data()
+    {
+        QTest::addColumn<bool>("information"); // the information editor, else the description's
+        QTest::addColumn<int>("key");
+        QTest::newRow("descriptionAltK") << false << int(Qt::Key_K);
+        QTest::newRow("descriptionAltSpace") << false << int(Qt::Key_Space);
+        QTest::newRow("informationAltK") << true << int(Qt::Key_K);
+        QTest::newRow("informationAltSpace") << true << int(Qt::Key_Space);
+    }
+    void accessKeysReachTheWindowFromAnInPlaceEdit()
+    {
+        QFETCH(bool, information);
+        QFETCH(int, key);
+        ListWindowFixture fixture;
+        auto window = fixture.Open(TasksOfTwo());
+        window->show();
+        QWidget* editor = window->Editors().Text1();
+        if (information) {
+            Click(*window, LampOf(*window, 0), Qt::LeftButton);
+            window->Editors().Text2()->show();
+            editor = window->Editors().Text2();
+        } else {
+            Click(*window, LabelOf(*window, 0));
+        }
+        editor->setFocus();
+        QVERIFY(editor->isVisible());
+        QTest::keyClick(editor, static_cast<Qt::Key>(key), Qt::AltModifier);
+        if (key == Qt::Key_K) {
+            QCOMPARE(fixture.Prompts.Asked.size(), std::size_t(1));
+            QCOMPARE(fixture.Prompts.Asked.front().Title, std::string("Keyboard Shortcuts"));
+        } else {
+            QVERIFY(window->Menu() != nullptr);
+            window->Menu()->close();
+        }
     }
 };
 
