@@ -1,6 +1,7 @@
 #include "MenuLayout.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace agendrix {
 
@@ -62,6 +63,17 @@ PixelRect PlaceRecentPopup(const PixelRect& menu, int width, int height, const P
     const int anchor = menu.Right() - MenuMetrics::PopupOverlap;
     const int left = anchor + width > area.Right() ? anchor - width : anchor;
     return KeepOnScreen({ left, menu.Y + MenuMetrics::PopupDrop, width, height }, area);
+}
+
+int CaptionWithAccessKey(std::span<const std::string> captions, char key)
+{
+    const auto folded = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const std::size_t amp = captions[i].find('&');
+        if (key != 0 && amp + 1 < captions[i].size() && folded(captions[i][amp + 1]) == folded(key))
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 } // namespace agendrix

@@ -3,6 +3,7 @@
 #include "skin/PixelRect.h"
 
 #include <span>
+#include <string>
 #include <vector>
 
 namespace agendrix {
@@ -54,5 +55,9 @@ RecentPopupLayout LayOutRecentPopup(std::span<const int> captionWidths);
 // The popup beside the menu's second row; when it would cross the area's right edge it opens to
 // the left of that point instead, and it is kept on the area.
 PixelRect PlaceRecentPopup(const PixelRect& menu, int width, int height, const PixelRect& area);
+
+// The first caption whose access key, the character after its "&", is `key` in either case; -1
+// for none.
+int CaptionWithAccessKey(std::span<const std::string> captions, char key);
 
 } // namespace agendrix

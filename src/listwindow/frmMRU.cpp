@@ -114,11 +114,12 @@ void frmMRU::mouseReleaseEvent(QMouseEvent* event)
 
 void frmMRU::keyPressEvent(QKeyEvent* event)
 {
-    const QString typed = event->text().toUpper();
-    for (int i = 0; i < LabelCount() && typed.size() == 1; ++i) {
-        const qsizetype amp = Captions[i].indexOf(QLatin1Char('&'));
-        if (Captions[i].mid(amp + 1, 1).toUpper() == typed)
-            return Choose(i, event->modifiers() & Qt::ShiftModifier);
+    std::vector<std::string> captions;
+    for (const QString& caption : Captions)
+        captions.push_back(caption.toStdString());
+    if (const QString typed = event->text(); typed.size() == 1) {
+        if (const int label = CaptionWithAccessKey(captions, typed.front().toLatin1()); label >= 0)
+            return Choose(label, event->modifiers() & Qt::ShiftModifier);
     }
     if (event->key() == Qt::Key_Escape)
         close();

@@ -169,12 +169,12 @@ void frmMenu::mouseReleaseEvent(QMouseEvent* event)
 
 void frmMenu::keyPressEvent(QKeyEvent* event)
 {
-    const QString typed = event->text().toUpper();
-    for (int i = 0; i < EntryCount && !typed.isEmpty(); ++i) {
-        const QString caption = Caption(i);
-        const qsizetype amp = caption.indexOf(QLatin1Char('&'));
-        if (amp >= 0 && caption.mid(amp + 1, 1).toUpper() == typed)
-            return Choose(i);
+    std::vector<std::string> captions;
+    for (int i = 0; i < EntryCount; ++i)
+        captions.push_back(Caption(i).toStdString());
+    if (const QString typed = event->text(); typed.size() == 1) {
+        if (const int entry = CaptionWithAccessKey(captions, typed.front().toLatin1()); entry >= 0)
+            return Choose(entry);
     }
     switch (event->key()) {
     case Qt::Key_Down:

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace agendrix {
@@ -104,6 +105,26 @@ namespace {
         };
         for (const auto& c : cases)
             EXPECT_EQ(PlaceRecentPopup(c.Menu, 150, 120, Screen), c.Expected) << c.Name;
+    }
+
+    TEST(MenuKeys, TheLetterAfterTheAmpersandChoosesTheEntry)
+    {
+        const std::vector<std::string> captions { "No key", "Ends with &", " &Open", " Al&ways",
+            " &1  Work" };
+        const struct {
+            const char* Name;
+            char Key;
+            int Expected;
+        } cases[] = {
+            { "noKey", 0, -1 },
+            { "ampersandAtTheEndIsNoKey", '&', -1 },
+            { "unknownLetter", 'q', -1 },
+            { "lowerCase", 'o', 2 },
+            { "upperCase", 'W', 3 },
+            { "digit", '1', 4 },
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(CaptionWithAccessKey(captions, c.Key), c.Expected) << c.Name;
     }
 
 } // namespace
