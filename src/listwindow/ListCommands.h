@@ -8,7 +8,7 @@ namespace agendrix {
 class frmList;
 
 // The list window's commands, each named once for every way of reaching it: the access keys,
-// and the menu entries and remote panel buttons to come.
+// the context menu's entries and the remote panel's buttons.
 enum class ListCommand {
     Save,
     SaveAs,

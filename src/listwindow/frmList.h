@@ -142,7 +142,7 @@ public:
     // What the options dialog's Associate button registers the file types with; until the program
     // hands one over, the button is disabled. The window does not own it.
     void UseFileAssociations(FileAssociations* associations) { Associations = associations; }
-    // Opens the about box, owned by this window, without blocking; the menu will call it.
+    // Opens the about box, owned by this window, without blocking; the menu's About entry calls it.
     frmAbout* ShowAbout();
     // Print and Copy List: frmListPrint.cpp. Print asks for the printer and the options through
     // the print dialog, then prints the list or writes it as a PDF file; Copy List puts every
