@@ -21,6 +21,16 @@ namespace {
         { ListCommand::CopyList, 'C', " &Copy List", [](frmList& window) { window.CopyList(); } },
         { ListCommand::ImportTextList, 'R', " Import &Text List...",
             [](frmList& window) { window.ImportTextList(); } },
+        { ListCommand::OpenListFile, 0, "&Open List", [](frmList& window) { window.OpenListFile(); } },
+        { ListCommand::NewList, 0, "&New List", [](frmList& window) { window.NewList(); } },
+        { ListCommand::ExportCompleted, 0, "&Export",
+            [](frmList& window) { window.ExportCompletedTasks(); } },
+        { ListCommand::PurgeCompleted, 0, "&Purge", [](frmList& window) { window.PurgeCompletedTasks(); } },
+        { ListCommand::AddTask, 0, "&Add", [](frmList& window) { window.AddTask(); } },
+        { ListCommand::EditTask, 0, "E&dit", [](frmList& window) { window.EditCurrentTask(); } },
+        { ListCommand::DeleteTask, 0, "&Delete", [](frmList& window) { window.DeleteCurrentTask(); } },
+        { ListCommand::Options, 0, "Op&tions", [](frmList& window) { window.ShowOptions(); } },
+        { ListCommand::SkinBrowser, 0, "S&kins", [](frmList& window) { window.ShowSkinBrowser(); } },
     };
 } // namespace
 
@@ -34,6 +44,8 @@ const ListCommandEntry& EntryOf(ListCommand command)
 
 const ListCommandEntry* CommandWithAccessKey(char key)
 {
+    if (key == 0)
+        return nullptr;
     const auto found = std::find_if(std::begin(Commands), std::end(Commands),
         [key](const ListCommandEntry& entry) { return entry.AccessKey == key; });
     return found == std::end(Commands) ? nullptr : found;

@@ -1,4 +1,5 @@
 #include "frmList.h"
+#include "frmRemote.h"
 
 #include "SurfacePainter.h"
 #include "frmDockTab.h"
@@ -100,6 +101,8 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
     show();
     if (Tab)
         Tab->show();
+    if (TheSettings.OpenRemote)
+        ShowRemote();
     GlideTimer.start(TitleGlide::TickMs);
     if (Preloaded)
         AwaitRestOfList();
@@ -313,7 +316,12 @@ void frmList::paintEvent(QPaintEvent*)
     PaintListWindow(painter, View, Skin);
 }
 
-void frmList::resizeEvent(QResizeEvent*) { DrawSkin(Redraw::IfResized); }
+void frmList::resizeEvent(QResizeEvent*)
+{
+    DrawSkin(Redraw::IfResized);
+    if (RemotePanel)
+        RemotePanel->PlaceMe();
+}
 
 void frmList::changeEvent(QEvent* event)
 {

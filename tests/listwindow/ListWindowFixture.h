@@ -20,6 +20,14 @@
 
 namespace agendrix {
 
+// The remote panel opens at start-up by default; the suites that are not about it leave it shut
+// so that it does not take part in their window activation.
+inline Settings WithoutRemote(Settings settings)
+{
+    settings.OpenRemote = false;
+    return settings;
+}
+
 // A list window on a list file in a fresh folder, with a fixed clock, scripted prompts and a
 // recording desktop. The folder has no skins, so the window draws the plain default look.
 struct ListWindowFixture {
@@ -27,7 +35,7 @@ struct ListWindowFixture {
     test::FixedClock Clock { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 } };
     test::RecordingShell Desktop;
     test::ScriptedPrompts Prompts;
-    Settings TheSettings = DefaultSettings(ScreenMetrics {});
+    Settings TheSettings = WithoutRemote(DefaultSettings(ScreenMetrics {}));
 
     std::string Path(std::string_view name) const { return Folder / name; }
     ListWindowServices Services()

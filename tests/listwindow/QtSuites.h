@@ -13,3 +13,4 @@ int RunListWindowExportTests(int argc, char** argv);
 int RunListWindowPrintTests(int argc, char** argv);
 int RunListWindowImportTests(int argc, char** argv);
 int RunListWindowEnvironmentTests(int argc, char** argv);
+int RunRemotePanelTests(int argc, char** argv);

@@ -17,5 +17,6 @@ int main(int argc, char** argv)
     failures += RunListWindowPrintTests(argc, argv);
     failures += RunListWindowImportTests(argc, argv);
     failures += RunListWindowEnvironmentTests(argc, argv);
+    failures += RunRemotePanelTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
