@@ -250,6 +250,46 @@ private slots:
         QCOMPARE(restarted->Document().ListName, std::string("New Task List 1"));
     }
 
+    void DeleteRemovesTheCurrentTaskWithoutAQuestion()
+    {
+        const std::tuple<const char*, std::vector<std::string>, std::size_t, bool> cases[] = {
+            // name, tasks, tasks left, changed
+            { "emptyList", {}, 0, false },
+            { "currentTaskGoes", { "02\tfirst\t\t0\t20261206\t1\t0\t", "05\tsecond\t\t0\t20261206\t1\t0\t" },
+                1, true },
+        };
+        for (const auto& [name, lines, left, changed] : cases) {
+            ListWindowFixture fixture;
+            auto window = fixture.Open(lines);
+            window->Run(ListCommand::DeleteTask);
+            QVERIFY2(window->Document().Tasks.Count() == left, name);
+            QVERIFY2(window->Document().Dirty == changed, name);
+            QVERIFY2(fixture.Prompts.Asked.empty(), name);
+            if (left == 1)
+                QVERIFY2(window->Document().Tasks.Line(0).find("second") != std::string::npos, name);
+        }
+    }
+
+    void OpenListAsksForAFileAndACancelKeepsTheList()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(Tasks(2));
+        const std::string before = window->Document().ListName;
+        window->Run(ListCommand::OpenListFile);
+        QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 1 });
+        QCOMPARE(fixture.Prompts.Dialogs.front().Title, std::string("Open Task List"));
+        QCOMPARE(fixture.Prompts.Dialogs.front().InitialPath, before);
+        QCOMPARE(window->Document().ListName, before);
+        QCOMPARE(window->Document().Tasks.Count(), std::size_t { 2 });
+        QVERIFY(!window->HoldsSidebar()); // NoHide is cleared again
+
+        SaveFileAtomically(fixture.Path("other.agl"), "Format: 5.0.0\r\n" + Tasks(1).front() + "\r\n");
+        fixture.Prompts.Chosen = fixture.Path("other.agl");
+        window->Run(ListCommand::OpenListFile);
+        QCOMPARE(window->Document().ListName, fixture.Path("other.agl"));
+        QCOMPARE(window->Document().Tasks.Count(), std::size_t { 1 });
+    }
+
     void PlaceMeFollowsTheHostsPlacement()
     {
         RecordingRemoteHost host;
