@@ -228,46 +228,24 @@ Image RemoteButtons(const Theme& theme)
 {
     using namespace RemoteLayout;
     const Image background = RemoteBackgroundWithoutMark(theme);
-    Image sheet(267, 265, theme.PanelBack);
-
-    // Where each command's normal picture lies in the sheet; the focused and pressed pictures
-    // follow below it (25 rows apart for the list buttons, 21 for the others, whose first and
-    // last rows are plain background and may overlap).
-    struct Cell {
-        int Command;
-        int X;
-        int Y;
-    };
-    constexpr Cell cells[] = {
-        { 3, 0, 0 },
-        { 1, 89, 0 },
-        { 2, 178, 0 },
-        { 4, 0, 75 },
-        { 5, 89, 75 },
-        { 6, 178, 75 },
-        { 7, 0, 138 },
-        { 8, 89, 138 },
-        { 9, 178, 138 },
-        { 10, 0, 201 },
-    };
+    Image sheet(RemoteCells::SheetWidth, RemoteCells::SheetHeight, theme.PanelBack);
     const Face states[] = { Face::Normal, Face::Focused, Face::Pressed };
-    for (const Cell& cell : cells) {
-        const Button* button = nullptr;
-        for (const Button& b : Buttons)
-            if (b.Command == cell.Command)
-                button = &b;
-        const bool tall = button->Place.H == 25;
+    for (const Button& button : Buttons) {
+        const bool tall = button.Place.Height == 25;
         const Rect face = tall ? Rect { 0, 0, 89, 25 } : Rect { 0, 1, 89, 20 };
         for (int s = 0; s < 3; ++s)
-            sheet.Paste(CaptionButton(theme, background, button->Place, face, button->Caption, states[s]),
-                cell.X, cell.Y + s * (tall ? 25 : 21));
+            sheet.Paste(
+                CaptionButton(theme, background, FromPixels(button.Place), face, button.Caption, states[s]),
+                button.Cell.X, button.Cell.Y + s * button.FaceStep);
     }
-    sheet.Paste(CloseButton(theme, background, Close, Face::Normal), 89, 201);
-    sheet.Paste(CloseButton(theme, background, Close, Face::Pressed), 89, 215);
-    sheet.Paste(RemoteTitleMark(theme, background, false), 105, 201);
-    sheet.Paste(RemoteTitleMark(theme, background, true), 105, 219);
-    sheet.Paste(CheckPicture(theme, background, false), 89, 229);
-    sheet.Paste(CheckPicture(theme, background, true), 89, 241);
+    const auto pasteAt
+        = [&sheet](const Image& picture, const PixelRect& cell) { sheet.Paste(picture, cell.X, cell.Y); };
+    pasteAt(CloseButton(theme, background, Close, Face::Normal), RemoteCells::CloseNormal);
+    pasteAt(CloseButton(theme, background, Close, Face::Pressed), RemoteCells::ClosePressed);
+    pasteAt(RemoteTitleMark(theme, background, false), RemoteCells::TitleMarkInactive);
+    pasteAt(RemoteTitleMark(theme, background, true), RemoteCells::TitleMarkActive);
+    pasteAt(CheckPicture(theme, background, false), RemoteCells::CheckClear);
+    pasteAt(CheckPicture(theme, background, true), RemoteCells::CheckSet);
     return sheet;
 }
 

@@ -3,6 +3,7 @@
 #include "Image.h"
 
 #include "skin/ListWindowPlaces.h"
+#include "skin/RemotePlaces.h"
 #include "skin/SkinCells.h"
 
 #include <array>
@@ -130,32 +131,15 @@ namespace EditorLayout {
 } // namespace EditorLayout
 
 namespace RemoteLayout {
-    inline constexpr int Width = 291;
-    inline constexpr int Height = 194;
-    inline constexpr int TitleHeight = 22;
-    inline constexpr Rect Close { 271, 4, 16, 14 }; // picXitBut
-    inline constexpr Rect TitleMark { 0, 0, 52, 18 };
-
-    // The picture of each command, picCommand1 to picCommand10.
-    struct Button {
-        int Command;
-        std::string_view Caption;
-        Rect Place;
-    };
-    inline constexpr std::array<Button, 10> Buttons { {
-        { 3, "&New List", { 8, 40, 89, 25 } },
-        { 1, "&Open List", { 101, 40, 89, 25 } },
-        { 2, "&Save List", { 194, 40, 89, 25 } },
-        { 6, "&Add", { 8, 84, 89, 22 } },
-        { 7, "E&dit", { 101, 84, 89, 22 } },
-        { 8, "&Delete", { 194, 84, 89, 22 } },
-        { 4, "&Export", { 8, 125, 89, 22 } },
-        { 5, "&Purge", { 101, 125, 89, 22 } },
-        { 9, "Op&tions", { 8, 166, 89, 22 } },
-        { 10, "S&kins", { 101, 166, 89, 22 } },
-    } };
-    inline constexpr Rect Check { 200, 130, 12, 12 }; // picCheck1
-    inline constexpr Rect CheckLabel { 216, 130, 66, 12 }; // ssximgb_Check1, "Auto Purge"
+    inline constexpr int Width = RemotePlaces::Width;
+    inline constexpr int Height = RemotePlaces::Height;
+    inline constexpr int TitleHeight = RemotePlaces::TitleHeight;
+    inline constexpr Rect Close = FromPixels(RemotePlaces::Close);
+    inline constexpr Rect TitleMark = FromPixels(RemotePlaces::TitleMark);
+    using RemotePlaces::Button;
+    using RemotePlaces::Buttons;
+    inline constexpr Rect Check = FromPixels(RemotePlaces::Check);
+    inline constexpr Rect CheckLabel = FromPixels(RemotePlaces::CheckLabel);
 
     struct Section {
         std::string_view Caption;

@@ -32,6 +32,16 @@ namespace {
         { ListCommand::About, 0, " A&bout Agendrix...", [](frmList& window) { window.ShowAbout(); } },
         { ListCommand::ListMerger, 0, "Launch List &Merger",
             [](frmList& window) { window.LaunchListMerger(); } },
+        { ListCommand::OpenListFile, 0, "&Open List", [](frmList& window) { window.OpenListFile(); } },
+        { ListCommand::NewList, 0, "&New List", [](frmList& window) { window.NewList(); } },
+        { ListCommand::ExportCompleted, 0, "&Export",
+            [](frmList& window) { window.ExportCompletedTasks(); } },
+        { ListCommand::PurgeCompleted, 0, "&Purge", [](frmList& window) { window.PurgeCompletedTasks(); } },
+        { ListCommand::AddTask, 0, "&Add", [](frmList& window) { window.AddTask(); } },
+        { ListCommand::EditTask, 0, "E&dit", [](frmList& window) { window.EditCurrentTask(); } },
+        { ListCommand::DeleteTask, 0, "&Delete", [](frmList& window) { window.DeleteCurrentTask(); } },
+        { ListCommand::Options, 0, "Op&tions", [](frmList& window) { window.ShowOptions(); } },
+        { ListCommand::SkinBrowser, 0, "S&kins", [](frmList& window) { window.ShowSkinBrowser(); } },
     };
 } // namespace
 
@@ -45,8 +55,10 @@ const ListCommandEntry& EntryOf(ListCommand command)
 
 const ListCommandEntry* CommandWithAccessKey(char key)
 {
+    if (key == 0)
+        return nullptr;
     const auto found = std::find_if(std::begin(Commands), std::end(Commands),
-        [key](const ListCommandEntry& entry) { return key != 0 && entry.AccessKey == key; });
+        [key](const ListCommandEntry& entry) { return entry.AccessKey == key; });
     return found == std::end(Commands) ? nullptr : found;
 }
 

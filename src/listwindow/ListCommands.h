@@ -26,20 +26,34 @@ enum class ListCommand {
     SidebarMode,
     Help,
     About,
-    ListMerger
+    ListMerger,
+    // The remote panel's buttons; the list window has no access keys for them.
+    OpenListFile,
+    NewList,
+    ExportCompleted,
+    PurgeCompleted,
+    AddTask,
+    EditTask,
+    DeleteTask,
+    Options,
+    SkinBrowser
 };
 
 struct ListCommandEntry {
     ListCommand Command;
-    char AccessKey; // pressed with Alt: a capital letter, a digit or a space; 0 for none, a menu entry only
+    char AccessKey; // pressed with Alt: a capital letter, a digit or a space; 0 for none, a menu or panel entry only
     std::string_view Caption; // as a menu entry shows it, "&" before the entry's own key
     void (*Run)(frmList& window);
 };
 
+// What the dialogs that open and save a list offer.
+inline constexpr char TaskListDialogFilter[]
+    = "Task Lists (*.agl)|*.agl|Completed Task Lists (*.cti)|*.cti|All Task Lists (*.agl; *.cti)|*.agl;*.cti";
+
 // Every command, once each.
 std::span<const ListCommandEntry> ListCommands();
 const ListCommandEntry& EntryOf(ListCommand command);
-// The command Alt and `key` run, if any.
+// The command Alt and `key` run, if any; never one without a key.
 const ListCommandEntry* CommandWithAccessKey(char key);
 
 } // namespace agendrix

@@ -1,4 +1,5 @@
 #include "frmList.h"
+#include "frmRemote.h"
 
 #include "SurfacePainter.h"
 #include "frmDockTab.h"
@@ -100,6 +101,11 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
     show();
     if (Tab)
         Tab->show();
+    // The panel opens beside the window, but the keys stay with the list.
+    if (TheSettings.OpenRemote) {
+        ShowRemote();
+        activateWindow();
+    }
     GlideTimer.start(TitleGlide::TickMs);
     if (Preloaded)
         AwaitRestOfList();
@@ -318,7 +324,12 @@ void frmList::paintEvent(QPaintEvent*)
     PaintListWindow(painter, View, Skin);
 }
 
-void frmList::resizeEvent(QResizeEvent*) { DrawSkin(Redraw::IfResized); }
+void frmList::resizeEvent(QResizeEvent*)
+{
+    DrawSkin(Redraw::IfResized);
+    if (RemotePanel)
+        RemotePanel->PlaceMe();
+}
 
 void frmList::changeEvent(QEvent* event)
 {

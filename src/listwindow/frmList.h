@@ -3,6 +3,7 @@
 #include "ListCommands.h"
 #include "ListWindowView.h"
 #include "PrintDialog.h"
+#include "RemoteHost.h"
 
 #include "editing/ListHost.h"
 #include "environment/EnvironmentHost.h"
@@ -37,6 +38,7 @@
 namespace agendrix {
 
 class frmAbout;
+class frmRemote;
 class frmDockTab;
 class frmMenu;
 class frmSkins;
@@ -65,7 +67,7 @@ enum class ErrorReport { Message, StandardError };
 // The list window: a frameless window drawn entirely from the skin, showing a window-sized slice
 // of the open list. It owns the list, the settings and the row state, and it is the host of the
 // editing windows it opens.
-class frmList : public QWidget, public EnvironmentHost {
+class frmList : public QWidget, public EnvironmentHost, public RemoteHost {
     Q_OBJECT
 public:
     frmList(ListWindowServices services, Settings settings);
@@ -118,7 +120,7 @@ public:
     const frmDockTab* DockTab() const { return Tab.get(); }
 
     // Runs a command as its access key does, and as a menu entry or a remote panel button will.
-    void Run(ListCommand command);
+    void Run(ListCommand command) override;
     SaveOutcome Save();
     SaveOutcome SaveAs();
     void MyList();
@@ -135,6 +137,26 @@ public:
     frmMenu* OpenMenu(QPoint topLeft);
     frmMenu* OpenMenuUnderButton();
     frmMenu* Menu() const;
+    // The remote panel and its commands (frmListRemote.cpp). ShowRemote opens the panel beside
+    // the window, or brings the open one forward; the Remote window button and OpenRemote at
+    // start-up open it.
+    frmRemote* ShowRemote();
+    frmRemote* Remote() const;
+    // Asks to save the changes, then opens the list the user chooses in the open-file dialog.
+    void OpenListFile();
+    // Starts an empty, unsaved list named "New Task List " and a count of the new lists so far.
+    void NewList();
+    void ExportCompletedTasks();
+    void PurgeCompletedTasks();
+    // The task editor on a new task, and on the current one.
+    void AddTask();
+    void EditCurrentTask();
+    // Removes the current task at once, without a question.
+    void DeleteCurrentTask();
+    bool AutoPurges() const override { return TheSettings.AutoPurges(); }
+    void SetAutoPurge(bool on) override;
+    PanelPlacement RemotePlacement() const override;
+    void RemoteClosed() override;
     // Open the options dialog and the skin browser, owned by this window, without blocking; the
     // remote panel will call them (frmListEnvironment.cpp).
     frmTools* ShowOptions();
@@ -179,6 +201,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -314,6 +337,8 @@ private:
 
     ListWindowServices Services;
     Settings TheSettings;
+    QPointer<frmRemote> RemotePanel;
+    int NewListCount = 0; // lists started with New List since the program started
     ListDocument List;
     SkinPictures Skin;
     ListWindowView View;

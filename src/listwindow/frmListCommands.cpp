@@ -23,8 +23,6 @@ namespace agendrix {
 
 namespace {
     const char* const SaveDialogTitle = "Save Task List";
-    const char* const SaveDialogFilter = "Task Lists (*.agl)|*.agl|Completed Task Lists (*.cti)|*.cti|All "
-                                         "Task Lists (*.agl; *.cti)|*.agl;*.cti";
 } // namespace
 
 SaveChoice frmList::AskToSave(PromptButtons buttons)
@@ -79,7 +77,7 @@ SaveOutcome frmList::SaveAs()
 {
     RowEditors->Finish();
     const auto chosen = Services.ThePrompts.ChooseFile(FileDialogRequest {
-        FileDialogRequest::Kind::Save, SaveDialogTitle, SaveDialogFilter, List.ListName });
+        FileDialogRequest::Kind::Save, SaveDialogTitle, TaskListDialogFilter, List.ListName });
     return chosen ? SaveTo(*chosen) : SaveOutcome::Cancelled;
 }
 

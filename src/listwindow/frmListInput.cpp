@@ -1,6 +1,7 @@
 // The list window's pointer and keyboard handling: scrolling, the grips, the window buttons and
 // moving the window.
 #include "frmList.h"
+#include "frmRemote.h"
 
 #include "skin/QtHelpers.h"
 
@@ -246,9 +247,8 @@ void frmList::ReleaseWindowButton(QPoint p)
         return;
     switch (*pressed) {
     case WindowButton::Remote:
-        // The remote panel comes later; the button already keeps its setting.
-        TheSettings.OpenRemote = !TheSettings.OpenRemote;
-        return;
+        // The button opens the panel, and closes it when it is open.
+        return RemotePanel ? RemoteClosed() : void(ShowRemote());
     // The sidebar keeps its place and size: it slides away instead.
     case WindowButton::Minimise:
         return TheSettings.InSidebar() ? void() : showMinimized();

@@ -41,7 +41,10 @@ cp "$sample" "$work/list.agl"
 QT_QPA_PLATFORM=offscreen AGENDRIX_QUIT_AFTER_FIRST_PAINT=1 timeout 60 "$prefix/bin/agendrix" "$work/list.agl" \
     >"$work/out.log" 2>"$work/err.log" || { cat "$work/err.log" >&2; fail "the installed program failed"; }
 grep -q '^first paint ' "$work/out.log" || fail "the installed program painted no window"
-[[ ! -s $work/err.log ]] || { cat "$work/err.log" >&2; fail "the installed program complained"; }
+# The offscreen platform cannot stack windows and says so when a tool window is shown; any other
+# line is the program's own complaint.
+grep -v '^This plugin does not support raise()$' "$work/err.log" >"$work/complaints.log" || true
+[[ ! -s $work/complaints.log ]] || { cat "$work/complaints.log" >&2; fail "the installed program complained"; }
 folder=$HOME/.local/share/agendrix
 for skin in Default Midnight; do
     diff -r "$share/agendrix/Skins/$skin" "$folder/Skins/$skin" >/dev/null \

@@ -14,3 +14,4 @@ int RunListWindowPrintTests(int argc, char** argv);
 int RunListWindowImportTests(int argc, char** argv);
 int RunListWindowEnvironmentTests(int argc, char** argv);
 int RunListWindowMenuCommandsTests(int argc, char** argv);
+int RunRemotePanelTests(int argc, char** argv);

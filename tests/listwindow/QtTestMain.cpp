@@ -18,5 +18,6 @@ int main(int argc, char** argv)
     failures += RunListWindowImportTests(argc, argv);
     failures += RunListWindowEnvironmentTests(argc, argv);
     failures += RunListWindowMenuCommandsTests(argc, argv);
+    failures += RunRemotePanelTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
