@@ -27,6 +27,8 @@ enum class ListCommand {
     Help,
     About,
     ListMerger,
+    Online,
+    AnimatePriority,
     // The remote panel's buttons; the list window has no access keys for them.
     OpenListFile,
     NewList,
@@ -41,7 +43,8 @@ enum class ListCommand {
 
 struct ListCommandEntry {
     ListCommand Command;
-    char AccessKey; // pressed with Alt: a capital letter, a digit or a space; 0 for none, a menu or panel entry only
+    // Pressed with Alt: a capital letter, a digit or a space; 0 for none, a menu or panel entry only.
+    char AccessKey;
     std::string_view Caption; // as a menu entry shows it, "&" before the entry's own key
     void (*Run)(frmList& window);
 };

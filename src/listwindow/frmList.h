@@ -137,6 +137,14 @@ public:
     frmMenu* OpenMenu(QPoint topLeft);
     frmMenu* OpenMenuUnderButton();
     frmMenu* Menu() const;
+    // The menu closed, after its entry ran if one was chosen: the sidebar may slide away again,
+    // always-on-top comes back and the keys return to the list.
+    void MenuEntryDone();
+    // Alt+T: the project's home page in the desktop's browser.
+    void ShowOnline();
+    // Steps the first row's lamp from Completed up to the second level, as a demonstration.
+    void AnimatePriority();
+    bool PriorityAnimating() const { return Stepper.Running(); }
     // The remote panel and its commands (frmListRemote.cpp). ShowRemote opens the panel beside
     // the window, or brings the open one forward; the Remote window button and OpenRemote at
     // start-up open it.

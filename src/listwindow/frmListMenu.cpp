@@ -33,10 +33,16 @@ namespace {
         { "Alt+K", "Show keyboard shortcuts" },
     };
 
-    // The list merger ships beside the program, as agendrix-lm.
+    // The list merger is installed beside the program as agendrix-lm; one the user put in the
+    // program folder comes first.
     QString ListMergerPath(const QString& programFolder)
     {
-        return programFolder + QStringLiteral("/agendrix-lm");
+        const QString name = QStringLiteral("/agendrix-lm");
+        const QString own = programFolder + name;
+        if (QFileInfo(own).isExecutable())
+            return own;
+        const QString beside = QCoreApplication::applicationDirPath() + name;
+        return QFileInfo(beside).isExecutable() ? beside : own;
     }
 } // namespace
 
@@ -98,6 +104,10 @@ frmMenu* frmList::OpenMenu(QPoint topLeft)
 {
     if (TheMenu)
         TheMenu->close();
+    // While the menu is open the sidebar stays out and the window gives up staying on top, so
+    // that a dialog an entry opens is not hidden behind it.
+    NoHide = true;
+    SetWindFloat(false, "menu");
     TheMenu = new frmMenu(*this, Skin.Menu);
     const QRect area = screen()->availableGeometry();
     const PixelRect placed = MenuAtPointer(topLeft.x(), topLeft.y(), TheMenu->width(), TheMenu->height(),
@@ -118,6 +128,21 @@ void frmList::childEvent(QChildEvent* event)
 }
 
 frmMenu* frmList::Menu() const { return TheMenu; }
+
+void frmList::MenuEntryDone()
+{
+    SetWindFloat(true, "menu");
+    NoHide = false;
+    activateWindow();
+}
+
+void frmList::ShowOnline()
+{
+    Services.TheShell.OpenDocument(HomePageAddress().toStdString(), Services.ProgramFolder.toStdString());
+}
+
+// The lamp of visible row 1 steps from code 10 (completed) to code 2.
+void frmList::AnimatePriority() { AniPriority(10, 2, 1); }
 
 frmMenu* frmList::OpenMenuUnderButton()
 {

@@ -11,10 +11,11 @@
 namespace agendrix {
 
 namespace {
-    // The entries top to bottom; New and Open are the remote panel's and carry no command.
-    constexpr std::optional<ListCommand> Entries[frmMenu::EntryCount] = {
-        std::nullopt,
-        std::nullopt,
+    // The entries top to bottom. New and Open run the remote panel's commands under captions of
+    // the menu's own.
+    constexpr ListCommand Entries[frmMenu::EntryCount] = {
+        ListCommand::NewList,
+        ListCommand::OpenListFile,
         ListCommand::Save,
         ListCommand::Print,
         ListCommand::Find,
@@ -57,13 +58,13 @@ QString frmMenu::Caption(int index)
         return QStringLiteral(" &New Task List");
     if (index == OpenEntry)
         return QStringLiteral(" &Open Task List");
-    const std::string_view caption = EntryOf(*Entries[index]).Caption;
+    const std::string_view caption = EntryOf(Entries[index]).Caption;
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 std::optional<ListCommand> frmMenu::CommandOf(int index)
 {
-    return Valid(index) ? Entries[index] : std::nullopt;
+    return Valid(index) ? std::optional(Entries[index]) : std::nullopt;
 }
 
 QRect frmMenu::EntryRect(int index) const
@@ -123,12 +124,10 @@ void frmMenu::Choose(int index)
     // The menu goes first, so that a dialog the command opens is not left behind a popup.
     if (Recent)
         Recent->close();
+    Chosen = true;
     close();
-    if (index == NewEntry)
-        return emit NewListChosen();
-    if (index == OpenEntry)
-        return emit OpenListChosen();
-    List.Run(*Entries[index]);
+    List.Run(Entries[index]);
+    List.MenuEntryDone();
 }
 
 void frmMenu::paintEvent(QPaintEvent*)
@@ -157,6 +156,13 @@ void frmMenu::paintEvent(QPaintEvent*)
             painter.drawText(
                 row.adjusted(0, 0, -4, 0), Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("\u25B8"));
     }
+}
+
+void frmMenu::closeEvent(QCloseEvent* event)
+{
+    if (!Chosen)
+        List.MenuEntryDone();
+    QWidget::closeEvent(event);
 }
 
 void frmMenu::mouseMoveEvent(QMouseEvent* event) { Highlight(EntryAt(event->position().toPoint())); }

@@ -15,9 +15,9 @@ class frmList;
 class frmMRU;
 
 // The list window's context menu: sixteen entries painted in the skin's menu colours, the one
-// under the pointer highlighted. Each entry runs a command of the list window's command table;
-// New and Open belong to the remote panel, which the menu asks for through its signals. The menu
-// closes as soon as it loses the pointer grab or an entry was chosen.
+// under the pointer highlighted. Each entry runs a command of the list window's command table.
+// The menu closes as soon as it loses the pointer grab or an entry was chosen; it tells the list
+// window when it closed without a choice, so that the window's sidebar and stacking come back.
 class frmMenu : public QWidget {
     Q_OBJECT
 public:
@@ -29,7 +29,7 @@ public:
     frmMenu(frmList& list, const std::array<QColor, 4>& colours);
 
     static QString Caption(int index);
-    // The command entry `index` runs; none for New and Open.
+    // The command entry `index` runs; none outside the menu.
     static std::optional<ListCommand> CommandOf(int index);
     // The entry's row in the menu's own pixels.
     QRect EntryRect(int index) const;
@@ -39,15 +39,12 @@ public:
     // The recent-lists popup, open while the Open entry is highlighted.
     frmMRU* RecentPopup() const;
 
-signals:
-    void NewListChosen();
-    void OpenListChosen();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     int EntryAt(QPoint point) const;
@@ -58,6 +55,7 @@ private:
     std::array<QColor, 4> Colours;
     int HighlightedEntry = -1;
     bool MergerPresent = false;
+    bool Chosen = false; // an entry is being carried out, which restores the window itself
     QPointer<frmMRU> Recent;
 };
 

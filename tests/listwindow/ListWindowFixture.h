@@ -20,6 +20,12 @@
 
 namespace agendrix {
 
+// `count` lines of the same dated task of level 5.
+inline std::vector<std::string> PlainTasks(int count)
+{
+    return std::vector<std::string>(static_cast<std::size_t>(count), "05\ttask\t\t0\t20261206\t1\t0\t");
+}
+
 // A list window on a list file in a fresh folder, with a fixed clock, scripted prompts and a
 // recording desktop. The folder has no skins, so the window draws the plain default look.
 struct ListWindowFixture {

@@ -5,6 +5,7 @@
 #include "listwindow/frmMenu.h"
 
 #include "editing/InlineEditors.h"
+#include "environment/HelpPage.h"
 #include "model/RecentLists.h"
 
 #include <QFile>
@@ -243,24 +244,39 @@ private slots:
         QCOMPARE(window->Docked(), docked);
     }
 
-    void newAndOpenGoToTheRemotePanel_data()
+    void altTOpensTheHomePageAndAnimatePriorityStepsTheLamp()
     {
-        QTest::addColumn<int>("entry");
-        QTest::newRow("new") << frmMenu::NewEntry;
-        QTest::newRow("open") << frmMenu::OpenEntry;
-    }
-    void newAndOpenGoToTheRemotePanel()
-    {
-        QFETCH(int, entry);
         ListWindowFixture fixture;
-        auto window = fixture.Open({});
+        auto window = fixture.Open(PlainTasks(3));
         window->show();
+        QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(fixture.Desktop.Opened.size(), std::size_t { 1 });
+        QCOMPARE(QString::fromStdString(fixture.Desktop.Opened.front().first), HomePageAddress());
+        QVERIFY(!window->PriorityAnimating());
+        window->Run(ListCommand::AnimatePriority);
+        QVERIFY(window->PriorityAnimating());
+    }
+
+    void newAndOpenRunThePanelsCommandsAndGiveTheSidebarBack()
+    {
+        ListWindowFixture fixture;
+        auto window = fixture.Open(PlainTasks(2));
+        window->show();
+        QVERIFY(!window->HoldsSidebar());
+        ClickEntry(*window->OpenMenuUnderButton(), frmMenu::OpenEntry);
+        QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 1 }); // cancelled
+        QCOMPARE(fixture.Prompts.Dialogs.front().Title, std::string("Open Task List"));
+        QCOMPARE(window->Document().Tasks.Count(), std::size_t { 2 });
+        QVERIFY(!window->HoldsSidebar());
         frmMenu* menu = window->OpenMenuUnderButton();
-        QSignalSpy newList(menu, &frmMenu::NewListChosen);
-        QSignalSpy openList(menu, &frmMenu::OpenListChosen);
-        ClickEntry(*menu, entry);
-        QCOMPARE(newList.size(), entry == frmMenu::NewEntry ? 1 : 0);
-        QCOMPARE(openList.size(), entry == frmMenu::OpenEntry ? 1 : 0);
+        QVERIFY(window->HoldsSidebar());
+        ClickEntry(*menu, frmMenu::NewEntry);
+        QCOMPARE(window->Document().ListName, std::string("New Task List 1"));
+        QCOMPARE(window->Document().Tasks.Count(), std::size_t { 0 });
+        QVERIFY(!window->HoldsSidebar());
+        // Closed without a choice, the menu gives the sidebar back as well.
+        window->OpenMenuUnderButton()->close();
+        QVERIFY(!window->HoldsSidebar());
     }
 
     void theEntryUnderThePointerIsHighlightedAndTheModesChecked()

@@ -63,11 +63,14 @@ namespace {
             return { false, 1, 0, false };
         case ListCommand::OpenMenu:
             return {}; // the menu opens and asks nothing
+        case ListCommand::Online:
+            return {}; // the browser opens the home page
         case ListCommand::AlwaysOnTop:
         case ListCommand::SidebarMode:
         case ListCommand::Help:
         case ListCommand::About:
         case ListCommand::ListMerger:
+        case ListCommand::AnimatePriority:
             break; // menu entries only: no key reaches them
         // The remote panel's commands have no access key of the list window.
         case ListCommand::OpenListFile:

@@ -31,11 +31,6 @@ namespace {
         void RemoteClosed() override { ++ClosedCount; }
     };
 
-    std::vector<std::string> Tasks(int count)
-    {
-        return std::vector<std::string>(static_cast<std::size_t>(count), "05\ttask\t\t0\t20261206\t1\t0\t");
-    }
-
     QPoint CentreOfCommand(int command) { return Centre(RemoteButtonPlace(command)); }
 
 } // namespace
@@ -217,7 +212,7 @@ private slots:
             fixture.TheSettings.OpenRemote = atStart;
             fixture.TheSettings.WinLeft = 20;
             fixture.TheSettings.WinTop = 30;
-            auto window = fixture.Open(Tasks(1));
+            auto window = fixture.Open(PlainTasks(1));
             window->resize(300, 250);
             if (clicked) {
                 const PixelRect strip = window->CurrentView().Layout.WindowControls;
@@ -237,7 +232,7 @@ private slots:
     void NewListCountsTheListsStartedSinceTheStart()
     {
         ListWindowFixture fixture;
-        auto window = fixture.Open(Tasks(2));
+        auto window = fixture.Open(PlainTasks(2));
         for (const char* expected : { "New Task List 1", "New Task List 2", "New Task List 3" }) {
             window->Run(ListCommand::NewList);
             QCOMPARE(window->Document().ListName, std::string(expected));
@@ -245,7 +240,7 @@ private slots:
             QVERIFY(!window->Document().Dirty);
         }
         QCOMPARE(window->CurrentView().Caption, QStringLiteral(" - New Task List 3"));
-        auto restarted = fixture.Open(Tasks(1));
+        auto restarted = fixture.Open(PlainTasks(1));
         restarted->Run(ListCommand::NewList);
         QCOMPARE(restarted->Document().ListName, std::string("New Task List 1"));
     }
@@ -273,7 +268,7 @@ private slots:
     void OpenListAsksForAFileAndACancelKeepsTheList()
     {
         ListWindowFixture fixture;
-        auto window = fixture.Open(Tasks(2));
+        auto window = fixture.Open(PlainTasks(2));
         const std::string before = window->Document().ListName;
         window->Run(ListCommand::OpenListFile);
         QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 1 });
@@ -283,7 +278,7 @@ private slots:
         QCOMPARE(window->Document().Tasks.Count(), std::size_t { 2 });
         QVERIFY(!window->HoldsSidebar()); // NoHide is cleared again
 
-        SaveFileAtomically(fixture.Path("other.agl"), "Format: 5.0.0\r\n" + Tasks(1).front() + "\r\n");
+        SaveFileAtomically(fixture.Path("other.agl"), "Format: 5.0.0\r\n" + PlainTasks(1).front() + "\r\n");
         fixture.Prompts.Chosen = fixture.Path("other.agl");
         window->Run(ListCommand::OpenListFile);
         QCOMPARE(window->Document().ListName, fixture.Path("other.agl"));
