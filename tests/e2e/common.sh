@@ -36,11 +36,13 @@ mkdir -p "$AGENDRIX_HOME"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-# Starts openbox on the display with its own empty configuration and waits until it manages
-# windows; fails when it cannot.
+# Starts openbox on the display and waits until it manages windows; fails when it cannot. Its stock
+# key bindings take Alt+Space for its own window menu: here the key is left to the program, as
+# window managers that do not bind it leave it.
 wm=
 start_window_manager() {
     mkdir -p "$work/config/openbox"
+    sed '/<keybind key="A-space">/,/<\/keybind>/d' /etc/xdg/openbox/rc.xml >"$work/config/openbox/rc.xml"
     XDG_CONFIG_HOME=$work/config openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wm=$!
     trap 'for p in $pid $wm $xvfb; do kill "$p" 2>/dev/null || true; done
