@@ -5,6 +5,7 @@
 #include "geometry/MenuLayout.h"
 #include "model/RecentLists.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -75,6 +76,13 @@ void frmMRU::Choose(int index, Qt::KeyboardModifiers modifiers)
     }
     const std::string path = List.CurrentSettings().Recent[static_cast<std::size_t>(index - 1)];
     close();
+    // A list that went away would leave the open tasks under its name: the open list stays.
+    if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+        List.ThePrompts().Tell(
+            "The task list \"" + path + "\" cannot be opened: it is gone, or it is not a file.",
+            PromptIcon::Exclamation);
+        return emit ListOpened();
+    }
     if (List.OpenList(path))
         emit ListOpened();
 }

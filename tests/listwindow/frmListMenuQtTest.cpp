@@ -6,6 +6,7 @@
 
 #include "editing/InlineEditors.h"
 #include "environment/HelpPage.h"
+#include "support/Bytes.h"
 #include "model/RecentLists.h"
 
 #include <QFile>
@@ -419,6 +420,38 @@ private slots:
         QCOMPARE(window->Document().Dirty, !opened);
         QCOMPARE(QFile::exists(QString::fromStdString(fixture.Path("list.agl"))), savedFirst);
         QTRY_COMPARE_WITH_TIMEOUT(window->Menu() == nullptr, opened, 2000); // Cancel leaves the menu open
+    }
+
+    // What a user meets when a recent list went away: the window tells which file, keeps its own
+    // list saved and stays usable.
+    void aRecentListThatCannotBeReadIsNamedAndNothingIsLost_data()
+    {
+        QTest::addColumn<QString>("recent"); // relative to the fixture's folder
+        QTest::newRow("goneFile") << QStringLiteral("gone/Work.agl");
+        QTest::newRow("folder") << QStringLiteral("afolder");
+        QTest::newRow("pathOf5000Characters") << QString(5000, QLatin1Char('x')) + ".agl";
+    }
+    void aRecentListThatCannotBeReadIsNamedAndNothingIsLost()
+    {
+        QFETCH(QString, recent);
+        ListWindowFixture fixture;
+        QVERIFY(QDir(QString::fromStdString(fixture.Path(""))).mkdir(QStringLiteral("afolder")));
+        const std::string path = fixture.Path(recent.toStdString());
+        fixture.TheSettings.Recent[0] = path;
+        auto window = fixture.Open(PlainTasks(2));
+        window->show();
+        const std::string before = test::ReadBytes(fixture.Path("list.agl"));
+        frmMenu* menu = window->OpenMenuUnderButton();
+        HoverOpen(*menu);
+        QTest::keyClick(menu->RecentPopup(), Qt::Key_2);
+        QTRY_VERIFY_WITH_TIMEOUT(window->Menu() == nullptr, 2000);
+        QCOMPARE(test::ReadBytes(fixture.Path("list.agl")), before);
+        QVERIFY(!fixture.Prompts.Asked.empty());
+        QVERIFY2(fixture.Prompts.Asked.back().Text.find(path.substr(path.rfind('/') + 1, 40))
+                != std::string::npos,
+            fixture.Prompts.Asked.back().Text.c_str());
+        QTest::keyClick(window.get(), Qt::Key_K, Qt::AltModifier); // the keys still work
+        QCOMPARE(fixture.Prompts.Asked.back().Title, std::string("Keyboard Shortcuts"));
     }
 
     void accessKeysReachTheWindowFromAnInPlaceEdit_data()
