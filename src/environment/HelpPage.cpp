@@ -2,10 +2,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace agendrix {
 
-QString HomePageAddress() { return QStringLiteral(AGENDRIX_HOME_PAGE); }
+QString HomePageAddress(const QString& helpPage)
+{
+    const QString configured = QStringLiteral(AGENDRIX_HOME_PAGE);
+    return configured.isEmpty() ? QUrl::fromLocalFile(helpPage).toString() : configured;
+}
 
 QString FindHelpPage(const QString& programFolder, const QString& executableFolder)
 {

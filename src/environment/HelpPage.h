@@ -4,9 +4,9 @@
 
 namespace agendrix {
 
-// The address the options dialog's Online button opens: AGENDRIX_HOME_PAGE as the build was
-// configured, by default the installed help page as a file:// address.
-QString HomePageAddress();
+// The address Alt+T and the options dialog's Online button open: AGENDRIX_HOME_PAGE as the build
+// was configured, or else `helpPage` as a file:// address.
+QString HomePageAddress(const QString& helpPage);
 
 // The program's help page (help/index.html): in the program folder when it has one, else beside
 // the program (a build tree), else in the share folder of an installed program

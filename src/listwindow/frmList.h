@@ -166,7 +166,7 @@ public:
     PanelPlacement RemotePlacement() const override;
     void RemoteClosed() override;
     // Open the options dialog and the skin browser, owned by this window, without blocking; the
-    // remote panel will call them (frmListEnvironment.cpp).
+    // remote panel's Options and Skins run them (frmListEnvironment.cpp).
     frmTools* ShowOptions();
     frmSkins* ShowSkinBrowser();
     // What the options dialog's Associate button registers the file types with; until the program

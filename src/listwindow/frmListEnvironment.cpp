@@ -16,7 +16,7 @@ frmTools* frmList::ShowOptions()
 {
     const QString helpPage = FindHelpPage(Services.ProgramFolder, QCoreApplication::applicationDirPath());
     auto* dialog = new frmTools(*this, Services.TheShell,
-        ToolsOptions { helpPage.toStdString(), HomePageAddress().toStdString(), Associations }, this);
+        ToolsOptions { helpPage.toStdString(), HomePageAddress(helpPage).toStdString(), Associations }, this);
     dialog->Open();
     return dialog;
 }

@@ -138,7 +138,9 @@ void frmList::MenuEntryDone()
 
 void frmList::ShowOnline()
 {
-    Services.TheShell.OpenDocument(HomePageAddress().toStdString(), Services.ProgramFolder.toStdString());
+    const QString helpPage = FindHelpPage(Services.ProgramFolder, QCoreApplication::applicationDirPath());
+    Services.TheShell.OpenDocument(
+        HomePageAddress(helpPage).toStdString(), Services.ProgramFolder.toStdString());
 }
 
 // The lamp of visible row 1 steps from code 10 (completed) to code 2.

@@ -6,8 +6,8 @@
 
 #include "editing/InlineEditors.h"
 #include "environment/HelpPage.h"
-#include "support/Bytes.h"
 #include "model/RecentLists.h"
+#include "support/Bytes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -252,7 +252,9 @@ private slots:
         window->show();
         QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
         QCOMPARE(fixture.Desktop.Opened.size(), std::size_t { 1 });
-        QCOMPARE(QString::fromStdString(fixture.Desktop.Opened.front().first), HomePageAddress());
+        const QString helpPage
+            = FindHelpPage(FromUtf8(fixture.Folder.Path()), QCoreApplication::applicationDirPath());
+        QCOMPARE(QString::fromStdString(fixture.Desktop.Opened.front().first), HomePageAddress(helpPage));
         QVERIFY(!window->PriorityAnimating());
         window->Run(ListCommand::AnimatePriority);
         QVERIFY(window->PriorityAnimating());
@@ -447,8 +449,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(window->Menu() == nullptr, 2000);
         QCOMPARE(test::ReadBytes(fixture.Path("list.agl")), before);
         QVERIFY(!fixture.Prompts.Asked.empty());
-        QVERIFY2(fixture.Prompts.Asked.back().Text.find(path.substr(path.rfind('/') + 1, 40))
-                != std::string::npos,
+        QVERIFY2(
+            fixture.Prompts.Asked.back().Text.find(path.substr(path.rfind('/') + 1, 40)) != std::string::npos,
             fixture.Prompts.Asked.back().Text.c_str());
         QTest::keyClick(window.get(), Qt::Key_K, Qt::AltModifier); // the keys still work
         QCOMPARE(fixture.Prompts.Asked.back().Title, std::string("Keyboard Shortcuts"));
