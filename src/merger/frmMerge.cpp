@@ -72,7 +72,8 @@ void frmMerge::cmdMerge_Click()
     const MergeRequest request { path(txtFirst), path(txtSecond), path(txtOutput) };
     const MergeOutcome outcome = MergeListFiles(request, Time.Now().Date, Ops);
     QString status = QString::fromStdString(outcome.Message);
-    if (outcome.Status == ExitCode::Success)
+    // The command line's report begins in lower case, as its other lines do; a status line is a sentence.
+    if (outcome.Status == ExitCode::Success && !status.isEmpty())
         status[0] = status[0].toUpper();
     for (const std::string& note : outcome.Notes)
         status += QStringLiteral("\n")
