@@ -1,10 +1,10 @@
-# `cmake --install` lays the program out as a freedesktop system expects: the two programs in
-# bin, what the program folder is seeded from in share/agendrix (the program finds it as
-# ../share/agendrix from its own folder), the desktop entry, the MIME packages and the icons in
-# their shared places.
+# `cmake --install` lays the program out as a freedesktop system expects: the programs in bin
+# (agendrix-lm beside agendrix, where the program's menu looks for it), what the program folder
+# is seeded from in share/agendrix (the program finds it as ../share/agendrix from its own
+# folder), the desktop entry, the MIME packages and the icons in their shared places.
 include(GNUInstallDirs)
 
-install(TARGETS agendrix agendrix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS agendrix agendrix-cli agendrix-lm RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(AGENDRIX_SHARE ${CMAKE_INSTALL_DATADIR}/agendrix)
 foreach(skin IN LISTS AGENDRIX_SKIN_NAMES)

@@ -431,20 +431,6 @@ namespace {
         EXPECT_TRUE(Out.str().starts_with("mine [0]l[1]l[2]")) << Out.str();
     }
 
-    // The real program, for what only a process shows: exit statuses and the two streams.
-    int RunProgram(const std::string& arguments, std::string& output)
-    {
-        const std::string command = std::string(AGENDRIX_CLI) + " " + arguments + " 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t got = 0;
-        output.clear();
-        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            output.append(buffer, got);
-        const int status = pclose(pipe);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
     TEST(CliProgram, ExitStatusesSayWhatWentWrong)
     {
         std::string output;

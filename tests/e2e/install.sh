@@ -2,8 +2,9 @@
 # Installs the build into a temporary prefix as `cmake --install` does for a user, checks that
 # every file is in its freedesktop place, then starts the installed programs for a user whose
 # home holds nothing of them yet: the window program must seed ~/.local/share/agendrix from the
-# installed share folder and paint its window, agendrix-cli must find the installed template.
-# Needs no display: the window is painted offscreen.
+# installed share folder and paint its window, agendrix-cli must find the installed template,
+# agendrix-lm must merge two lists. Needs no display: the window is painted offscreen, and
+# agendrix-lm merges from its command line without one.
 # Usage: install.sh BUILD_DIR SAMPLE_LIST
 set -euo pipefail
 build=$1
@@ -16,7 +17,7 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 \
     || { cat "$work/install.log" >&2; fail "cmake --install failed"; }
 share=$prefix/share
-for file in bin/agendrix bin/agendrix-cli "share/agendrix/HTML Format.htm" \
+for file in bin/agendrix bin/agendrix-cli bin/agendrix-lm "share/agendrix/HTML Format.htm" \
     share/agendrix/Skins/Default/main.bmp share/agendrix/Skins/Midnight/main.bmp \
     share/applications/agendrix.desktop share/mime/packages/agendrix-agl.xml \
     share/mime/packages/agendrix-cti.xml; do
@@ -60,4 +61,16 @@ fi
 # agendrix-cli finds the installed template through the program folder.
 "$prefix/bin/agendrix-cli" export-html "$work/list.agl" -o "$work/page.htm" || fail "agendrix-cli export-html failed"
 grep -q 'Book the car service' "$work/page.htm" || fail "the exported page lacks the list's tasks"
+
+# agendrix-lm merges the list with a copy that has one task more, with no display at all: every
+# task of the list meets itself in the copy, and the new one is added.
+cp "$work/list.agl" "$work/copy.agl"
+printf '02\tOnly in the copy\t\t0\t\t1\t0\t\r\n' >>"$work/copy.agl"
+tasks=$(($(wc -l <"$work/list.agl") - 1))
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/agendrix-lm" "$work/list.agl" "$work/copy.agl" \
+    -o "$work/merged.agl" >"$work/lm.log" 2>&1 || { cat "$work/lm.log" >&2; fail "agendrix-lm failed"; }
+grep -q "^merged $((tasks + 1)) tasks from .* ($tasks matched)\$" "$work/lm.log" \
+    || { cat "$work/lm.log" >&2; fail "agendrix-lm did not report the merge"; }
+cmp -s <(cat "$work/list.agl" <(printf '02\tOnly in the copy\t\t0\t\t1\t0\t\r\n')) "$work/merged.agl" \
+    || fail "agendrix-lm did not write the list followed by the copy's new task"
 echo "installed and started from $prefix"
