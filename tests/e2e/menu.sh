@@ -3,7 +3,8 @@
 # remote panel beside the list window; a right click on the caption opens the menu, whose
 # " &New Task List" starts an empty list; the panel's Add adds two tasks through the task editor;
 # Alt+Space and the menu's " Save Task List &As..." save it through the file dialog; the recent
-# lists popup reopens the first list. Both files are then checked byte for byte.
+# lists popup reopens the first list. Both files are then checked byte for byte. Last, the menu
+# starts the list merger.
 # Usage: menu.sh AGENDRIX_EXECUTABLE
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -90,6 +91,14 @@ recent_lists_shown() { [[ $(xdotool search --onlyvisible --pid "$pid" | wc -l) -
 wait_for 10 recent_lists_shown || fail "hovering Open Task List did not show the recent lists"
 xdotool key 1
 wait_for 10 list_titled "first" || fail "the recent lists did not reopen the first list"
+
+# The list merger ships beside the program: the menu's Launch List Merger (key M) starts it.
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+xdotool key --window "$window" alt+space
+wait_for 10 window_at $((listX + 4)) $((listY + 16)) || fail "Alt+Space did not open the menu again"
+xdotool key m
+wait_for 10 titled "Agendrix List Merger" || fail "Launch List Merger did not start agendrix-lm"
+xdotool windowclose "$(titled "Agendrix List Merger")" 2>/dev/null || true
 
 cmp "$first" "$work/first.original" || fail "the first list changed"
 printf 'Format: 5.0.0\r\n' >"$work/second.expected"
