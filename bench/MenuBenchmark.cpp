@@ -3,10 +3,10 @@
 // 50 ms for the panel. Run under an X server (bench/menu-and-panel starts Xvfb and openbox).
 #include "ListGenerator.h"
 
+#include "listwindow/WindowManagerState.h"
 #include "listwindow/frmList.h"
 #include "listwindow/frmMenu.h"
 #include "listwindow/frmRemote.h"
-#include "listwindow/WindowManagerState.h"
 #include "model/FileAccess.h"
 #include "skin/QtHelpers.h"
 #include "support/FixedClock.h"
