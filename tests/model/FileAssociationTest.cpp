@@ -3,10 +3,7 @@
 
 #include "model/FileAssociation.h"
 
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {

@@ -1,18 +1,10 @@
 #include "model/PackageExtraction.h"
 
-#include "support/Bytes.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-#include <vector>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
 
-    using namespace std::string_literals;
     namespace fs = std::filesystem;
 
     std::string Package(const std::vector<PackageFile>& files)

@@ -1,14 +1,9 @@
 #include "model/PackageIndex.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
-
-    using namespace std::string_literals;
 
     const std::string Header = "Skin Works\tBlue Skin\t\t"s;
 

@@ -1,24 +1,13 @@
 #include "model/TextImport.h"
 
 #include "model/ListFile.h"
-#include "model/TaskLine.h"
 
-#include "support/Bytes.h"
-#include "support/FailingFileOps.h"
-#include "support/TempFolder.h"
+#include "ModelTest.h"
 
-#include <gtest/gtest.h>
-
-#include <cerrno>
 #include <chrono>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 namespace agendrix {
 namespace {
-
-    using namespace std::string_literals;
 
     const CivilDate Today { 2026, 12, 6 };
 
