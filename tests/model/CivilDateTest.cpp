@@ -1,11 +1,8 @@
 #include "model/CivilDate.h"
 
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
 #include <cstdint>
-#include <optional>
-#include <string>
-#include <tuple>
 
 namespace agendrix {
 namespace {

@@ -2,25 +2,10 @@
 
 #include "model/ListFile.h"
 
-#include "support/Bytes.h"
-#include "support/FailingFileOps.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <tuple>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
-
-    using test::CrLf;
-    using test::FileStep;
-    using test::InformationMessage;
-    using test::ReadBytes;
-    using test::Texts;
-    using test::WriteBytes;
 
     // 3 December 2026, 09:05:07.
     const DateTime Now { { 2026, 12, 3 }, 9 * 3600 + 5 * 60 + 7 };

@@ -1,18 +1,10 @@
 #include "model/DateLogic.h"
 #include "model/DateStatus.h"
-#include "model/TaskLine.h"
-#include "model/TaskStore.h"
 
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <random>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 namespace agendrix {
 namespace {
@@ -155,11 +147,6 @@ namespace {
     }
 
     // ---- AssessDateItems on a whole store. ----
-
-    std::vector<std::string> LinesOf(const TaskStore& store)
-    {
-        return { store.Lines().begin(), store.Lines().end() };
-    }
 
     std::string DateLine(
         const char* code, const char* what, const char* due, const char* days, const char* kind)

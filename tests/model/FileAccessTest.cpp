@@ -1,34 +1,17 @@
 #include "model/FileAccess.h"
 #include "model/Settings.h"
 
-#include "support/Bytes.h"
-#include "support/FailingFileOps.h"
-#include "support/RunInChild.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
-#include <grp.h>
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <tuple>
 
 namespace agendrix {
 namespace {
-
-    using namespace std::string_literals;
-    using test::FailingFileOps;
-    using test::FileStep;
-    using test::ReadBytes;
-    using test::TempFolder;
-    using test::WriteBytes;
 
     TEST(SplitLinesTest, SplitsAtEveryKindOfLineEnd)
     {
@@ -369,9 +352,7 @@ namespace {
         ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
         ASSERT_EQ(::chmod((folder / "ro").c_str(), 0555), 0);
 
-        const std::string report = test::RunInChild([&]() -> std::string {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
-                return "SKIP: cannot drop privileges: " + std::string(std::strerror(errno));
+        const std::string report = RunAsNobody([&]() -> std::string {
             const FileError error = SaveFileAtomically(path, "new\r\n");
             if (error.Message.empty())
                 return "the save into a read-only folder succeeded";

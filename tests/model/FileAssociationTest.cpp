@@ -3,41 +3,30 @@
 
 #include "model/FileAssociation.h"
 
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
 
-    struct ExecCase {
-        const char* Name;
-        std::string Path;
-        std::optional<std::string> Expected;
-    };
-
-    class DesktopExecTest : public testing::TestWithParam<ExecCase> { };
-
-    TEST_P(DesktopExecTest, WritesThePathSoThatTheDesktopReadsItBack)
+    TEST(DesktopExec, WritesThePathSoThatTheDesktopReadsItBack)
     {
-        EXPECT_EQ(DesktopExecProgram(GetParam().Path), GetParam().Expected);
+        const std::tuple<const char*, std::string, std::optional<std::string>> cases[] = {
+            { "Empty", "", std::nullopt },
+            { "LineBreak", "/opt/a\nb/agendrix", std::nullopt },
+            { "Tab", "/opt/a\tb/agendrix", std::nullopt },
+            { "Delete", "/opt/a\x7F/agendrix", std::nullopt },
+            { "Plain", "/usr/bin/agendrix", "/usr/bin/agendrix" },
+            { "Percent", "/opt/100%/agendrix", "/opt/100%%/agendrix" },
+            { "Blank", "/opt/My Apps/agendrix", "\"/opt/My Apps/agendrix\"" },
+            { "QuoteInQuotes", "/opt/a\"b/agendrix", "\"/opt/a\\\\\"b/agendrix\"" },
+            { "DollarAndBacktick", "/opt/$x`y/agendrix", "\"/opt/\\\\$x\\\\`y/agendrix\"" },
+            { "Backslash", "/opt/a\\b/agendrix", "\"/opt/a\\\\\\\\b/agendrix\"" },
+            { "BlankAndPercent", "/opt/a b%/agendrix", "\"/opt/a b%%/agendrix\"" },
+            { "SingleQuote", "/opt/it's/agendrix", "\"/opt/it's/agendrix\"" },
+        };
+        for (const auto& [name, path, exec] : cases)
+            EXPECT_EQ(DesktopExecProgram(path), exec) << name;
     }
-
-    INSTANTIATE_TEST_SUITE_P(Paths, DesktopExecTest,
-        testing::Values(ExecCase { "Empty", "", std::nullopt },
-            ExecCase { "LineBreak", "/opt/a\nb/agendrix", std::nullopt },
-            ExecCase { "Tab", "/opt/a\tb/agendrix", std::nullopt },
-            ExecCase { "Delete", "/opt/a\x7F/agendrix", std::nullopt },
-            ExecCase { "Plain", "/usr/bin/agendrix", "/usr/bin/agendrix" },
-            ExecCase { "Percent", "/opt/100%/agendrix", "/opt/100%%/agendrix" },
-            ExecCase { "Blank", "/opt/My Apps/agendrix", "\"/opt/My Apps/agendrix\"" },
-            ExecCase { "QuoteInQuotes", "/opt/a\"b/agendrix", "\"/opt/a\\\\\"b/agendrix\"" },
-            ExecCase { "DollarAndBacktick", "/opt/$x`y/agendrix", "\"/opt/\\\\$x\\\\`y/agendrix\"" },
-            ExecCase { "Backslash", "/opt/a\\b/agendrix", "\"/opt/a\\\\\\\\b/agendrix\"" },
-            ExecCase { "BlankAndPercent", "/opt/a b%/agendrix", "\"/opt/a b%%/agendrix\"" },
-            ExecCase { "SingleQuote", "/opt/it's/agendrix", "\"/opt/it's/agendrix\"" }),
-        [](const testing::TestParamInfo<ExecCase>& param) { return std::string(param.param.Name); });
 
     TEST(DesktopEntry, StartsTheProgramWithTheFileAsItsOnlyArgumentForBothTypes)
     {
@@ -83,16 +72,6 @@ namespace {
                 EXPECT_EQ(xml.find(text), std::string::npos) << c.Name << ": " << text << "\n" << xml;
         }
         EXPECT_EQ(MimePackageName(ProgramFileTypes()[1]), "agendrix-cti.xml");
-    }
-
-    TEST(ProgramFileTypes, CarryTheClassNamesAndIconsOfBothTypes)
-    {
-        const auto& types = ProgramFileTypes();
-        ASSERT_EQ(types.size(), 2U);
-        EXPECT_EQ(types[0].ClassName, "Agendrix.TaskList");
-        EXPECT_EQ(types[0].DefaultIconIndex, 2);
-        EXPECT_EQ(types[1].ClassName, "Agendrix.Completed");
-        EXPECT_EQ(types[1].DefaultIconIndex, 1);
     }
 
 } // namespace

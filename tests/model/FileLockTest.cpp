@@ -1,21 +1,9 @@
 #include "model/FileLock.h"
 
-#include "support/Bytes.h"
-#include "support/RunInChild.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <grp.h>
-#include <sys/stat.h>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
-
-    using test::ReadBytes;
-    using test::TempFolder;
-    using test::WriteBytes;
 
     // Starts a child that takes the lock on `path`, says so through a pipe, holds it for
     // `holdMs` milliseconds and lets go. Returns the child's process id once it holds the lock.
@@ -97,9 +85,7 @@ namespace {
         ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
         std::filesystem::create_directory(folder / "ro");
         ASSERT_EQ(::chmod((folder / "ro").c_str(), 0555), 0);
-        const std::string report = test::RunInChild([&]() -> std::string {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
-                return "SKIP: cannot drop privileges";
+        const std::string report = RunAsNobody([&]() -> std::string {
             const FileLock lock(folder / "ro/list.agl", 1000);
             return lock.What() == FileLock::State::Unavailable ? ""
                                                                : "a lock was taken in a read-only folder";

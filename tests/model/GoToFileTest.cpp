@@ -1,10 +1,6 @@
 #include "model/GoToFile.h"
 
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
-#include <tuple>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {

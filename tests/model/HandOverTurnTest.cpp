@@ -3,27 +3,15 @@
 #include "model/QueueFile.h"
 #include "model/Settings.h"
 
-#include "support/Bytes.h"
-#include "support/FailingFileOps.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
-#include <set>
 #include <sys/file.h>
 
 namespace agendrix {
 namespace {
-
-    using test::FailingFileOps;
-    using test::FileStep;
-    using test::ReadBytes;
-    using test::TempFolder;
-    using test::WriteBytes;
 
     const ProcessStamp Earlier { 90, 3000 };
     const ProcessStamp Me { 100, 4000 };

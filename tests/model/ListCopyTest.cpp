@@ -1,10 +1,6 @@
 #include "model/ListCopy.h"
-#include "model/TaskStore.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {

@@ -1,28 +1,9 @@
 #include "model/ListFile.h"
 
-#include "model/TaskLine.h"
-#include "model/TaskStore.h"
-
-#include "support/Bytes.h"
-#include "support/FailingFileOps.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <tuple>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
-
-    using namespace std::string_literals;
-    using test::CrLf;
-    using test::InformationMessage;
-    using test::ReadBytes;
-    using test::ScriptedPrompts;
-    using test::TempFolder;
-    using test::Texts;
-    using test::WriteBytes;
 
     const CivilDate Today { 2026, 3, 14 };
     const std::string SampleFolder = std::string(AGENDRIX_TEST_DATA) + "/lists/";

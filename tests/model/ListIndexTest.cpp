@@ -1,14 +1,8 @@
 #include "model/ListIndex.h"
-#include "model/TaskLine.h"
 
-#include "support/Bytes.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
 #include <ctime>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utime.h>
 
 namespace agendrix {

@@ -1,13 +1,6 @@
 #include "model/ListMerge.h"
 
-#include "model/TaskLine.h"
-
-#include <gtest/gtest.h>
-
-#include <set>
-#include <string>
-#include <string_view>
-#include <vector>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {

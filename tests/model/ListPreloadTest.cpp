@@ -2,31 +2,19 @@
 
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
-#include "model/TaskLine.h"
 
-#include "support/Bytes.h"
-#include "support/FailingFileOps.h"
-#include "support/ScriptedPrompts.h"
+#include "ModelTest.h"
+
 #include "support/TaskLists.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
 
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <future>
 #include <memory>
 #include <thread>
-#include <tuple>
 
 namespace agendrix {
 namespace {
-
-    using test::ScriptedPrompts;
-    using test::TempFolder;
-    using test::Texts;
-    using test::WriteBytes;
 
     const DateTime Now { { 2026, 12, 6 }, 12 * 3600 };
     constexpr int DaysPerLevel = 3;

@@ -1,10 +1,8 @@
 #include "model/ProcessStamp.h"
 
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
-#include <algorithm>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace agendrix {
 namespace {

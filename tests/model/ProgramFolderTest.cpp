@@ -1,13 +1,10 @@
 #include "model/ProgramFolder.h"
 
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
 #include <csignal>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <tuple>
-#include <unistd.h>
-#include <vector>
 
 namespace agendrix {
 namespace {

@@ -1,24 +1,10 @@
 #include "model/QueueFile.h"
 #include "model/Settings.h"
 
-#include "support/Bytes.h"
-#include "support/FailingFileOps.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <cerrno>
-#include <cstring>
-#include <tuple>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
-
-    using test::FailingFileOps;
-    using test::FileStep;
-    using test::ReadBytes;
-    using test::TempFolder;
-    using test::WriteBytes;
 
     TEST(QueueFileTest, ARequestWaitsUntilTakenAndIsNeverReplaced)
     {

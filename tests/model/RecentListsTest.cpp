@@ -1,10 +1,8 @@
 #include "model/RecentLists.h"
 
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
 #include <random>
-#include <string>
-#include <vector>
 
 namespace agendrix {
 namespace {

@@ -1,26 +1,9 @@
 #include "model/Recovery.h"
 
-#include "support/Bytes.h"
-#include "support/RunInChild.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <functional>
-#include <grp.h>
-#include <sys/stat.h>
-#include <tuple>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
-
-    using test::ReadBytes;
-    using test::ScriptedPrompts;
-    using test::TempFolder;
-    using test::Texts;
-    using test::WriteBytes;
 
     const CivilDate Today { 2026, 12, 6 };
 
@@ -85,9 +68,7 @@ namespace {
         ListDocument document { folder / "ro/home.agl", true, {} };
         document.Tasks.Load({ "04\tunsaved" });
 
-        const std::string report = test::RunInChild([&]() -> std::string {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
-                return "SKIP: cannot drop privileges";
+        const std::string report = RunAsNobody([&]() -> std::string {
             const FileError error = WriteRecoveryCopy(document, folder / "prog");
             return error.Message;
         });

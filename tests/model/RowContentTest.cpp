@@ -2,25 +2,12 @@
 
 #include "model/DateLogic.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <optional>
-#include <string>
-#include <tuple>
-#include <vector>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
 
     const DateTime Noon { { 2026, 12, 4 }, 12 * 3600 };
-
-    std::string FormatIso(const CivilDate& d)
-    {
-        char text[16];
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.Year, d.Month, d.Day);
-        return text;
-    }
 
     enum class Assessed { No, Yes };
 

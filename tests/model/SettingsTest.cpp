@@ -2,17 +2,10 @@
 
 #include "model/FileAccess.h"
 
-#include "support/Bytes.h"
-
-#include <gtest/gtest.h>
-
-#include <cerrno>
-#include <tuple>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
-
-    using test::CrLf;
 
     const ScreenMetrics Screen { 15, 800 };
 

@@ -1,15 +1,10 @@
 #include "model/SystemInformation.h"
 
-#include "support/RecordingShell.h"
-#include "support/ScriptedPrompts.h"
+#include "ModelTest.h"
 
-#include <gtest/gtest.h>
+#include "support/RecordingShell.h"
 
 #include <map>
-#include <set>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace agendrix {
 namespace {

@@ -1,21 +1,12 @@
 #include "model/TaskEditing.h"
 #include "model/DateLogic.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
 
     const CivilDate Today { 2026, 12, 4 };
-
-    std::vector<std::string> LinesOf(const TaskStore& store)
-    {
-        return { store.Lines().begin(), store.Lines().end() };
-    }
 
     TEST(TaskEditingTest, NewTaskWithOnlyADescription)
     {

@@ -1,12 +1,9 @@
 #include "model/TaskLine.h"
 
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
 #include <array>
 #include <climits>
-#include <optional>
-#include <string>
-#include <tuple>
 
 namespace agendrix {
 namespace {

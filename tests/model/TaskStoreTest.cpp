@@ -2,28 +2,16 @@
 #include "model/DateLogic.h"
 #include "model/FileAccess.h"
 #include "model/ListFile.h"
-#include "model/TaskLine.h"
 
-#include <gtest/gtest.h>
+#include "ModelTest.h"
 
-#include <algorithm>
 #include <cctype>
-#include <functional>
 #include <map>
-#include <optional>
 #include <random>
 #include <stdexcept>
-#include <string>
-#include <tuple>
-#include <vector>
 
 namespace agendrix {
 namespace {
-
-    std::vector<std::string> LinesOf(const TaskStore& store)
-    {
-        return { store.Lines().begin(), store.Lines().end() };
-    }
 
     std::string Lower(std::string text)
     {

@@ -1,24 +1,13 @@
 #include "model/TextImport.h"
 
 #include "model/ListFile.h"
-#include "model/TaskLine.h"
 
-#include "support/Bytes.h"
-#include "support/FailingFileOps.h"
-#include "support/TempFolder.h"
+#include "ModelTest.h"
 
-#include <gtest/gtest.h>
-
-#include <cerrno>
 #include <chrono>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 namespace agendrix {
 namespace {
-
-    using namespace std::string_literals;
 
     const CivilDate Today { 2026, 12, 6 };
 
@@ -36,71 +25,80 @@ namespace {
         return lines;
     }
 
-    struct TextCase {
-        const char* Name;
-        std::string Bytes;
-        LineNumbers Numbers;
-        std::vector<std::string> Descriptions; // in the text's order
-        Lossiness Conversion;
-        std::size_t Cut; // lines cut to fit
-    };
-
-    class ImportedLines : public testing::TestWithParam<TextCase> { };
-
-    TEST_P(ImportedLines, AreTheTextsNonBlankLinesAsTasks)
+    TEST(TextImport, TheTextsNonBlankLinesBecomeTasks)
     {
-        const TextCase& c = GetParam();
-        const ImportedText imported = ImportTextLines(c.Bytes, c.Numbers, Today);
-        EXPECT_EQ(test::Texts(imported.Loaded.Lines()), TasksOf(c.Descriptions));
-        EXPECT_EQ(imported.Conversion, c.Conversion);
-        EXPECT_EQ(imported.CutLines, c.Cut);
-        EXPECT_FALSE(imported.TooLarge);
-        for (const std::string_view line : imported.Loaded.Lines())
-            EXPECT_LE(line.size(), MaxTaskLineLength);
-    }
-
-    INSTANTIATE_TEST_SUITE_P(TextImport, ImportedLines,
-        testing::Values(TextCase { "NulsAndControlCharactersBecomeBlanks",
-                            "\0\x01Milk\x02\0and\x7F tea\x0C\r\n\x1B\x1A\0\n"s, LineNumbers::Without,
-                            { "Milk  and  tea" }, Lossiness::Exact, 0 },
-            TextCase { "ControlCharactersAmongUtf8BecomeBlanks", "\x01\xC3\xA9t\xC3\xA9\x00\n"s,
-                LineNumbers::Without, { "\xE9t\xE9" }, Lossiness::Exact, 0 },
-            TextCase { "InvalidUtf8IsReadAsWindows1252", "caf\xE9\ncr\xC3\xA8me \xC3", LineNumbers::Without,
+        // A task line takes 20 bytes besides its description: 1004 are left for it.
+        const std::string fits(1004, 'a');
+        const struct {
+            const char* Name;
+            std::string Bytes;
+            LineNumbers Numbers;
+            std::vector<std::string> Descriptions; // in the text's order
+            Lossiness Conversion;
+            std::size_t Cut; // lines cut to fit
+        } cases[] = {
+            { "NulsAndControlCharactersBecomeBlanks", "\0\x01Milk\x02\0and\x7F tea\x0C\r\n\x1B\x1A\0\n"s,
+                LineNumbers::Without, { "Milk  and  tea" }, Lossiness::Exact, 0 },
+            { "ControlCharactersAmongUtf8BecomeBlanks", "\x01\xC3\xA9t\xC3\xA9\x00\n"s, LineNumbers::Without,
+                { "\xE9t\xE9" }, Lossiness::Exact, 0 },
+            { "InvalidUtf8IsReadAsWindows1252", "caf\xE9\ncr\xC3\xA8me \xC3", LineNumbers::Without,
                 { "caf\xE9", "cr\xC3\xA8me \xC3" }, Lossiness::Exact, 0 },
-            TextCase { "MarkBeforeInvalidUtf8GivesQuestionMarks",
+            { "MarkBeforeInvalidUtf8GivesQuestionMarks",
                 "\xEF\xBB\xBF"
                 "caf\xE9\n",
                 LineNumbers::Without, { "caf?" }, Lossiness::Replaced, 0 },
-            TextCase { "Utf8OutsideWindows1252BecomesQuestionMarks", "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC\n",
+            { "Utf8OutsideWindows1252BecomesQuestionMarks", "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC\n",
                 LineNumbers::Without, { "Caf\xE9 ??" }, Lossiness::Replaced, 0 },
-            TextCase { "Utf8IsConverted", "\xE2\x82\xAC 5 na\xC3\xAFve \xE2\x80\x9Cquoted\xE2\x80\x9D\n",
+            { "Utf8IsConverted", "\xE2\x82\xAC 5 na\xC3\xAFve \xE2\x80\x9Cquoted\xE2\x80\x9D\n",
                 LineNumbers::Without, { "\x80 5 na\xEFve \x93quoted\x94" }, Lossiness::Exact, 0 },
-            TextCase { "MarkIsDroppedFromAsciiText", "\xEF\xBB\xBFMilk\r\nEggs\r\n", LineNumbers::Without,
+            { "MarkIsDroppedFromAsciiText", "\xEF\xBB\xBFMilk\r\nEggs\r\n", LineNumbers::Without,
                 { "Milk", "Eggs" }, Lossiness::Exact, 0 },
-            TextCase { "Windows1252StaysAsItIs", "\x80 5 \x93quoted\x94 \xB6\n", LineNumbers::Without,
+            { "Windows1252StaysAsItIs", "\x80 5 \x93quoted\x94 \xB6\n", LineNumbers::Without,
                 { "\x80 5 \x93quoted\x94 \xB6" }, Lossiness::Exact, 0 },
-            TextCase { "EmptyText", "", LineNumbers::With, {}, Lossiness::Exact, 0 },
-            TextCase {
-                "OnlyBlankLines", "\r\n  \n\t\t\r \t \r\n", LineNumbers::With, {}, Lossiness::Exact, 0 },
-            TextCase { "BlankLinesAreSkipped", "Milk\n\n   \n\t \t\nEggs\n", LineNumbers::Without,
-                { "Milk", "Eggs" }, Lossiness::Exact, 0 },
-            TextCase { "BlanksAroundAreTrimmedAndTabsInsideBecomeBlanks", " \t Milk\tand  tea \t\n",
+            { "EmptyText", "", LineNumbers::With, {}, Lossiness::Exact, 0 },
+            { "OnlyBlankLines", "\r\n  \n\t\t\r \t \r\n", LineNumbers::With, {}, Lossiness::Exact, 0 },
+            { "BlankLinesAreSkipped", "Milk\n\n   \n\t \t\nEggs\n", LineNumbers::Without, { "Milk", "Eggs" },
+                Lossiness::Exact, 0 },
+            { "BlanksAroundAreTrimmedAndTabsInsideBecomeBlanks", " \t Milk\tand  tea \t\n",
                 LineNumbers::Without, { "Milk and  tea" }, Lossiness::Exact, 0 },
-            TextCase {
-                "LfLineEnds", "a\nb\nc\n", LineNumbers::Without, { "a", "b", "c" }, Lossiness::Exact, 0 },
-            TextCase { "CrLfLineEnds", "a\r\nb\r\nc\r\n", LineNumbers::Without, { "a", "b", "c" },
+            { "LfLineEnds", "a\nb\nc\n", LineNumbers::Without, { "a", "b", "c" }, Lossiness::Exact, 0 },
+            { "CrLfLineEnds", "a\r\nb\r\nc\r\n", LineNumbers::Without, { "a", "b", "c" }, Lossiness::Exact,
+                0 },
+            { "CrLineEnds", "a\rb\rc\r", LineNumbers::Without, { "a", "b", "c" }, Lossiness::Exact, 0 },
+            { "MixedLineEnds", "a\r\nb\rc\nd\r\r\ne", LineNumbers::Without, { "a", "b", "c", "d", "e" },
                 Lossiness::Exact, 0 },
-            TextCase {
-                "CrLineEnds", "a\rb\rc\r", LineNumbers::Without, { "a", "b", "c" }, Lossiness::Exact, 0 },
-            TextCase { "MixedLineEnds", "a\r\nb\rc\nd\r\r\ne", LineNumbers::Without,
-                { "a", "b", "c", "d", "e" }, Lossiness::Exact, 0 },
-            TextCase { "MissingLastLineEnd", "Milk\nEggs", LineNumbers::Without, { "Milk", "Eggs" },
-                Lossiness::Exact, 0 },
-            TextCase { "NumbersCountKeptLinesOnly", "Milk\n\n  \nEggs\r\nBread", LineNumbers::With,
+            { "MissingLastLineEnd", "Milk\nEggs", LineNumbers::Without, { "Milk", "Eggs" }, Lossiness::Exact,
+                0 },
+            { "NumbersCountKeptLinesOnly", "Milk\n\n  \nEggs\r\nBread", LineNumbers::With,
                 { "001 - Milk", "002 - Eggs", "003 - Bread" }, Lossiness::Exact, 0 },
-            TextCase { "NumbersGoBeforeTheTrimmedText", "  \t9 lives \n", LineNumbers::With,
-                { "001 - 9 lives" }, Lossiness::Exact, 0 }),
-        [](const auto& testInfo) { return std::string(testInfo.param.Name); });
+            { "NumbersGoBeforeTheTrimmedText", "  \t9 lives \n", LineNumbers::With, { "001 - 9 lives" },
+                Lossiness::Exact, 0 },
+
+            { "OneByteTooLong", fits + "b\n", LineNumbers::Without, { fits }, Lossiness::Exact, 1 },
+            { "FarTooLong", std::string(100000, 'x') + "\nshort\n", LineNumbers::Without,
+                { std::string(1004, 'x'), "short" }, Lossiness::Exact, 1 },
+            { "CutAtABlankLeavesNoBlankAtTheEnd", std::string(1003, 'a') + " b\n", LineNumbers::Without,
+                { std::string(1003, 'a') }, Lossiness::Exact, 1 },
+            { "NumberKeptAndTextCut", fits + "\n", LineNumbers::With, { "001 - " + std::string(998, 'a') },
+                Lossiness::Exact, 1 },
+            { "EveryLongLineCounts", fits + "b\r\n" + fits + "c\r\nok\r\n" + fits + "d", LineNumbers::Without,
+                { fits, fits, "ok", fits }, Lossiness::Exact, 3 },
+            { "ExactFitIsKept", fits + "\n", LineNumbers::Without, { fits }, Lossiness::Exact, 0 },
+            { "BlanksAroundDoNotCount", "   " + fits + " \t \n", LineNumbers::Without, { fits },
+                Lossiness::Exact, 0 },
+            { "ExactFitWithNumberIsKept", std::string(998, 'a') + "\n", LineNumbers::With,
+                { "001 - " + std::string(998, 'a') }, Lossiness::Exact, 0 },
+        };
+        for (const auto& c : cases) {
+            const ImportedText imported = ImportTextLines(c.Bytes, c.Numbers, Today);
+            EXPECT_EQ(Texts(imported.Loaded.Lines()), TasksOf(c.Descriptions)) << c.Name;
+            EXPECT_EQ(imported.Conversion, c.Conversion) << c.Name;
+            EXPECT_EQ(imported.CutLines, c.Cut) << c.Name;
+            EXPECT_FALSE(imported.TooLarge) << c.Name;
+            for (const std::string_view line : imported.Loaded.Lines())
+                EXPECT_LE(line.size(), MaxTaskLineLength) << c.Name;
+        }
+    }
 
     TEST(TextImport, EveryControlCharacterAnywhereInAWordBecomesABlank)
     {
@@ -122,27 +120,6 @@ namespace {
             }
         }
     }
-
-    // A task line takes 20 bytes besides its description: 1004 are left for it.
-    const std::string Fits(1004, 'a');
-
-    INSTANTIATE_TEST_SUITE_P(TextImportLongLines, ImportedLines,
-        testing::Values(
-            TextCase { "OneByteTooLong", Fits + "b\n", LineNumbers::Without, { Fits }, Lossiness::Exact, 1 },
-            TextCase { "FarTooLong", std::string(100000, 'x') + "\nshort\n", LineNumbers::Without,
-                { std::string(1004, 'x'), "short" }, Lossiness::Exact, 1 },
-            TextCase { "CutAtABlankLeavesNoBlankAtTheEnd", std::string(1003, 'a') + " b\n",
-                LineNumbers::Without, { std::string(1003, 'a') }, Lossiness::Exact, 1 },
-            TextCase { "NumberKeptAndTextCut", Fits + "\n", LineNumbers::With,
-                { "001 - " + std::string(998, 'a') }, Lossiness::Exact, 1 },
-            TextCase { "EveryLongLineCounts", Fits + "b\r\n" + Fits + "c\r\nok\r\n" + Fits + "d",
-                LineNumbers::Without, { Fits, Fits, "ok", Fits }, Lossiness::Exact, 3 },
-            TextCase { "ExactFitIsKept", Fits + "\n", LineNumbers::Without, { Fits }, Lossiness::Exact, 0 },
-            TextCase { "BlanksAroundDoNotCount", "   " + Fits + " \t \n", LineNumbers::Without, { Fits },
-                Lossiness::Exact, 0 },
-            TextCase { "ExactFitWithNumberIsKept", std::string(998, 'a') + "\n", LineNumbers::With,
-                { "001 - " + std::string(998, 'a') }, Lossiness::Exact, 0 }),
-        [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
     // `count` lines named in reverse alphabetical order, so that only their numbers can keep the
     // sorted list in the text's order.

@@ -1,21 +1,9 @@
 #include "model/WaitList.h"
 
-#include "support/Bytes.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <set>
-#include <tuple>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {
-
-    using namespace std::string_literals;
-    using test::ReadBytes;
-    using test::TempFolder;
-    using test::WriteBytes;
 
     // Starts made at ticks 100, 100 and 101: the first two in one tick, told apart by their ids.
     const ProcessStamp First { 100, 4000 };

@@ -1,17 +1,8 @@
 #include "model/WebPage.h"
 
-#include "model/TaskStore.h"
+#include "ModelTest.h"
 
-#include "support/Bytes.h"
 #include "support/PageTemplates.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 namespace agendrix {
 namespace {

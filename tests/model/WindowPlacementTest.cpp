@@ -1,8 +1,6 @@
 #include "model/WindowPlacement.h"
 
-#include <gtest/gtest.h>
-
-#include <tuple>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {

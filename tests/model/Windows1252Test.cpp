@@ -1,9 +1,6 @@
 #include "model/Windows1252.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
+#include "ModelTest.h"
 
 namespace agendrix {
 namespace {

@@ -6,21 +6,11 @@
 
 #include "model/DateLogic.h"
 #include "model/ListFile.h"
-#include "model/TaskLine.h"
 
-#include "support/Bytes.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
+#include "../ModelTest.h"
 
 namespace agendrix {
 namespace {
-
-    using test::TempFolder;
 
     const DateTime Now { { 2026, 12, 6 }, 12 * 3600 };
 
