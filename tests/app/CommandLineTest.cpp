@@ -27,9 +27,11 @@ namespace {
             const char* Name;
             std::vector<std::string> Args;
             std::string Expected;
+            StartKind Kind = StartKind::Normal;
         };
         const Case cases[] = {
             { "NoArguments", {}, "" },
+            { "RefreshMarksARestartWithoutAList", { "Refresh" }, "", StartKind::Refresh },
             { "MissingFileKeepsOnlyItsFolder", { Folder / "absent.agl" }, Folder.Path() + "/" },
             { "ExactName", { Folder / "Home.agl" }, Folder / "Home.agl" },
             { "NameInAnotherCase", { Folder / "home.AGL" }, Folder / "Home.agl" },
@@ -40,15 +42,8 @@ namespace {
         for (const Case& c : cases) {
             const StartRequest request = ParseCommandLine(c.Args, Folder.Path());
             EXPECT_EQ(request.ListPath, c.Expected) << c.Name;
-            EXPECT_EQ(request.Kind, StartKind::Normal) << c.Name;
+            EXPECT_EQ(request.Kind, c.Kind) << c.Name;
         }
-    }
-
-    TEST_F(CommandLineTest, RefreshMarksARestartWithoutAList)
-    {
-        const StartRequest request = ParseCommandLine({ "Refresh" }, Folder.Path());
-        EXPECT_EQ(request.Kind, StartKind::Refresh);
-        EXPECT_EQ(request.ListPath, "");
     }
 
 } // namespace

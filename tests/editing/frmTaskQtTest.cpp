@@ -343,23 +343,25 @@ private slots:
         QVERIFY(Editor->isVisible());
     }
 
+    // Delete Task asks nothing; on a new task (an index past the list) it only closes.
+    void DeleteTaskRemovesTheTaskWithoutAsking_data()
+    {
+        QTest::addColumn<std::vector<std::string>>("lines");
+        QTest::addColumn<std::vector<std::string>>("left");
+        const std::string shop = "06\tShop\t\t0\t20261201\t1\t0\t";
+        QTest::newRow("newTaskJustCloses") << std::vector { shop } << std::vector { shop };
+        QTest::newRow("taskRemoved") << std::vector { shop, std::string("07\tCook\t\t0\t20261201\t1\t0\t") }
+                                     << std::vector { shop };
+    }
     void DeleteTaskRemovesTheTaskWithoutAsking()
     {
-        Open({ "06\tShop\t\t0\t20261201\t1\t0\t", "07\tCook\t\t0\t20261201\t1\t0\t" }, 1);
-        ClickButton(EditorButton::DeleteTask);
-        QCOMPARE(Host->Lines(), (std::vector<std::string> { "06\tShop\t\t0\t20261201\t1\t0\t" }));
-        QVERIFY(Asked().empty());
-        QVERIFY(Host->List.Dirty);
-        QVERIFY(IsClosed());
-    }
-
-    void DeleteTaskOnANewTaskJustCloses()
-    {
-        const std::vector<std::string> lines { "06\tShop\t\t0\t20261201\t1\t0\t" };
+        QFETCH(std::vector<std::string>, lines);
+        QFETCH(std::vector<std::string>, left);
         Open(lines, 1);
         ClickButton(EditorButton::DeleteTask);
-        QCOMPARE(Host->Lines(), lines);
-        QVERIFY(!Host->List.Dirty);
+        QCOMPARE(Host->Lines(), left);
+        QVERIFY(Asked().empty());
+        QCOMPARE(Host->List.Dirty, lines != left);
         QVERIFY(IsClosed());
     }
 

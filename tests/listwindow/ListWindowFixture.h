@@ -13,12 +13,45 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QApplication>
+
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace agendrix {
+
+// The first line of every list file the program writes.
+inline const std::string ListHeader = "Format: 5.0.0\r\n";
+
+// An error as the window shows it: the program's title, the Critical icon and OK.
+inline PromptRequest CriticalMessage(std::string text)
+{
+    return PromptRequest { "Agendrix", std::move(text), PromptIcon::Critical, PromptButtons::Ok,
+        PromptAnswer::Ok };
+}
+
+// `text` with every `placeholder` replaced by `value`, for expected texts that name a test's folder.
+inline std::string ReplaceAll(std::string text, std::string_view placeholder, const std::string& value)
+{
+    for (std::size_t at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + value.size()))
+        text.replace(at, placeholder.size(), value);
+    return text;
+}
+
+// The visible top-level window of a class, such as the task editor a click opened.
+inline QWidget* ShownWindow(const char* className)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits(className) && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+// The window's list, to change behind its back as an edit would.
+inline ListDocument& DocumentOf(frmList& window) { return const_cast<ListDocument&>(window.Document()); }
 
 // `count` lines of the same dated task of level 5.
 inline std::vector<std::string> PlainTasks(int count)
@@ -43,12 +76,19 @@ struct ListWindowFixture {
 
     std::unique_ptr<frmList> Open(const std::vector<std::string>& lines, const std::string& name = "list.agl")
     {
-        std::string bytes = "Format: 5.0.0\r\n";
+        std::string bytes = ListHeader;
         for (const std::string& line : lines)
             bytes += line + "\r\n";
         SaveFileAtomically(Path(name), bytes);
         auto window = std::make_unique<frmList>(Services(), TheSettings);
         window->Start(Path(name));
+        return window;
+    }
+    std::unique_ptr<frmList> OpenShown(
+        const std::vector<std::string>& lines, const std::string& name = "list.agl")
+    {
+        auto window = Open(lines, name);
+        window->show();
         return window;
     }
 };

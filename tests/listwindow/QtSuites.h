@@ -1,17 +1,29 @@
 #pragma once
 
-// The Qt Test suites of the list window, run one after another by one executable.
-int RunSurfacePainterTests(int argc, char** argv);
-int RunListWindowTests(int argc, char** argv);
-int RunListWindowRowsTests(int argc, char** argv);
-int RunListWindowSafetyTests(int argc, char** argv);
-int RunQueueCheckTests(int argc, char** argv);
-int RunListWindowStartTests(int argc, char** argv);
-int RunListWindowSidebarTests(int argc, char** argv);
-int RunListIndexTests(int argc, char** argv);
-int RunListWindowExportTests(int argc, char** argv);
-int RunListWindowPrintTests(int argc, char** argv);
-int RunListWindowImportTests(int argc, char** argv);
-int RunListWindowEnvironmentTests(int argc, char** argv);
-int RunListWindowMenuCommandsTests(int argc, char** argv);
-int RunRemotePanelTests(int argc, char** argv);
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace agendrix::test {
+
+// The Qt Test suites of the list window, made after the application object and run one after
+// another by one executable (QtTestMain.cpp).
+inline std::vector<std::function<std::unique_ptr<QObject>()>>& ListWindowSuites()
+{
+    static std::vector<std::function<std::unique_ptr<QObject>()>> suites;
+    return suites;
+}
+
+template <typename Suite> bool RegisterListWindowSuite()
+{
+    ListWindowSuites().push_back([] { return std::make_unique<Suite>(); });
+    return true;
+}
+
+} // namespace agendrix::test
+
+#define AGENDRIX_LIST_WINDOW_SUITE(Suite)                                                                    \
+    [[maybe_unused]] static const bool Suite##Registered                                                     \
+        = agendrix::test::RegisterListWindowSuite<agendrix::Suite>()

@@ -24,7 +24,7 @@ private slots:
     {
         ListWindowFixture fixture;
         for (const char* name : { "second.agl", "third.agl" })
-            SaveFileAtomically(fixture.Path(name), "Format: 5.0.0\r\n");
+            SaveFileAtomically(fixture.Path(name), ListHeader);
         auto window = fixture.Open({}, "first.agl");
         const std::string queue = fixture.Path(QueueFileName);
         QDialog dialog(window.get());
@@ -50,7 +50,7 @@ private slots:
     void AClosedWindowLeavesARequestForTheNextRunningInstance()
     {
         ListWindowFixture fixture;
-        SaveFileAtomically(fixture.Path("second.agl"), "Format: 5.0.0\r\n");
+        SaveFileAtomically(fixture.Path("second.agl"), ListHeader);
         auto window = fixture.Open({}, "first.agl");
         window->close();
         const std::string queue = fixture.Path(QueueFileName);
@@ -63,10 +63,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunQueueCheckTests(int argc, char** argv)
-{
-    agendrix::QueueCheckTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(QueueCheckTest);
 
 #include "QueueCheckQtTest.moc"

@@ -163,10 +163,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunSurfacePainterTests(int argc, char** argv)
-{
-    agendrix::SurfacePainterTest suite;
-    return QTest::qExec(&suite, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(SurfacePainterTest);
 
 #include "SurfacePainterQtTest.moc"

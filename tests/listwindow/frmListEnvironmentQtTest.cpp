@@ -133,10 +133,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListWindowEnvironmentTests(int argc, char** argv)
-{
-    agendrix::ListWindowEnvironmentTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowEnvironmentTest);
 
 #include "frmListEnvironmentQtTest.moc"

@@ -52,12 +52,6 @@ namespace {
     const PromptRequest OpenQuestion
         = Question("Web page saved!\n\nWould you like to open the webpage now?", PromptButtons::YesNoCancel);
 
-    PromptRequest Critical(std::string text)
-    {
-        return PromptRequest { "Agendrix", std::move(text), PromptIcon::Critical, PromptButtons::Ok,
-            PromptAnswer::Ok };
-    }
-
     struct ExportCase {
         const char* Name;
         std::optional<std::string> Chosen; // in the fixture's folder; nothing: the dialog is cancelled
@@ -67,13 +61,6 @@ namespace {
         std::optional<PageColour> Written; // the page written to Chosen, if any
         bool Opened = false;
     };
-
-    std::string InFolder(std::string text, const std::string& folder)
-    {
-        for (std::size_t at = text.find("FOLDER"); at != std::string::npos; at = text.find("FOLDER", at))
-            text.replace(at, 6, folder);
-        return text;
-    }
 
 } // namespace
 
@@ -91,19 +78,20 @@ private slots:
             { "dialogCancelled", std::nullopt, numbered, {}, {}, std::nullopt },
             { "emptyName", "", numbered, {}, {}, std::nullopt },
             { "noTemplate", "Work.htm", "", {},
-                { Critical("The web page template \"FOLDER/HTML Format.htm\" was not found.") },
+                { CriticalMessage("The web page template \"FOLDER/HTML Format.htm\" was not found.") },
                 std::nullopt },
             { "templateOutOfOrder", "Work.htm", swapped, {},
-                { Critical("The web page template \"FOLDER/HTML Format.htm\" cannot be used: its marker "
-                           "\"{NextCategory}\" is missing or out of order.") },
+                { CriticalMessage(
+                    "The web page template \"FOLDER/HTML Format.htm\" cannot be used: its marker "
+                    "\"{NextCategory}\" is missing or out of order.") },
                 std::nullopt },
             { "pageOverTheList", "Work.AGL", numbered, {},
-                { Critical(
+                { CriticalMessage(
                     "Nothing was written: \"FOLDER/Work.AGL\" is the list file itself, which the web page "
                     "would replace.") },
                 std::nullopt },
             { "pageCannotBeSaved", "none/Work.htm", numbered, { PromptAnswer::Yes },
-                { ColourQuestion, Critical(cannotSave) }, std::nullopt },
+                { ColourQuestion, CriticalMessage(cannotSave) }, std::nullopt },
             { "colourAndOpen", "Work.htm", numbered, { PromptAnswer::Yes, PromptAnswer::Yes },
                 { ColourQuestion, OpenQuestion }, PageColour::ByCategory, true },
             { "greyNotOpened", "Work.htm", numbered, { PromptAnswer::No, PromptAnswer::No },
@@ -118,7 +106,7 @@ private slots:
                 test::WriteBytes(fixture.Path(PageTemplateFileName), c.Template);
             auto window = fixture.Open(Tasks, "Work.AGL");
             const std::string listBytes = test::ReadBytes(fixture.Path("Work.AGL"));
-            const_cast<ListDocument&>(window->Document()).Dirty = true;
+            DocumentOf(*window).Dirty = true;
             fixture.Prompts.Chosen = c.Chosen ? std::optional(fixture.Path(*c.Chosen)) : std::nullopt;
             if (c.Chosen && c.Chosen->empty())
                 fixture.Prompts.Chosen = "";
@@ -134,7 +122,7 @@ private slots:
             QCOMPARE(dialog.InitialPath, std::string("Work"));
             std::vector<PromptRequest> asked = c.Asked;
             for (PromptRequest& request : asked)
-                request.Text = InFolder(request.Text, folder);
+                request.Text = ReplaceAll(request.Text, "FOLDER", folder);
             QVERIFY2(fixture.Prompts.Asked == asked, c.Name);
             QVERIFY2(fixture.Prompts.Answers.empty(), c.Name);
             if (c.Written)
@@ -156,8 +144,7 @@ private slots:
     {
         ListWindowFixture fixture;
         test::WriteBytes(fixture.Path(PageTemplateFileName), test::NumberedPageTemplate());
-        auto window = fixture.Open(Tasks, "Work.AGL");
-        window->show();
+        auto window = fixture.OpenShown(Tasks, "Work.AGL");
         QTest::mouseClick(window.get(), Qt::LeftButton, {}, LabelOf(*window, 0));
         QLineEdit* text1 = window->Editors().Text1();
         QVERIFY(text1->isVisible());
@@ -176,10 +163,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListWindowExportTests(int argc, char** argv)
-{
-    agendrix::ListWindowExportTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowExportTest);
 
 #include "frmListExportQtTest.moc"

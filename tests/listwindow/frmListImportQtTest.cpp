@@ -14,8 +14,6 @@ namespace agendrix {
 
 namespace {
 
-    const std::string Header = "Format: 5.0.0\r\n";
-
     // Fifty tasks, so that the window can scroll away from the top.
     std::vector<std::string> OldTasks()
     {
@@ -48,21 +46,16 @@ namespace {
         std::vector<std::string> Rows; // the first rows shown afterwards; empty: the old list stays
     };
 
-    PromptRequest Critical(std::string text)
-    {
-        return PromptRequest { "Agendrix", std::move(text), PromptIcon::Critical, PromptButtons::Ok,
-            PromptAnswer::Ok };
-    }
-
     const std::string Japanese = "\xE6\x97\xA5";
 
     const ImportCase Cases[] = {
         { "missingFile", false, Chosen::Missing, "", { PromptAnswer::Yes },
-            { NumbersQuestion, Critical("Could not open \"FILE\": No such file or directory.") }, 1, {} },
+            { NumbersQuestion, CriticalMessage("Could not open \"FILE\": No such file or directory.") }, 1,
+            {} },
         { "folderChosen", false, Chosen::Folder, "", { PromptAnswer::No },
-            { NumbersQuestion, Critical("Could not read \"FILE\": Is a directory.") }, 1, {} },
+            { NumbersQuestion, CriticalMessage("Could not read \"FILE\": Is a directory.") }, 1, {} },
         { "failedSaveStopsTheImport", true, Chosen::Unsaveable, "Milk\n", { PromptAnswer::Yes },
-            { SaveQuestion, Critical("Could not save \"LIST\": No such file or directory.") }, 0, {} },
+            { SaveQuestion, CriticalMessage("Could not save \"LIST\": No such file or directory.") }, 0, {} },
         { "dialogCancelled", true, Chosen::Nothing, "", { PromptAnswer::No }, { SaveQuestion }, 1, {} },
         { "savedThenNumbered", true, Chosen::Text, "Milk\r\nbread\r\n\r\n  Apples\t\r\n",
             { PromptAnswer::Yes, PromptAnswer::Yes }, { SaveQuestion, NumbersQuestion }, 1,
@@ -83,14 +76,6 @@ namespace {
             1, { "001 - ? caf\xE9" } },
     };
 
-    std::string Replaced(std::string text, const std::string& placeholder, const std::string& value)
-    {
-        for (std::size_t at = text.find(placeholder); at != std::string::npos;
-             at = text.find(placeholder, at))
-            text.replace(at, placeholder.size(), value);
-        return text;
-    }
-
     // Sets up what the user chooses; returns its path.
     std::string Choose(const ImportCase& c, ListWindowFixture& fixture, frmList& window)
     {
@@ -101,7 +86,7 @@ namespace {
             test::WriteBytes(path, c.Text);
         if (c.What != Chosen::Nothing)
             fixture.Prompts.Chosen = path;
-        ListDocument& document = const_cast<ListDocument&>(window.Document());
+        ListDocument& document = DocumentOf(window);
         if (c.What == Chosen::Unsaveable)
             document.ListName = fixture.Path("gone/list.agl"); // its folder is gone
         if (c.Dirty) {
@@ -118,11 +103,16 @@ namespace {
         QVERIFY2(prompts.Asked.size() == c.Asked.size(), c.Name);
         for (std::size_t i = 0; i < c.Asked.size(); ++i) {
             PromptRequest expected = c.Asked[i];
-            expected.Text = Replaced(Replaced(expected.Text, "FILE", path), "LIST", listName);
+            expected.Text = ReplaceAll(ReplaceAll(expected.Text, "FILE", path), "LIST", listName);
             QVERIFY2(prompts.Asked[i] == expected,
                 (std::string(c.Name) + ": " + test::Describe(prompts.Asked[i])).c_str());
         }
         QVERIFY2(prompts.Dialogs.size() == c.Dialogs, c.Name);
+        for (const FileDialogRequest& dialog : prompts.Dialogs)
+            QVERIFY2(dialog.What == FileDialogRequest::Kind::Open
+                    && dialog.Title == "Import list from text file"
+                    && dialog.Filter == "Text Files (*.txt)|*.txt",
+                c.Name);
     }
 
     struct OldList {
@@ -191,19 +181,6 @@ private slots:
         }
     }
 
-    void TheImportDialogAsksForATextFile()
-    {
-        ListWindowFixture fixture;
-        auto window = fixture.Open(OldTasks());
-        window->ImportTextList();
-        QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 1 });
-        const FileDialogRequest& dialog = fixture.Prompts.Dialogs.front();
-        QVERIFY(dialog.What == FileDialogRequest::Kind::Open);
-        QCOMPARE(dialog.Title, std::string("Import list from text file"));
-        QCOMPARE(dialog.Filter, std::string("Text Files (*.txt)|*.txt"));
-        QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 0 });
-    }
-
     void AnImportedListIsSavedWhereTheUserSays()
     {
         ListWindowFixture fixture;
@@ -218,17 +195,13 @@ private slots:
         QVERIFY(fixture.Prompts.Dialogs[1].What == FileDialogRequest::Kind::Save);
         QCOMPARE(fixture.Prompts.Dialogs[1].InitialPath, std::string("notes"));
         QCOMPARE(test::ReadBytes(fixture.Path("kept.agl")),
-            Header + "09\tEggs\t\t0\t20261206\t3\t0\t\r\n09\tMilk\t\t0\t20261206\t3\t0\t\r\n");
+            ListHeader + "09\tEggs\t\t0\t20261206\t3\t0\t\r\n09\tMilk\t\t0\t20261206\t3\t0\t\r\n");
         QCOMPARE(window->windowTitle(), QStringLiteral("kept - Agendrix"));
     }
 };
 
 } // namespace agendrix
 
-int RunListWindowImportTests(int argc, char** argv)
-{
-    agendrix::ListWindowImportTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowImportTest);
 
 #include "frmListImportQtTest.moc"

@@ -13,12 +13,10 @@ namespace agendrix {
 
 namespace {
 
-    const std::string Header = "Format: 5.0.0\r\n";
-
     // Writes a list of one task modified `hour` o'clock on 2026-12-01, local time.
     void WriteList(const std::string& path, const std::string& task, int hour)
     {
-        SaveFileAtomically(path, Header + "05\t" + task + "\t\t0\t\t\t\t\r\n");
+        SaveFileAtomically(path, ListHeader + "05\t" + task + "\t\t0\t\t\t\t\r\n");
         std::tm local {};
         local.tm_year = 126;
         local.tm_mon = 11;
@@ -135,8 +133,8 @@ private slots:
             fixture.TheSettings.ShowTop5 = 1;
             auto indexed = std::make_unique<frmList>(fixture.Services(), fixture.TheSettings);
             indexed->Start(fixture.Path("first.agl"));
-            const_cast<ListDocument&>(indexed->Document()).Tasks.Add("03\tAdded\t\t0\t\t\t\t");
-            const_cast<ListDocument&>(indexed->Document()).Dirty = true;
+            DocumentOf(*indexed).Tasks.Add("03\tAdded\t\t0\t\t\t\t");
+            DocumentOf(*indexed).Dirty = true;
             fixture.Prompts.Asked.clear();
             fixture.Prompts.Answers = { c.Answer };
 
@@ -175,10 +173,7 @@ private slots:
             window->ListIndex();
             fixture.Prompts.Answers = { c.Answer };
             Click(*window, LampOf(*window, 0), Qt::RightButton);
-            QWidget* picker = nullptr;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->inherits("agendrix::frmPicker") && w->isVisible())
-                    picker = w;
+            QWidget* picker = ShownWindow("agendrix::frmPicker");
             QVERIFY2(picker, c.Name);
             QTest::keyClick(picker, Qt::Key_End); // the last entry deletes
             QTest::keyClick(picker, Qt::Key_Return);
@@ -273,10 +268,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListIndexTests(int argc, char** argv)
-{
-    agendrix::ListIndexTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListIndexTest);
 
 #include "frmListIndexQtTest.moc"

@@ -46,12 +46,14 @@ namespace {
         QTest::mouseMove(&menu, at);
         QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
     }
-    // Moves the pointer onto the Open entry from another one: a move to where the pointer already
-    // is would be no move at all.
-    void HoverOpen(frmMenu& menu)
+    // Opens the menu under its button and moves the pointer onto its Open entry from another one,
+    // which shows the recent lists: a move to where the pointer already is would be no move at all.
+    frmMenu* OpenRecentLists(frmList& window)
     {
-        QTest::mouseMove(&menu, menu.EntryRect(frmMenu::OpenEntry + 1).center());
-        QTest::mouseMove(&menu, menu.EntryRect(frmMenu::OpenEntry).center());
+        frmMenu* menu = window.OpenMenuUnderButton();
+        QTest::mouseMove(menu, menu->EntryRect(frmMenu::OpenEntry + 1).center());
+        QTest::mouseMove(menu, menu->EntryRect(frmMenu::OpenEntry).center());
+        return menu;
     }
 } // namespace
 
@@ -84,36 +86,6 @@ private slots:
                         "Alt+T\tAgendrix Online\n"
                         "Alt+K\tShow keyboard shortcuts\n"));
         QVERIFY(!window->HoldsSidebar());
-    }
-
-    void alwaysOnTopTogglesUnlessInSidebarMode_data()
-    {
-        QTest::addColumn<int>("dockMode");
-        QTest::addColumn<bool>("onTopBefore");
-        QTest::addColumn<bool>("onTopAfter");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("sidebarRefusesAndKeepsOff") << 1 << false << false << true;
-        QTest::newRow("sidebarRefusesAndKeepsOn") << 1 << true << true << true;
-        QTest::newRow("offTurnsOn") << 0 << false << true << false;
-        QTest::newRow("onTurnsOff") << 0 << true << false << false;
-    }
-    void alwaysOnTopTogglesUnlessInSidebarMode()
-    {
-        QFETCH(int, dockMode);
-        QFETCH(bool, onTopBefore);
-        QFETCH(bool, onTopAfter);
-        QFETCH(bool, refused);
-        ListWindowFixture fixture;
-        fixture.TheSettings.DockMode = dockMode;
-        fixture.TheSettings.AlwaysOnTop = onTopBefore;
-        auto window = fixture.Open({});
-        window->Run(ListCommand::AlwaysOnTop);
-        QCOMPARE(window->CurrentSettings().AlwaysOnTop, onTopAfter);
-        QCOMPARE(fixture.Prompts.Asked.size(), std::size_t(refused ? 1 : 0));
-        if (refused)
-            QCOMPARE(fixture.Prompts.Asked.front().Text, std::string(Refusal));
-        else
-            QCOMPARE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), onTopAfter);
     }
 
     void theListMergerStartsOnlyWhenItIsThere_data()
@@ -166,8 +138,7 @@ private slots:
         QFETCH(bool, opens);
         QFETCH(bool, atPointer);
         ListWindowFixture fixture;
-        auto window = fixture.Open({});
-        window->show();
+        auto window = fixture.OpenShown({});
         const QPoint background = TitleBackgroundOf(*window);
         if (how == QLatin1String("left"))
             Click(*window, background);
@@ -185,6 +156,8 @@ private slots:
         QCOMPARE(window->Menu()->pos(), expected);
         QCOMPARE(window->Menu()->Highlighted(), -1);
         window->Menu()->close();
+        if (how == QLatin1String("right")) // QTest would hold the button down for the suites after this one
+            QTest::mouseRelease(window.get(), Qt::RightButton, {}, background);
     }
 
     void theMenuShowsItsSixteenCaptions()
@@ -202,27 +175,35 @@ private slots:
     {
         QTest::addColumn<int>("entry");
         QTest::addColumn<int>("dockMode");
+        QTest::addColumn<bool>("onTopBefore");
         QTest::addColumn<bool>("saved");
         QTest::addColumn<std::size_t>("dialogs");
         QTest::addColumn<QString>("message"); // the one message shown, if any
         QTest::addColumn<bool>("onTop");
         QTest::addColumn<bool>("docked");
+        const QString refusal = QString::fromUtf8(Refusal);
+        const std::size_t none = 0;
         QTest::newRow("alwaysOnTopInSidebarIsRefused")
-            << 5 << 1 << false << std::size_t(0) << QString::fromUtf8(Refusal) << false << true;
+            << 5 << 1 << false << false << none << refusal << false << true;
+        QTest::newRow("alwaysOnTopInSidebarStaysOn")
+            << 5 << 1 << true << false << none << refusal << true << true;
         QTest::newRow("mergerMissing")
-            << 13 << 0 << false << std::size_t(0) << QString::fromUtf8(MergerMissing) << false << false;
-        QTest::newRow("save") << 2 << 0 << true << std::size_t(0) << QString() << false << false;
-        QTest::newRow("saveAsAsksWhere") << 14 << 0 << false << std::size_t(1) << QString() << false << false;
-        QTest::newRow("alwaysOnTop") << 5 << 0 << false << std::size_t(0) << QString() << true << false;
-        QTest::newRow("sidebarModeEnters")
-            << 15 << 0 << false << std::size_t(0) << QString() << false << true;
+            << 13 << 0 << false << false << none << QString::fromUtf8(MergerMissing) << false << false;
+        QTest::newRow("save") << 2 << 0 << false << true << none << QString() << false << false;
+        QTest::newRow("saveAsAsksWhere")
+            << 14 << 0 << false << false << std::size_t(1) << QString() << false << false;
+        QTest::newRow("alwaysOnTopTurnsOn") << 5 << 0 << false << false << none << QString() << true << false;
+        QTest::newRow("alwaysOnTopTurnsOff")
+            << 5 << 0 << true << false << none << QString() << false << false;
+        QTest::newRow("sidebarModeEnters") << 15 << 0 << false << false << none << QString() << false << true;
         QTest::newRow("sidebarModeLeaves")
-            << 15 << 1 << false << std::size_t(0) << QString() << false << false;
+            << 15 << 1 << false << false << none << QString() << false << false;
     }
     void entriesRunTheirCommands()
     {
         QFETCH(int, entry);
         QFETCH(int, dockMode);
+        QFETCH(bool, onTopBefore);
         QFETCH(bool, saved);
         QFETCH(std::size_t, dialogs);
         QFETCH(QString, message);
@@ -230,9 +211,9 @@ private slots:
         QFETCH(bool, docked);
         ListWindowFixture fixture;
         fixture.TheSettings.DockMode = dockMode;
-        auto window = fixture.Open(TasksOfTwo());
-        window->show();
-        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        fixture.TheSettings.AlwaysOnTop = onTopBefore;
+        auto window = fixture.OpenShown(TasksOfTwo());
+        DocumentOf(*window).Dirty = true;
         frmMenu* menu = window->OpenMenuUnderButton();
         ClickEntry(*menu, entry);
         QTRY_VERIFY_WITH_TIMEOUT(window->Menu() == nullptr, 2000); // the menu closed itself
@@ -243,13 +224,14 @@ private slots:
             QCOMPARE(QString::fromStdString(fixture.Prompts.Asked.front().Text), message);
         QCOMPARE(window->CurrentSettings().AlwaysOnTop, onTop);
         QCOMPARE(window->Docked(), docked);
+        if (!docked) // the sidebar always stays on top
+            QCOMPARE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
     }
 
     void altTOpensTheHomePageAndAnimatePriorityStepsTheLamp()
     {
         ListWindowFixture fixture;
-        auto window = fixture.Open(PlainTasks(3));
-        window->show();
+        auto window = fixture.OpenShown(PlainTasks(3));
         QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
         QCOMPARE(fixture.Desktop.Opened.size(), std::size_t { 1 });
         const QString helpPage
@@ -263,8 +245,7 @@ private slots:
     void newAndOpenRunThePanelsCommandsAndGiveTheSidebarBack()
     {
         ListWindowFixture fixture;
-        auto window = fixture.Open(PlainTasks(2));
-        window->show();
+        auto window = fixture.OpenShown(PlainTasks(2));
         QVERIFY(!window->HoldsSidebar());
         ClickEntry(*window->OpenMenuUnderButton(), frmMenu::OpenEntry);
         QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 1 }); // cancelled
@@ -286,8 +267,7 @@ private slots:
     {
         ListWindowFixture fixture;
         fixture.TheSettings.AlwaysOnTop = true;
-        auto window = fixture.Open({});
-        window->show();
+        auto window = fixture.OpenShown({});
         frmMenu* menu = window->OpenMenuUnderButton();
         QVERIFY(menu->Checked(5));
         QVERIFY(!menu->Checked(15));
@@ -306,10 +286,8 @@ private slots:
     void hoveringOpenShowsTheRecentListsAndLeavingItHidesThem()
     {
         ListWindowFixture fixture;
-        auto window = fixture.Open({});
-        window->show();
-        frmMenu* menu = window->OpenMenuUnderButton();
-        HoverOpen(*menu);
+        auto window = fixture.OpenShown({});
+        frmMenu* menu = OpenRecentLists(*window);
         QVERIFY(menu->RecentPopup() != nullptr);
         const QPoint popup = menu->RecentPopup()->pos();
         QCOMPARE(popup, menu->pos() + QPoint(menu->width() - 4, 21));
@@ -344,10 +322,8 @@ private slots:
         ListWindowFixture fixture;
         for (qsizetype i = 0; i < recent.size(); ++i)
             fixture.TheSettings.Recent[static_cast<std::size_t>(i)] = recent[i].toStdString();
-        auto window = fixture.Open({});
-        window->show();
-        frmMenu* menu = window->OpenMenuUnderButton();
-        HoverOpen(*menu);
+        auto window = fixture.OpenShown({});
+        frmMenu* menu = OpenRecentLists(*window);
         frmMRU* popup = menu->RecentPopup();
         QVERIFY(popup != nullptr);
         QStringList captions;
@@ -373,10 +349,8 @@ private slots:
         ListWindowFixture fixture;
         fixture.TheSettings.Recent[0] = "/x/b.agl";
         fixture.TheSettings.Recent[1] = "/x/c.agl";
-        auto window = fixture.Open({});
-        window->show();
-        frmMenu* menu = window->OpenMenuUnderButton();
-        HoverOpen(*menu);
+        auto window = fixture.OpenShown({});
+        frmMenu* menu = OpenRecentLists(*window);
         frmMRU* popup = menu->RecentPopup();
         QTest::mouseClick(popup, Qt::LeftButton, Qt::ShiftModifier, popup->LabelRect(label).center());
         QVERIFY(popup->isVisible());
@@ -405,16 +379,14 @@ private slots:
         QFETCH(bool, opened);
         QFETCH(bool, savedFirst);
         ListWindowFixture fixture;
-        SaveFileAtomically(fixture.Path("other.agl"), "Format: 5.0.0\r\n");
+        SaveFileAtomically(fixture.Path("other.agl"), ListHeader);
         fixture.TheSettings.Recent[0] = fixture.Path("other.agl");
         fixture.Prompts.Answers = { static_cast<PromptAnswer>(answer) };
-        auto window = fixture.Open({});
-        window->show();
-        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        auto window = fixture.OpenShown({});
+        DocumentOf(*window).Dirty = true;
         // Only a save brings the file back.
         QVERIFY(QFile::remove(QString::fromStdString(fixture.Path("list.agl"))));
-        frmMenu* menu = window->OpenMenuUnderButton();
-        HoverOpen(*menu);
+        frmMenu* menu = OpenRecentLists(*window);
         QTest::keyClick(menu->RecentPopup(), Qt::Key_2); // "other", below the open list
         QCOMPARE(fixture.Prompts.Asked.size(), std::size_t(1));
         QCOMPARE(fixture.Prompts.Asked.front().Title, std::string("Save Task List?"));
@@ -440,11 +412,9 @@ private slots:
         QVERIFY(QDir(QString::fromStdString(fixture.Path(""))).mkdir(QStringLiteral("afolder")));
         const std::string path = fixture.Path(recent.toStdString());
         fixture.TheSettings.Recent[0] = path;
-        auto window = fixture.Open(PlainTasks(2));
-        window->show();
+        auto window = fixture.OpenShown(PlainTasks(2));
         const std::string before = test::ReadBytes(fixture.Path("list.agl"));
-        frmMenu* menu = window->OpenMenuUnderButton();
-        HoverOpen(*menu);
+        frmMenu* menu = OpenRecentLists(*window);
         QTest::keyClick(menu->RecentPopup(), Qt::Key_2);
         QTRY_VERIFY_WITH_TIMEOUT(window->Menu() == nullptr, 2000);
         QCOMPARE(test::ReadBytes(fixture.Path("list.agl")), before);
@@ -470,8 +440,7 @@ private slots:
         QFETCH(bool, information);
         QFETCH(int, key);
         ListWindowFixture fixture;
-        auto window = fixture.Open(TasksOfTwo());
-        window->show();
+        auto window = fixture.OpenShown(TasksOfTwo());
         QWidget* editor = window->Editors().Text1();
         if (information) {
             Click(*window, LampOf(*window, 0), Qt::LeftButton);
@@ -495,10 +464,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListWindowMenuCommandsTests(int argc, char** argv)
-{
-    agendrix::ListWindowMenuCommandsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowMenuCommandsTest);
 
 #include "frmListMenuQtTest.moc"

@@ -288,10 +288,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListWindowPrintTests(int argc, char** argv)
-{
-    agendrix::ListWindowPrintTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowPrintTest);
 
 #include "frmListPrintQtTest.moc"

@@ -15,8 +15,6 @@ namespace agendrix {
 
 namespace {
 
-    const std::string Header = "Format: 5.0.0\r\n";
-
     std::vector<std::string> TasksOf(int count)
     {
         std::vector<std::string> lines;
@@ -166,7 +164,7 @@ private slots:
         ListWindowFixture fixture;
         fixture.Prompts.Answers = { PromptAnswer::No };
         auto window = fixture.Open(TasksOf(2));
-        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        DocumentOf(*window).Dirty = true;
         window->close();
         QCOMPARE(fixture.Prompts.Asked.size(), std::size_t { 1 });
         const PromptRequest& asked = fixture.Prompts.Asked.front();
@@ -177,7 +175,7 @@ private slots:
         const ReadResult settings = ReadWholeFile(fixture.Path(SettingsFileName));
         QVERIFY(settings.What == ReadResult::Status::Read);
         QCOMPARE(SplitLines(settings.Bytes).size(), std::size_t { 41 });
-        QCOMPARE(ReadWholeFile(fixture.Path("list.agl")).Bytes, Header + test::CrLf(TasksOf(2)));
+        QCOMPARE(ReadWholeFile(fixture.Path("list.agl")).Bytes, ListHeader + test::CrLf(TasksOf(2)));
     }
 
     void SavingANewListAsksForAFileName()
@@ -188,11 +186,11 @@ private slots:
         fixture.Prompts.Chosen = fixture.Path("chosen.agl");
         window->Save();
         QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 0 }); // My List has a path of its own
-        const_cast<ListDocument&>(window->Document()).ListName = "New Task List 1";
+        DocumentOf(*window).ListName = "New Task List 1";
         window->Save();
         QCOMPARE(fixture.Prompts.Dialogs.size(), std::size_t { 1 });
         QCOMPARE(fixture.Prompts.Dialogs.front().Title, std::string("Save Task List"));
-        QCOMPARE(ReadWholeFile(fixture.Path("chosen.agl")).Bytes, Header);
+        QCOMPARE(ReadWholeFile(fixture.Path("chosen.agl")).Bytes, ListHeader);
         QCOMPARE(window->windowTitle(), QStringLiteral("chosen - Agendrix"));
     }
 
@@ -220,7 +218,7 @@ private slots:
         fixture.Prompts.Texts.assign(expected.InputBoxes, std::nullopt);
         auto window = fixture.Open(TasksOf(2));
         window->UsePrintDialog(std::make_unique<ScriptedPrintDialog>());
-        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        DocumentOf(*window).Dirty = true;
         QTest::keyClick(window.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
         QCOMPARE(!window->Document().Dirty, expected.Saved);
         QCOMPARE(fixture.Prompts.Asked.size(), expected.Questions);
@@ -242,10 +240,10 @@ private slots:
             fixture.Prompts.Answers = { PromptAnswer::No };
             const std::string mine = fixture.Path("Agendrix.agl");
             if (exists)
-                SaveFileAtomically(mine, Header + "05\tMine\t\t0\t\t\t\t\r\n");
+                SaveFileAtomically(mine, ListHeader + "05\tMine\t\t0\t\t\t\t\r\n");
             auto window = fixture.Open(TasksOf(2));
             QVERIFY(FinishBarAnimation(*window));
-            const_cast<ListDocument&>(window->Document()).Dirty = true;
+            DocumentOf(*window).Dirty = true;
             window->MyList();
             QVERIFY2(fixture.Prompts.Asked.size() == 1, name);
             QVERIFY2(window->Document().ListName == mine, name);
@@ -357,8 +355,7 @@ private slots:
         QFETCH(bool, alwaysOnTop);
         ListWindowFixture fixture;
         fixture.TheSettings.AlwaysOnTop = alwaysOnTop;
-        auto window = fixture.Open(TasksOf(3));
-        window->show();
+        auto window = fixture.OpenShown(TasksOf(3));
         const auto onTop
             = [&window] { return window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); };
         QCOMPARE(onTop(), alwaysOnTop);
@@ -398,10 +395,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListWindowTests(int argc, char** argv)
-{
-    agendrix::ListWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowTest);
 
 #include "frmListQtTest.moc"

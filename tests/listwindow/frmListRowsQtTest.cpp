@@ -32,15 +32,6 @@ namespace {
         PickerEscaped
     };
 
-    // The shown top-level window of a class, such as the task editor the window opened.
-    QWidget* Shown(const char* className)
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->inherits(className) && widget->isVisible())
-                return widget;
-        return nullptr;
-    }
-
     QPoint PickerEntry(int entry)
     {
         return Centre(LayOutPicker().Entries.at(static_cast<std::size_t>(entry)).Bar);
@@ -93,7 +84,7 @@ class ListWindowRowsTest : public QObject {
         case Ending::TaskEditorCancelled:
         case Ending::TaskEditorConfirmed: {
             Click(window, LabelOf(window, 0), Qt::RightButton);
-            QWidget* editor = Shown("agendrix::frmTask");
+            QWidget* editor = ShownWindow("agendrix::frmTask");
             QVERIFY(editor);
             QVERIFY(QTest::qWaitForWindowActive(editor));
             QTest::keyClick(editor, ending == Ending::TaskEditorConfirmed ? Qt::Key_Return : Qt::Key_Escape);
@@ -102,13 +93,13 @@ class ListWindowRowsTest : public QObject {
         case Ending::PickerApplied:
         case Ending::PickerEscaped: {
             Click(window, LampOf(window, 1), Qt::RightButton);
-            QWidget* picker = Shown("agendrix::frmPicker");
+            QWidget* picker = ShownWindow("agendrix::frmPicker");
             QVERIFY(picker);
             if (ending == Ending::PickerApplied)
                 QTest::mouseClick(picker, Qt::LeftButton, {}, PickerEntry(2));
             else
                 QTest::keyClick(picker, Qt::Key_Escape);
-            QVERIFY(Shown("agendrix::frmPicker") == nullptr);
+            QVERIFY(ShownWindow("agendrix::frmPicker") == nullptr);
             break;
         }
         }
@@ -202,7 +193,7 @@ private slots:
             std::string(
                 "This task does not have a task associated with it. Would you like to associate one now?"));
         QVERIFY(fixture.Prompts.Asked[0].Buttons == PromptButtons::YesNoCancel);
-        QVERIFY(Shown("agendrix::frmTask") == nullptr);
+        QVERIFY(ShownWindow("agendrix::frmTask") == nullptr);
 
         Click(*window, ExpandHandleOf(*window, 1));
         QVERIFY(FinishBarAnimation(*window));
@@ -236,7 +227,7 @@ private slots:
         Click(*window, lamp, Qt::MiddleButton);
         QCOMPARE(window->ExpandedRow(), -1);
         Click(*window, lamp, Qt::RightButton);
-        QWidget* picker = Shown("agendrix::frmPicker");
+        QWidget* picker = ShownWindow("agendrix::frmPicker");
         QVERIFY(picker);
         // Its corner at the pointer (the lamp's left, 7, plus the press's x on the lamp): it opens to
         // the right of and below the pointer.
@@ -249,7 +240,7 @@ private slots:
         ListWindowFixture fixture;
         auto window = fixture.Open(ThreeTasks);
         QTest::mousePress(window.get(), Qt::RightButton, {}, LabelOf(*window, 5));
-        QWidget* editor = Shown("agendrix::frmTask");
+        QWidget* editor = ShownWindow("agendrix::frmTask");
         QVERIFY(editor);
         QCOMPARE(window->CurrentRow(), 5); // the editor works on that row while it is open
         QTest::keyClick(editor, Qt::Key_Escape);
@@ -306,7 +297,7 @@ private slots:
         QVERIFY(window->hasFocus());
         // Alt+S as the keyboard sends it: to the window system's window, which hands it on to its
         // focus.
-        const_cast<ListDocument&>(window->Document()).Dirty = true;
+        DocumentOf(*window).Dirty = true;
         QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::AltModifier);
         QVERIFY(!window->Document().Dirty);
         QVERIFY(fixture.Prompts.Dialogs.empty());
@@ -500,10 +491,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListWindowRowsTests(int argc, char** argv)
-{
-    agendrix::ListWindowRowsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowRowsTest);
 
 #include "frmListRowsQtTest.moc"

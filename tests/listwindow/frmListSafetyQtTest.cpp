@@ -23,7 +23,7 @@ namespace {
     // A changed list that can no longer be saved where it is: its folder is gone.
     void MakeUnsaveable(ListWindowFixture& fixture, frmList& window)
     {
-        ListDocument& document = const_cast<ListDocument&>(window.Document());
+        ListDocument& document = DocumentOf(window);
         document.ListName = fixture.Path("gone/list.agl");
         document.Tasks.Add("02\tUnsaved change\t\t0\t\t\t\t");
         document.Dirty = true;
@@ -46,8 +46,7 @@ private slots:
     void FailedSaveOnClosingKeepsTheWindowAndTheChanges()
     {
         ListWindowFixture fixture;
-        auto window = fixture.Open(Tasks);
-        window->show();
+        auto window = fixture.OpenShown(Tasks);
         MakeUnsaveable(fixture, *window);
         fixture.Prompts.Answers = { PromptAnswer::Yes, PromptAnswer::Ok };
 
@@ -119,7 +118,7 @@ private slots:
             auto window = fixture.Open(Tasks);
             const std::string before = ReadWholeFile(fixture.Path("list.agl")).Bytes;
             if (dirty) {
-                ListDocument& document = const_cast<ListDocument&>(window->Document());
+                ListDocument& document = DocumentOf(*window);
                 document.Tasks.Add("02\tUnsaved change\t\t0\t\t\t\t");
                 document.Dirty = true;
             }
@@ -164,8 +163,7 @@ private slots:
         ListWindowFixture fixture;
         const std::string description(100000, 'd');
         const std::string information = std::string(50000, 'i') + "\xB6" + "end";
-        auto window = fixture.Open({ "04\t" + description + "\t" + information + "\t0\t\t\t\t" });
-        window->show();
+        auto window = fixture.OpenShown({ "04\t" + description + "\t" + information + "\t0\t\t\t\t" });
         const RowView& row = window->CurrentView().RowViews[0];
         QCOMPARE(row.Description.size(), qsizetype { 4097 });
         QVERIFY(row.Description.endsWith(QChar(0x2026)));
@@ -185,8 +183,7 @@ private slots:
     {
         ListWindowFixture fixture;
         SaveFileAtomically(fixture.Path("other.agl"), "Format: 5.0.0\r\n05\tElsewhere\r\n");
-        auto window = fixture.Open(Tasks);
-        window->show();
+        auto window = fixture.OpenShown(Tasks);
         const auto typeInFirstRow = [&](const char* text) {
             QTest::mouseClick(window.get(), Qt::LeftButton, {}, LabelOf(*window, 0));
             QTest::keyClick(window->Editors().Text1(), Qt::Key_End);
@@ -216,7 +213,7 @@ private slots:
         ListWindowFixture fixture;
         SaveFileAtomically(fixture.Path("old.agl"), "Format: 2.0.0\r\n05\tOld format\t\t0\t\t1\t0\t\r\n");
         auto window = fixture.Open(Tasks);
-        ListDocument& document = const_cast<ListDocument&>(window->Document());
+        ListDocument& document = DocumentOf(*window);
         document.Tasks.Add("02\tDeclined change\t\t0\t\t\t\t");
         document.Dirty = true;
         fixture.Prompts.Answers = { PromptAnswer::No };
@@ -254,10 +251,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListWindowSafetyTests(int argc, char** argv)
-{
-    agendrix::ListWindowSafetyTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowSafetyTest);
 
 #include "frmListSafetyQtTest.moc"

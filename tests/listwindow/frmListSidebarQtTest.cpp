@@ -192,10 +192,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListWindowSidebarTests(int argc, char** argv)
-{
-    agendrix::ListWindowSidebarTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowSidebarTest);
 
 #include "frmListSidebarQtTest.moc"

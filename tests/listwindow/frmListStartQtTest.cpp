@@ -102,14 +102,6 @@ namespace {
         QApplication::sendEvent(&window, &event);
     }
 
-    bool ShownAnywhere(const char* className)
-    {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        return std::any_of(windows.begin(), windows.end(), [className](const QWidget* widget) {
-            return widget->inherits(className) && widget->isVisible();
-        });
-    }
-
     // A long list whose preload's worker waits before the sort until Release is called.
     struct HeldLongList {
         explicit HeldLongList(ListWindowFixture& fixture)
@@ -241,7 +233,7 @@ private slots:
         Click(window, LabelOf(window, 0), Qt::RightButton);
         QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
         QCOMPARE(window.RowStart(), 0);
-        QVERIFY(!ShownAnywhere("agendrix::frmTask"));
+        QVERIFY(!ShownWindow("agendrix::frmTask"));
         QVERIFY(fixture.Prompts.Asked.empty());
 
         list.Release();
@@ -342,10 +334,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunListWindowStartTests(int argc, char** argv)
-{
-    agendrix::ListWindowStartTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(ListWindowStartTest);
 
 #include "frmListStartQtTest.moc"

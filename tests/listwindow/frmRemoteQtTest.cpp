@@ -38,34 +38,50 @@ namespace {
 class RemotePanelTest : public QObject {
     Q_OBJECT
 private slots:
-    void ClicksRunTheCommandOfThePictureUnderThem()
+    // A press and a release make a click only on the same picture; the background drags. Each
+    // picture names itself in a tooltip.
+    void PicturesRunTheirCommandsAndNameThemselves()
     {
         using C = ListCommand;
-        // A press and a release make a click only on the same picture; the background drags.
-        const std::tuple<const char*, QPoint, QPoint, std::optional<ListCommand>> cases[] = {
-            { "background", QPoint(150, 30), QPoint(150, 30), std::nullopt },
-            { "pressOnNewReleaseOnOpen", CentreOfCommand(3), CentreOfCommand(1), std::nullopt },
-            { "releaseOffThePicture", CentreOfCommand(6), QPoint(150, 30), std::nullopt },
-            { "openList", CentreOfCommand(1), CentreOfCommand(1), C::OpenListFile },
-            { "saveList", CentreOfCommand(2), CentreOfCommand(2), C::Save },
-            { "newList", CentreOfCommand(3), CentreOfCommand(3), C::NewList },
-            { "export", CentreOfCommand(4), CentreOfCommand(4), C::ExportCompleted },
-            { "purge", CentreOfCommand(5), CentreOfCommand(5), C::PurgeCompleted },
-            { "add", CentreOfCommand(6), CentreOfCommand(6), C::AddTask },
-            { "edit", CentreOfCommand(7), CentreOfCommand(7), C::EditTask },
-            { "delete", CentreOfCommand(8), CentreOfCommand(8), C::DeleteTask },
-            { "options", CentreOfCommand(9), CentreOfCommand(9), C::Options },
-            { "skins", CentreOfCommand(10), CentreOfCommand(10), C::SkinBrowser },
+        const QPoint background(150, 30);
+        const struct {
+            const char* Name;
+            QPoint Press, Release;
+            std::optional<ListCommand> Command;
+            const char* Tooltip; // at the press
+        } cases[] = {
+            { "background", background, background, std::nullopt, "" },
+            { "pressOnNewReleaseOnOpen", CentreOfCommand(3), CentreOfCommand(1), std::nullopt,
+                "Start a new task list" },
+            { "releaseOffThePicture", CentreOfCommand(6), background, std::nullopt, "Add a task" },
+            { "openList", CentreOfCommand(1), CentreOfCommand(1), C::OpenListFile,
+                "Open an existing task list" },
+            { "saveList", CentreOfCommand(2), CentreOfCommand(2), C::Save, "Save current task list" },
+            { "newList", CentreOfCommand(3), CentreOfCommand(3), C::NewList, "Start a new task list" },
+            { "export", CentreOfCommand(4), CentreOfCommand(4), C::ExportCompleted,
+                "Export and remove completed tasks" },
+            { "purge", CentreOfCommand(5), CentreOfCommand(5), C::PurgeCompleted,
+                "Delete all completed tasks" },
+            { "add", CentreOfCommand(6), CentreOfCommand(6), C::AddTask, "Add a task" },
+            { "edit", CentreOfCommand(7), CentreOfCommand(7), C::EditTask, "Edit selected task" },
+            { "delete", CentreOfCommand(8), CentreOfCommand(8), C::DeleteTask, "Delete selected task" },
+            { "options", CentreOfCommand(9), CentreOfCommand(9), C::Options,
+                "Set options and associate file type" },
+            { "skins", CentreOfCommand(10), CentreOfCommand(10), C::SkinBrowser, "Select Agendrix skin" },
+            { "autoPurge", Centre(RemotePlaces::CheckLabel), Centre(RemotePlaces::CheckLabel), std::nullopt,
+                "Purge items as soon as they are marked complete" },
+            { "close", Centre(RemotePlaces::Close), Centre(RemotePlaces::Close), std::nullopt, "Close" },
         };
-        for (const auto& [name, press, release, expected] : cases) {
+        for (const auto& c : cases) {
+            QVERIFY2(frmRemote::TooltipAt(c.Press) == QString::fromUtf8(c.Tooltip), c.Name);
             RecordingRemoteHost host;
             frmRemote panel(host, nullptr);
             panel.show();
-            QTest::mousePress(&panel, Qt::LeftButton, {}, press);
-            QTest::mouseRelease(&panel, Qt::LeftButton, {}, release);
+            QTest::mousePress(&panel, Qt::LeftButton, {}, c.Press);
+            QTest::mouseRelease(&panel, Qt::LeftButton, {}, c.Release);
             const std::vector<ListCommand> want
-                = expected ? std::vector { *expected } : std::vector<ListCommand> {};
-            QVERIFY2(host.Ran == want, name);
+                = c.Command ? std::vector { *c.Command } : std::vector<ListCommand> {};
+            QVERIFY2(host.Ran == want, c.Name);
         }
     }
 
@@ -145,28 +161,6 @@ private slots:
         QTest::keyClick(&panel, Qt::Key_U, Qt::AltModifier);
         QVERIFY((host.PurgeSettings == std::vector { true, false, true }));
         QVERIFY(host.Ran.empty());
-    }
-
-    void TooltipsNameEachPicture()
-    {
-        const std::tuple<const char*, QPoint, QString> cases[] = {
-            { "background", QPoint(150, 30), QString() },
-            { "openList", CentreOfCommand(1), QStringLiteral("Open an existing task list") },
-            { "saveList", CentreOfCommand(2), QStringLiteral("Save current task list") },
-            { "newList", CentreOfCommand(3), QStringLiteral("Start a new task list") },
-            { "export", CentreOfCommand(4), QStringLiteral("Export and remove completed tasks") },
-            { "purge", CentreOfCommand(5), QStringLiteral("Delete all completed tasks") },
-            { "add", CentreOfCommand(6), QStringLiteral("Add a task") },
-            { "edit", CentreOfCommand(7), QStringLiteral("Edit selected task") },
-            { "delete", CentreOfCommand(8), QStringLiteral("Delete selected task") },
-            { "options", CentreOfCommand(9), QStringLiteral("Set options and associate file type") },
-            { "skins", CentreOfCommand(10), QStringLiteral("Select Agendrix skin") },
-            { "autoPurge", Centre(RemotePlaces::CheckLabel),
-                QStringLiteral("Purge items as soon as they are marked complete") },
-            { "close", Centre(RemotePlaces::Close), QStringLiteral("Close") },
-        };
-        for (const auto& [name, point, expected] : cases)
-            QVERIFY2(frmRemote::TooltipAt(point) == expected, name);
     }
 
     void TitleMarkFollowsActivation()
@@ -278,7 +272,7 @@ private slots:
         QCOMPARE(window->Document().Tasks.Count(), std::size_t { 2 });
         QVERIFY(!window->HoldsSidebar()); // NoHide is cleared again
 
-        SaveFileAtomically(fixture.Path("other.agl"), "Format: 5.0.0\r\n" + PlainTasks(1).front() + "\r\n");
+        SaveFileAtomically(fixture.Path("other.agl"), ListHeader + PlainTasks(1).front() + "\r\n");
         fixture.Prompts.Chosen = fixture.Path("other.agl");
         window->Run(ListCommand::OpenListFile);
         QCOMPARE(window->Document().ListName, fixture.Path("other.agl"));
@@ -305,10 +299,6 @@ private slots:
 
 } // namespace agendrix
 
-int RunRemotePanelTests(int argc, char** argv)
-{
-    agendrix::RemotePanelTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+AGENDRIX_LIST_WINDOW_SUITE(RemotePanelTest);
 
 #include "frmRemoteQtTest.moc"
