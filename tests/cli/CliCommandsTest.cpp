@@ -31,20 +31,6 @@ namespace {
 
     const std::string Header = "Format: 5.0.0\r\n";
 
-    TEST_F(CliCommands, ShowOfAMissingFileFailsNamingIt)
-    {
-        EXPECT_EQ(Run({ "show", List("absent.agl") }), ExitCode::FileOrData);
-        EXPECT_NE(Err.str().find("absent.agl"), std::string::npos) << Err.str();
-        EXPECT_TRUE(Out.str().empty());
-    }
-
-    TEST_F(CliCommands, ShowOfAFolderFailsWithTheReason)
-    {
-        fs::create_directory(Folder / "folder.agl");
-        EXPECT_EQ(Run({ "show", List("folder.agl") }), ExitCode::FileOrData);
-        EXPECT_NE(Err.str().find("Is a directory"), std::string::npos) << Err.str();
-    }
-
     TEST_F(CliCommands, ShowPrintsTheAssessedListInStoreOrder)
     {
         WriteBytes(Folder / "l.agl",
@@ -86,9 +72,10 @@ namespace {
 
     TEST_F(CliCommands, IndexListsAFoldersListsNewestFirstAsTheWindowDoes)
     {
+        // FIXME: a missing folder still prints the table's heading before the error; only the
+        // error is checked here.
         EXPECT_EQ(Run({ "index", List("missing") }), ExitCode::FileOrData);
         EXPECT_NE(Err.str().find("missing"), std::string::npos) << Err.str();
-        Err.str({});
         ASSERT_EQ(::mkdir(List("lists").c_str(), 0700), 0);
         WriteBytes(List("lists/old.agl"), Header + "04\tOld task\r\n");
         WriteBytes(List("lists/new.agl"), Header + "05\tNew task\r\n06\tSecond\r\n");
@@ -118,9 +105,9 @@ namespace {
             "Format: 2.0.0\r\n04\ta\t\t0\t19990101\t1\t0\t\r\n04\tb\t\t0\t19990101\t1\t0\t\r\n");
         ASSERT_EQ(Run({ "show", List("old.agl"), "--json" }), ExitCode::Success);
         EXPECT_EQ(Err.str(),
-            "This file is in Version 2.0 format, it will be\nconverted to Version 3 format the next\ntime "
-            "you save. "
-            "Dated items will not have\ntheir dates retained, we apologise for any\ninconvenience.\n");
+            "This file is in Version 2.0 format, it will be\nconverted to Version 3 format the next\n"
+            "time you save. Dated items will not have\ntheir dates retained, we apologise for any\n"
+            "inconvenience.\n");
         EXPECT_NE(Out.str().find("\"date\": \"20261206\""), std::string::npos) << Out.str();
         EXPECT_EQ(Out.str().find("19990101"), std::string::npos);
     }
@@ -150,45 +137,87 @@ namespace {
         EXPECT_EQ(Folder.Names(), (std::vector<std::string> { "in.agl" }));
     }
 
-    TEST_F(CliCommands, AddToANewFileWritesTheEditorsLine)
+    TEST_F(CliCommands, FailuresNameTheProblemAndChangeNothing)
     {
-        ASSERT_EQ(Run({ "add", List("new.agl"), "--description", "Water the plants" }), ExitCode::Success)
-            << Err.str();
-        EXPECT_EQ(ReadBytes(Folder / "new.agl"), Header + "09\tWater the plants\t\t0\t20261220\t1\t0\t\r\n");
+        const std::string bytes = Header + "04\tPay rent\t\t0\t20261206\t1\t0\t\r\n10\tdone\t\t0\t\t\t\t\r\n";
+        WriteBytes(Folder / "l.agl", bytes);
+        fs::create_directory(Folder / "folder.agl");
+        const struct {
+            const char* Name;
+            std::vector<std::string> Args;
+            test::FileStep FailingStep; // Read: no step fails
+            std::string Error;
+        } cases[] = {
+            { "showMissingFile", { "show", List("absent.agl") }, test::FileStep::Read, "absent.agl" },
+            { "showFolder", { "show", List("folder.agl") }, test::FileStep::Read, "Is a directory" },
+            { "completeOutOfRange", { "complete", List("l.agl"), "2" }, test::FileStep::Read,
+                "has no task at index 2 (it has 2)" },
+            { "saveFails", { "purge", List("l.agl") }, test::FileStep::Rename,
+                "Could not save \"" + List("l.agl") + "\": Permission denied." },
+        };
+        for (const auto& c : cases) {
+            test::FailingFileOps ops(c.FailingStep, c.FailingStep == test::FileStep::Read ? 1000 : 1, EACCES);
+            EXPECT_EQ(Run(c.Args, ops), ExitCode::FileOrData) << c.Name;
+            EXPECT_NE(Err.str().find(c.Error), std::string::npos) << c.Name << ": " << Err.str();
+            EXPECT_EQ(Out.str(), "") << c.Name;
+            EXPECT_EQ(ReadBytes(Folder / "l.agl"), bytes) << c.Name;
+            EXPECT_EQ(Folder.Names(), (std::vector<std::string> { "folder.agl", "l.agl" })) << c.Name;
+        }
     }
 
-    TEST_F(CliCommands, AddADateBasedTaskStoresItsAssessedCode)
+    // Each case runs its commands on l.agl in turn: FILE stands for its path.
+    TEST_F(CliCommands, WritingCommandsLeaveTheListAsTheWindowWould)
     {
-        ASSERT_EQ(
-            Run({ "add", List("l.agl"), "--description", "Renew passport", "--due", "2026-12-09", "--days",
-                "2", "--kind", "all", "--info", "line one\nline\ttwo", "--file", "/home/me/form.pdf" }),
-            ExitCode::Success)
-            << Err.str();
-        EXPECT_EQ(ReadBytes(Folder / "l.agl"),
-            Header + "03\tRenew passport\tline one\xB6line two\t1\t20261209\t2\t2\t/home/me/form.pdf\r\n");
-    }
-
-    TEST_F(CliCommands, AddKeepsTheTaskOnOneLineWhateverLineBreaksItIsGiven)
-    {
-        ASSERT_EQ(Run({ "add", List("l.agl"), "--description", "Call\r\nBob\rnow\nplease\tsoon", "--info",
-                      "a\r\nb\rc\nd\r\n\r\ne\r" }),
-            ExitCode::Success)
-            << Err.str();
         const std::string p = "\xB6"; // a stored line break
-        EXPECT_EQ(ReadBytes(Folder / "l.agl"),
-            Header + "09\tCall Bob now please soon\ta" + p + "b" + p + "c" + p + "d" + p + p + "e" + p
-                + "\t0\t20261220\t1\t0\t\r\n");
-    }
-
-    TEST_F(CliCommands, AddCompletedPrefixesTheDateAndLevelsMapToCodes)
-    {
-        ASSERT_EQ(Run({ "add", List("l.agl"), "--description", "Done", "--priority", "completed" }),
-            ExitCode::Success);
-        ASSERT_EQ(
-            Run({ "add", List("l.agl"), "--description", "Mid", "--priority", "3" }), ExitCode::Success);
-        EXPECT_EQ(ReadBytes(Folder / "l.agl"),
-            Header + "06\tMid\t\t0\t20261220\t1\t0\t\r\n"
-                + "10\t2026/12/06 - Done\t\t0\t20261220\t1\t0\t\r\n");
+        const struct {
+            const char* Name;
+            std::string Before; // empty: no such file
+            std::vector<std::vector<std::string>> Commands;
+            std::string After;
+            std::string Errors; // of all the commands
+        } cases[] = {
+            { "addToANewFile", "", { { "add", "FILE", "--description", "Water the plants" } },
+                Header + "09\tWater the plants\t\t0\t20261220\t1\t0\t\r\n", "" },
+            { "addADateBasedTask", "",
+                { { "add", "FILE", "--description", "Renew passport", "--due", "2026-12-09", "--days", "2",
+                    "--kind", "all", "--info", "line one\nline\ttwo", "--file", "/home/me/form.pdf" } },
+                Header + "03\tRenew passport\tline one" + p
+                    + "line two\t1\t20261209\t2\t2\t/home/me/form.pdf\r\n",
+                "" },
+            { "addKeepsTheTaskOnOneLine", "",
+                { { "add", "FILE", "--description", "Call\r\nBob\rnow\nplease\tsoon", "--info",
+                    "a\r\nb\rc\nd\r\n\r\ne\r" } },
+                Header + "09\tCall Bob now please soon\ta" + p + "b" + p + "c" + p + "d" + p + p + "e" + p
+                    + "\t0\t20261220\t1\t0\t\r\n",
+                "" },
+            { "addCompletedPrefixesTheDateAndLevelsMapToCodes", "",
+                { { "add", "FILE", "--description", "Done", "--priority", "completed" },
+                    { "add", "FILE", "--description", "Mid", "--priority", "3" } },
+                Header + "06\tMid\t\t0\t20261220\t1\t0\t\r\n10\t2026/12/06 - Done\t\t0\t20261220\t1\t0\t\r\n",
+                "" },
+            { "completeMarksTheTaskAtTheIndex",
+                Header + "04\tPay rent\t\t0\t20261206\t1\t0\t\r\n09\tOther\t\t0\t\t\t\t\r\n",
+                { { "complete", "FILE", "0" } },
+                Header + "09\tOther\t\t0\t\t\t\t\r\n10\t2026/12/06 - Pay rent\t\t0\t20261206\t1\t0\t\r\n",
+                "" },
+            { "purgeDropsCompletedTasksWithoutAsking",
+                Header + "04\tOpen\t\t0\t\t\t\t\r\n10\tdone\t\t0\t\t\t\t\r\n",
+                { { "purge", "FILE" }, { "purge", "FILE" } }, Header + "04\tOpen\t\t0\t\t\t\t\r\n",
+                "No completed items found.\n" },
+        };
+        for (const auto& c : cases) {
+            fs::remove(Folder / "l.agl");
+            if (!c.Before.empty())
+                WriteBytes(Folder / "l.agl", c.Before);
+            std::string errors;
+            for (std::vector<std::string> args : c.Commands) {
+                std::replace(args.begin(), args.end(), std::string("FILE"), List("l.agl"));
+                EXPECT_EQ(Run(args), ExitCode::Success) << c.Name << ": " << Err.str();
+                errors += Err.str();
+            }
+            EXPECT_EQ(ReadBytes(Folder / "l.agl"), c.After) << c.Name;
+            EXPECT_EQ(errors, c.Errors) << c.Name;
+        }
     }
 
     TEST_F(CliCommands, AddTellsWhenTextHadToChange)
@@ -208,30 +237,12 @@ namespace {
         EXPECT_EQ(bytes.substr(Header.size(), 13), "09\tCaf\xE9 ?\txxx");
     }
 
-    TEST_F(CliCommands, CompleteMarksTheTaskAtTheIndex)
-    {
-        WriteBytes(
-            Folder / "l.agl", Header + "04\tPay rent\t\t0\t20261206\t1\t0\t\r\n09\tOther\t\t0\t\t\t\t\r\n");
-        ASSERT_EQ(Run({ "complete", List("l.agl"), "0" }), ExitCode::Success) << Err.str();
-        EXPECT_EQ(ReadBytes(Folder / "l.agl"),
-            Header + "09\tOther\t\t0\t\t\t\t\r\n10\t2026/12/06 - Pay rent\t\t0\t20261206\t1\t0\t\r\n");
-    }
-
-    TEST_F(CliCommands, CompleteOutOfRangeFailsAndChangesNothing)
-    {
-        const std::string bytes = Header + "04\tPay rent\t\t0\t20261206\t1\t0\t\r\n";
-        WriteBytes(Folder / "l.agl", bytes);
-        EXPECT_EQ(Run({ "complete", List("l.agl"), "1" }), ExitCode::FileOrData);
-        EXPECT_NE(Err.str().find("has no task at index 1 (it has 1)"), std::string::npos) << Err.str();
-        EXPECT_EQ(ReadBytes(Folder / "l.agl"), bytes);
-    }
-
     TEST_F(CliCommands, ExportMovesCompletedTasksThenFindsNoneLeft)
     {
         WriteBytes(Folder / "home.agl",
             Header
-                + "04\tOpen\t\t0\t\t\t\t\r\n10\t2026/12/01 - A\t\t0\t\t\t\t\r\n10\t2026/12/02 - "
-                  "B\t\t0\t\t\t\t\r\n");
+                + "04\tOpen\t\t0\t\t\t\t\r\n10\t2026/12/01 - A\t\t0\t\t\t\t\r\n"
+                  "10\t2026/12/02 - B\t\t0\t\t\t\t\r\n");
         ASSERT_EQ(Run({ "export-completed", List("home.agl") }), ExitCode::Success) << Err.str();
         EXPECT_EQ(Err.str(), "Completed items have been saved to:\n" + List("home.cti") + "\n");
         EXPECT_EQ(ReadBytes(Folder / "home.cti"),
@@ -240,29 +251,6 @@ namespace {
 
         EXPECT_EQ(Run({ "export-completed", List("home.agl") }), ExitCode::Success);
         EXPECT_EQ(Err.str(), "No completed items found.\n");
-    }
-
-    TEST_F(CliCommands, PurgeDropsCompletedTasksWithoutAsking)
-    {
-        WriteBytes(Folder / "l.agl", Header + "04\tOpen\t\t0\t\t\t\t\r\n10\tdone\t\t0\t\t\t\t\r\n");
-        ASSERT_EQ(Run({ "purge", List("l.agl") }), ExitCode::Success);
-        EXPECT_EQ(Err.str(), "");
-        EXPECT_EQ(ReadBytes(Folder / "l.agl"), Header + "04\tOpen\t\t0\t\t\t\t\r\n");
-        ASSERT_EQ(Run({ "purge", List("l.agl") }), ExitCode::Success);
-        EXPECT_EQ(Err.str(), "No completed items found.\n");
-    }
-
-    TEST_F(CliCommands, AFailedSaveReportsTheFileAndKeepsTheOldOne)
-    {
-        const std::string bytes = Header + "10\tdone\t\t0\t\t\t\t\r\n";
-        WriteBytes(Folder / "l.agl", bytes);
-        test::FailingFileOps ops(test::FileStep::Rename, 1, EACCES);
-        EXPECT_EQ(Run({ "purge", List("l.agl") }, ops), ExitCode::FileOrData);
-        EXPECT_NE(
-            Err.str().find("Could not save \"" + List("l.agl") + "\": Permission denied."), std::string::npos)
-            << Err.str();
-        EXPECT_EQ(ReadBytes(Folder / "l.agl"), bytes);
-        EXPECT_EQ(Folder.Names(), (std::vector<std::string> { "l.agl" }));
     }
 
     // A list ends at its first empty line: writing it back would drop what follows, so the

@@ -31,7 +31,7 @@ protected:
         if (!parsed.Arguments)
             return ExitCode::Usage;
         CliContext context { DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 }, 3, FormatIso, Out, Err, false,
-            ops, TemplatePlaces };
+            ops, TemplatePlaces, ProgramFolder };
         return RunCommand(*parsed.Arguments, context);
     }
 
@@ -39,6 +39,7 @@ protected:
 
     test::TempFolder Folder;
     std::vector<std::string> TemplatePlaces; // where export-html looks for its template
+    std::string ProgramFolder; // where unpack extracts
     std::ostringstream Out;
     std::ostringstream Err;
 };

@@ -37,6 +37,7 @@ namespace {
         std::string Written; // out.agl afterwards
         std::string Printed; // on standard output
         std::string Error; // on standard error
+        test::FileStep Failing = test::FileStep::Read; // Read: no step fails
     };
 
     // out.agl holds this list before each run.
@@ -56,13 +57,14 @@ namespace {
             "", "" },
         { "StandardOutputWritesNoFile", "Milk\rbread\r", { "-o", "-" }, ExitCode::Success, OldList,
             Header + TaskOf("bread") + TaskOf("Milk"), "" },
+        { "FailedSaveKeepsTheOldList", "Milk\n", { "-o", "DIR/out.agl" }, ExitCode::FileOrData, OldList, "",
+            "agendrix-cli: Could not save \"DIR/out.agl\": Permission denied.\n", test::FileStep::Rename },
         { "EmptyTextGivesAnEmptyList", "", { "-o", "DIR/out.agl" }, ExitCode::Success, Header, "", "" },
         { "NotesOnTheErrorStream", "\xE6\x97\xA5 caf\xC3\xA9\n" + std::string(2000, 'x') + "\n",
             { "-o", "-" }, ExitCode::Success, OldList,
             Header + TaskOf("? caf\xE9") + TaskOf(std::string(1004, 'x')),
-            "Some characters of \"TEXT\" cannot be stored in a task list and were replaced by \"?\".\n1 line "
-            "of "
-            "\"TEXT\" was longer than a task allows (1024 characters in all) and cut to fit.\n" },
+            "Some characters of \"TEXT\" cannot be stored in a task list and were replaced by \"?\".\n"
+            "1 line of \"TEXT\" was longer than a task allows (1024 characters in all) and cut to fit.\n" },
     };
 
     std::string Replaced(std::string text, const std::string& placeholder, const std::string& value)
@@ -88,7 +90,8 @@ namespace {
             std::vector<std::string> args { "import-text", text };
             for (const std::string& option : c.Options)
                 args.push_back(placed(option));
-            EXPECT_EQ(Run(args), c.Exit) << c.Name << ": " << Err.str();
+            test::FailingFileOps ops(c.Failing, c.Failing == test::FileStep::Read ? 1000 : 1, EACCES);
+            EXPECT_EQ(Run(args, ops), c.Exit) << c.Name << ": " << Err.str();
             EXPECT_EQ(ReadBytes(out), c.Written) << c.Name;
             EXPECT_EQ(Out.str(), c.Printed) << c.Name;
             EXPECT_EQ(Err.str(), placed(c.Error)) << c.Name;
@@ -96,19 +99,6 @@ namespace {
                                                          : std::vector<std::string> { "out.agl" };
             EXPECT_EQ(Folder.Names(), left) << c.Name;
         }
-    }
-
-    TEST_F(ImportTextCommand, AFailedSaveKeepsTheOldListAndNamesIt)
-    {
-        const std::string out = Folder / "out.agl";
-        WriteBytes(out, OldList);
-        WriteBytes(Folder / "notes.txt", "Milk\n");
-        test::FailingFileOps ops(test::FileStep::Rename, 1, EACCES);
-        EXPECT_EQ(Run({ "import-text", Folder / "notes.txt", "-o", out }, ops), ExitCode::FileOrData);
-        EXPECT_NE(Err.str().find("Could not save \"" + out + "\": Permission denied."), std::string::npos)
-            << Err.str();
-        EXPECT_EQ(ReadBytes(out), OldList);
-        EXPECT_EQ(Folder.Names(), (std::vector<std::string> { "notes.txt", "out.agl" }));
     }
 
     TEST(ImportTextProgram, ExitStatusesSayWhatWentWrong)

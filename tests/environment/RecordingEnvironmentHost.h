@@ -12,7 +12,7 @@
 
 namespace agendrix::test {
 
-// The list window as the options dialog and the skin browser see it: it records the calls that
+// The list window as the options dialog, the about box and the skin browser see it: it records the calls that
 // bracket a dialog, the settings at each redisplay and each skin loaded. A skin path in
 // `BrokenSkins` loads but is not whole, as a folder lacking the window's pictures.
 class RecordingEnvironmentHost : public EnvironmentHost {

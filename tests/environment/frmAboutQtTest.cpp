@@ -1,11 +1,11 @@
 #include "environment/frmAbout.h"
 
-#include "editing/ListHost.h"
+#include "RecordingEnvironmentHost.h"
+
 #include "model/ListFile.h"
 #include "skin/QtHelpers.h"
 
 #include "support/RecordingShell.h"
-#include "support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,37 +22,9 @@ namespace agendrix {
 
 namespace {
 
-    // The list window as the about box sees it: it records the calls that bracket the box, in the
-    // order they come.
-    class RecordingHost : public ListHost {
-    public:
-        ListDocument List;
-        Settings TheSettings;
-        test::ScriptedPrompts Asked;
-        std::vector<std::string> Calls; // "NoHide true", "Float false About Load", ...
-
-        ListDocument& Document() override { return List; }
-        const Settings& CurrentSettings() const override { return TheSettings; }
-        Prompts& ThePrompts() override { return Asked; }
-        CivilDate Today() const override { return CivilDate { 2026, 12, 6 }; }
-        QString ProgramFolder() const override { return QStringLiteral("/opt/agendrix"); }
-        bool Docked() const override { return false; }
-        void SetWindFloat(bool autoFloat, const char* source) override
-        {
-            Calls.push_back(std::string("Float ") + (autoFloat ? "true " : "false ") + source);
-        }
-        void SetNoHide(bool noHide) override { Calls.push_back(noHide ? "NoHide true" : "NoHide false"); }
-
-    protected:
-        void ShowListItems() override { }
-        void SelectRowShowing(const std::string&) override { }
-    };
-
     const std::vector<std::string> LoadCalls { "NoHide true", "Float false About Load" };
     const std::vector<std::string> LoadAndUnloadCalls { "NoHide true", "Float false About Load",
         "Float true About Unload", "NoHide false" };
-
-    enum class Closing { CloseTwice, OkButton, Escape, WindowClose };
 
     int WidthOf(const QString& title, QFont font, int pixels)
     {
@@ -67,7 +39,7 @@ namespace {
 class AboutTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingHost> Host;
+    std::unique_ptr<test::RecordingEnvironmentHost> Host;
     std::unique_ptr<test::RecordingShell> Desktop;
     QPointer<frmAbout> Box;
 
@@ -91,7 +63,7 @@ class AboutTest : public QObject {
 private slots:
     void init()
     {
-        Host = std::make_unique<RecordingHost>();
+        Host = std::make_unique<test::RecordingEnvironmentHost>();
         Desktop = std::make_unique<test::RecordingShell>();
     }
 
@@ -118,44 +90,32 @@ private slots:
         QVERIFY(Box->isVisible());
         QCOMPARE(Box->windowModality(), Qt::ApplicationModal);
         const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
-        QVERIFY2((Box->frameGeometry().center() - centre).manhattanLength() <= 2,
-            qPrintable(QStringLiteral("%1,%2 %3,%4")
-                           .arg(Box->frameGeometry().center().x())
-                           .arg(Box->frameGeometry().center().y())
-                           .arg(centre.x())
-                           .arg(centre.y())));
+        const QPoint offset = Box->frameGeometry().center() - centre;
+        QVERIFY2(offset.manhattanLength() <= 2,
+            qPrintable(QStringLiteral("off by %1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     void unloadingGivesTheListWindowItsStateBackAndStopsTheShelf_data()
     {
-        QTest::addColumn<Closing>("closing");
-        QTest::newRow("closedTwice") << Closing::CloseTwice;
-        QTest::newRow("okButton") << Closing::OkButton;
-        QTest::newRow("escape") << Closing::Escape;
-        QTest::newRow("windowClose") << Closing::WindowClose;
+        QTest::addColumn<QString>("closing");
+        for (const char* closing : { "closedTwice", "cmdOK", "Escape", "close" })
+            QTest::newRow(closing) << QString::fromLatin1(closing);
     }
     void unloadingGivesTheListWindowItsStateBackAndStopsTheShelf()
     {
-        QFETCH(Closing, closing);
+        QFETCH(QString, closing);
         Open();
         QCOMPARE(Host->Calls, LoadCalls);
         QPointer<QTimer> timer = Timer1();
         QVERIFY(timer && timer->isActive());
-        switch (closing) {
-        case Closing::CloseTwice:
-            Box->close();
-            Box->close();
-            break;
-        case Closing::OkButton:
-            Click("cmdOK");
-            break;
-        case Closing::Escape:
+        if (closing == QLatin1String("Escape"))
             QTest::keyClick(Box, Qt::Key_Escape);
-            break;
-        case Closing::WindowClose:
+        else if (closing == QLatin1String("cmdOK"))
+            Click("cmdOK");
+        else
             Box->close();
-            break;
-        }
+        if (closing == QLatin1String("closedTwice"))
+            Box->close();
         QCOMPARE(Host->Calls, LoadAndUnloadCalls);
         QVERIFY(!timer || !timer->isActive());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,5 +1,6 @@
 #include "environment/frmSkins.h"
 
+#include "FolderEntries.h"
 #include "RecordingEnvironmentHost.h"
 
 #include "support/TempFolder.h"
@@ -38,19 +39,7 @@ class SkinsTest : public QObject {
     std::unique_ptr<test::RecordingEnvironmentHost> Host;
     QPointer<frmSkins> Browser;
 
-    // Makes the entries under the program folder: a name ending in "/" is a folder.
-    void Make(const QStringList& entries)
-    {
-        const QDir root(Host->Folder);
-        for (const QString& entry : entries) {
-            if (entry.endsWith(QLatin1Char('/'))) {
-                QVERIFY(root.mkpath(entry));
-                continue;
-            }
-            QFile file(root.filePath(entry));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-    }
+    void Make(const QStringList& entries) { QVERIFY(test::MakeEntries(QDir(Host->Folder), entries)); }
 
     void Open()
     {

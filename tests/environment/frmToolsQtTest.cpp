@@ -1,5 +1,6 @@
 #include "environment/frmTools.h"
 
+#include "FolderEntries.h"
 #include "RecordingEnvironmentHost.h"
 
 #include "environment/FileAssociations.h"
@@ -353,12 +354,7 @@ private slots:
         const test::TempFolder folder;
         const QDir root(QString::fromStdString(folder.Path()));
         const std::string path = page.isEmpty() ? std::string() : root.filePath(page).toStdString();
-        QVERIFY(root.mkpath(QStringLiteral("help")));
-        if (present) {
-            QFile file(root.filePath(page));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("<html></html>");
-        }
+        QVERIFY(test::MakeEntries(root, { present ? page : QStringLiteral("help/") }));
         Open({ path, "https://agendrix.example/", nullptr });
         Click("Command5");
         if (present) {
@@ -406,19 +402,17 @@ private slots:
                     "Agendrix Task List (.AGL) and Completed Task Items (.CTI) have\nnow been associated "
                     "with "
                     "Agendrix. You can now simply double-click\nthe files in your file manager to open task "
-                    "lists.\n\nA file manager that is open may need to be restarted in order for association "
-                    "to "
-                    "be complete."));
+                    "lists.\n\nA file manager that is open may need to be restarted in order for "
+                    "association to be complete."));
         } else if (button == QLatin1String("Command6")) {
             opened.emplace_back("https://agendrix.example/home", "");
         } else {
             expected.push_back(test::InformationMessage(
                 "The \"Show Top 5 Tasks in Information\" option will show the\ntop five tasks in the task "
                 "information section of each index entry.\nYou can then click on the priority lamp of any "
-                "List "
-                "Index entry to\nsee the top five entries in that task list.\n\nNote that selecting this "
-                "option "
-                "will marginally slow down index\ncreation while the task list files are accessed."));
+                "List Index entry to\nsee the top five entries in that task list.\n\nNote that selecting "
+                "this option will marginally slow down index\ncreation while the task list files are "
+                "accessed."));
         }
         QCOMPARE(Associations.Calls, associated);
         QVERIFY(Host->Asked.Asked == expected);
@@ -452,16 +446,7 @@ private slots:
         QFETCH(QString, found);
         const test::TempFolder folder;
         const QDir root(QString::fromStdString(folder.Path()));
-        QVERIFY(root.mkpath(QStringLiteral("bin")));
-        for (const QString& page : pages) {
-            if (page.endsWith(QLatin1Char('/'))) {
-                QVERIFY(root.mkpath(page));
-                continue;
-            }
-            QVERIFY(root.mkpath(QFileInfo(root.filePath(page)).path()));
-            QFile file(root.filePath(page));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        QVERIFY(test::MakeEntries(root, QStringList { QStringLiteral("bin/") } + pages));
         QCOMPARE(FindHelpPage(root.filePath(QStringLiteral("home")), root.filePath(QStringLiteral("bin"))),
             root.filePath(found));
     }

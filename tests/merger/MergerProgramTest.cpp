@@ -72,14 +72,11 @@ namespace {
                 "unknown option \"--force\"" },
             { "emptyListName", { "", "@/b list.agl", "-o", "@/out.agl" }, 2,
                 "the first list was given an empty file name" },
+            // The other files the merge cannot read or write are ListMergerTest's.
             { "missingList", { "@/a.agl", "@/c.agl", "-o", "@/out.agl" }, 1,
                 "There is no list file \"@/c.agl\"" },
-            { "folderAsList", { "@/dir", "@/b list.agl", "-o", "@/out.agl" }, 1,
-                "\"@/dir\": Is a directory" },
             { "folderAsOutput", { "@/a.agl", "@/b list.agl", "-o", "@/dir" }, 1,
                 "\"@/dir\": Is a directory" },
-            { "outputInAMissingFolder", { "@/a.agl", "@/b list.agl", "-o", "@/no/out.agl" }, 1,
-                "\"@/no/out.agl\"" },
         };
         std::set<std::string> names;
         for (const auto& c : cases) {

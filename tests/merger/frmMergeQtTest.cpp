@@ -50,39 +50,28 @@ class frmMergeTest : public QObject {
     }
 
 private slots:
-    void mergesTheTwoListsIntoTheOutput()
+    void mergesOrNamesWhatIsWrong_data()
     {
-        test::TempFolder folder;
-        test::WriteBytes(folder / "a.agl", ListA);
-        test::WriteBytes(folder / "b.agl", ListB);
-        test::FixedClock clock(DateTime { CivilDate { 2026, 12, 6 }, 12 * 3600 });
-        frmMerge window(clock);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Agendrix List Merger"));
-        const QString a = QString::fromStdString(folder / "a.agl");
-        const QString b = QString::fromStdString(folder / "b.agl");
-        const QString out = QString::fromStdString(folder / "out.agl");
-        FillAndMerge(window, { a, b, out });
-        QCOMPARE(Status(window),
-            QStringLiteral("Merged 2 tasks from \"%1\" and \"%2\" into \"%3\" (1 matched)").arg(a, b, out));
-        QCOMPARE(test::ReadBytes(folder / "out.agl"), Merged);
-        QCOMPARE(test::ReadBytes(folder / "a.agl"), ListA);
-    }
-
-    void namesWhatIsWrongAndWritesNothing_data()
-    {
-        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("fields"); // "@" stands for the folder
         QTest::addColumn<QString>("status");
-        QTest::newRow("outputLeftEmpty") << QStringList { "@/a.agl", "@/b.agl",
-            "" } << QStringLiteral("Name the output file to write the merged list to.");
-        QTest::newRow("secondListMissing") << QStringList { "@/a.agl", "@/c.agl", "@/out.agl" }
-                                           << QStringLiteral("There is no list file \"@/c.agl\".");
+        QTest::addColumn<Names>("after");
+        QTest::newRow("outputLeftEmpty")
+            << QStringList { "@/a.agl", "@/b.agl", "" }
+            << QStringLiteral("Name the output file to write the merged list to.")
+            << Names { "a.agl", "b.agl" };
+        QTest::newRow("secondListMissing")
+            << QStringList { "@/a.agl", "@/c.agl", "@/out.agl" }
+            << QStringLiteral("There is no list file \"@/c.agl\".") << Names { "a.agl", "b.agl" };
+        QTest::newRow("merged") << QStringList { "@/a.agl", "@/b.agl", "@/out.agl" }
+                                << QStringLiteral("Merged 2 tasks from \"@/a.agl\" and \"@/b.agl\" into "
+                                                  "\"@/out.agl\" (1 matched)")
+                                << Names { "a.agl", "b.agl", "out.agl" };
     }
-    void namesWhatIsWrongAndWritesNothing()
+    void mergesOrNamesWhatIsWrong()
     {
         QFETCH(QStringList, fields);
         QFETCH(QString, status);
+        QFETCH(Names, after);
         test::TempFolder folder;
         test::WriteBytes(folder / "a.agl", ListA);
         test::WriteBytes(folder / "b.agl", ListB);
@@ -93,9 +82,13 @@ private slots:
         frmMerge window(clock);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Agendrix List Merger"));
         FillAndMerge(window, fields);
         QCOMPARE(Status(window), status.replace(QLatin1Char('@'), root));
-        QCOMPARE(folder.Names(), (Names { "a.agl", "b.agl" }));
+        QCOMPARE(folder.Names(), after);
+        QCOMPARE(test::ReadBytes(folder / "a.agl"), ListA);
+        if (after.size() == 3)
+            QCOMPARE(test::ReadBytes(folder / "out.agl"), Merged);
     }
 };
 

@@ -200,8 +200,6 @@ private slots:
         const ColorCase cases[] {
             { "no colors.txt", "", {}, { edit, list, title, status, menu0, menu3 } },
             { "empty colors.txt", "colors.txt", {}, { edit, list, title, status, menu0, menu3 } },
-            { "300 clamps", "colors.txt", "300\n0\n0\n",
-                { QColor(255, 0, 0), list, title, status, menu0, menu3 } },
             { "nine lines keep the status", "colors.txt", NumberLines(9),
                 { QColor(1, 2, 3), QColor(4, 5, 6), QColor(7, 8, 9), status, menu0, menu3 } },
             { "menu after line 18", "COLORS.TXT", NumberLines(30),
