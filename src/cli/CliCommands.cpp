@@ -108,6 +108,9 @@ namespace {
         const ListIndexRead read = ReadListIndex(folder, arguments.Numbered, arguments.TopTasks);
         for (const FileError& error : read.Unreadable)
             context.Err << "agendrix-cli: " << error.Message << '\n';
+        // Nothing was read and something failed (a missing folder): no empty table under the error.
+        if (read.Lines.empty() && !read.Unreadable.empty())
+            return ExitCode::FileOrData;
         TaskStore tasks;
         tasks.Load(read.Lines);
         if (arguments.Form == OutputForm::Json)
