@@ -115,6 +115,39 @@ void EndWithTheSystem(agendrix::frmList& window, const agendrix::SignalBridge& s
     });
 }
 
+struct ProgramRun {
+    QApplication& Application;
+    agendrix::SingleInstance& Instance;
+    agendrix::SystemClock& Clock;
+    QString ProgramFolder;
+};
+
+// The list window on its first list, with the desktop's services, until the program ends.
+int RunListWindow(
+    const ProgramRun& run, const std::string& listPath, std::unique_ptr<agendrix::ListPreload> preload)
+{
+    using namespace agendrix;
+    QtPrompts prompts;
+    ExtractPackages(run.ProgramFolder, prompts);
+    DesktopShell shell;
+    DesktopAssociations associations;
+    frmList window(
+        ListWindowServices { run.Clock, prompts, shell, run.ProgramFolder }, LoadSettings(run.ProgramFolder));
+    window.UseFileAssociations(&associations);
+    prompts.SetParent(&window);
+    SignalBridge signalBridge;
+    EndWithTheSystem(window, signalBridge, run.Application, run.Instance);
+    // For the start-up benchmark: end as soon as the window has been painted once.
+    if (qEnvironmentVariableIsSet("AGENDRIX_QUIT_AFTER_FIRST_PAINT"))
+        window.installEventFilter(new FirstPaintCloses(&window));
+    window.Start(listPath, preload.get());
+    // Taken, or for another list than the one opened: stopped. A window that still sorts the
+    // rest of its list keeps it until the window is gone.
+    if (window.WholeListShown())
+        preload.reset();
+    ReadHandOversAtOnce(window, run.ProgramFolder);
+    return run.Application.exec();
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -150,23 +183,6 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = EndsHere(instance, request))
         return *status;
 
-    QtPrompts prompts;
-    ExtractPackages(programFolder, prompts);
-    DesktopShell shell;
-    DesktopAssociations associations;
-    frmList window(ListWindowServices { clock, prompts, shell, programFolder }, LoadSettings(programFolder));
-    window.UseFileAssociations(&associations);
-    prompts.SetParent(&window);
-    SignalBridge signalBridge;
-    EndWithTheSystem(window, signalBridge, application, instance);
-    // For the start-up benchmark: end as soon as the window has been painted once.
-    if (qEnvironmentVariableIsSet("AGENDRIX_QUIT_AFTER_FIRST_PAINT"))
-        window.installEventFilter(new FirstPaintCloses(&window));
-    window.Start(request.ListPath, preload.get());
-    // Taken, or for another list than the one opened: stopped. A window that still sorts the
-    // rest of its list keeps it until the window is gone.
-    if (window.WholeListShown())
-        preload.reset();
-    ReadHandOversAtOnce(window, programFolder);
-    return application.exec();
+    return RunListWindow(
+        ProgramRun { application, instance, clock, programFolder }, request.ListPath, std::move(preload));
 }

@@ -98,6 +98,16 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
         ReadingList = false;
         ShowListItems();
     }
+    ShowWithCompanions();
+    GlideTimer.start(TitleGlide::TickMs);
+    if (Preloaded)
+        AwaitRestOfList();
+    else
+        StartWork();
+}
+
+void frmList::ShowWithCompanions()
+{
     show();
     if (Tab)
         Tab->show();
@@ -106,11 +116,6 @@ void frmList::Start(const std::string& commandLinePath, ListPreload* preload)
         ShowRemote();
         activateWindow();
     }
-    GlideTimer.start(TitleGlide::TickMs);
-    if (Preloaded)
-        AwaitRestOfList();
-    else
-        StartWork();
 }
 
 void frmList::StartWork()

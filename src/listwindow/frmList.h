@@ -313,6 +313,8 @@ private:
     void TakeRestOfList();
     // What the window does once it has its whole first list: checks for handed-over lists.
     void StartWork();
+    // The window, the sidebar's tab and the remote panel when it was open at the last exit.
+    void ShowWithCompanions();
     void EnterSidebar(DockChange change);
     void LeaveSidebar();
     // Where the sidebar lies: the available area of the screen the window was on when it
