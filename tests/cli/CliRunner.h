@@ -5,15 +5,14 @@
 
 #include "model/CivilDate.h"
 
+#include "support/RunProgram.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <sys/wait.h>
 #include <vector>
 
 namespace agendrix::cli {
@@ -44,19 +43,17 @@ protected:
     std::ostringstream Err;
 };
 
-// Runs the real program, for what only a process shows: its exit status, and both of its streams
-// in `output`.
+// Runs the real program, for what only a process shows: its exit status, and its output and then
+// its errors in `output`. The arguments are separated by blanks.
 inline int RunProgram(const std::string& arguments, std::string& output)
 {
-    const std::string command = std::string(AGENDRIX_CLI) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    std::size_t got = 0;
-    output.clear();
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, got);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::vector<std::string> argv;
+    std::istringstream words(arguments);
+    for (std::string word; words >> word;)
+        argv.push_back(word);
+    const test::ProgramRun run = test::RunProgram(AGENDRIX_CLI, argv);
+    output = run.Out + run.Err;
+    return run.Status;
 }
 
 } // namespace agendrix::cli
