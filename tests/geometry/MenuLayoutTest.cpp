@@ -1,5 +1,7 @@
 #include "geometry/MenuLayout.h"
 
+#include "TestScreens.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,9 +10,8 @@
 namespace agendrix {
 namespace {
 
-    const PixelRect Screen { 0, 0, 1280, 800 };
-    // The right of two screens side by side, under a 30-pixel panel.
-    const PixelRect RightScreen { 1280, 30, 1024, 738 };
+    using test::RightScreen;
+    using test::Screen;
 
     TEST(MenuPlaces, TheMenuOpensAtThePointerAndStaysOnItsScreen)
     {
